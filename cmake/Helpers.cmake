@@ -1,0 +1,35 @@
+# dr_unit_test(name SOURCES ... LIBS ...): a GoogleTest program registered with ctest.
+# When cross-building, ctest runs it under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
+function(dr_unit_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE DR_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  add_test(NAME ${name} COMMAND ${name})
+endfunction()
+
+# dr_fuzzer(name SOURCE file LIBS ... [SECONDS n]): a libFuzzer target and a short run of it in ctest.
+function(dr_fuzzer name)
+  cmake_parse_arguments(F "" "SOURCE;SECONDS" "LIBS" ${ARGN})
+  if(NOT F_SECONDS)
+    set(F_SECONDS 8)
+  endif()
+  add_executable(${name} ${F_SOURCE})
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus)
+  file(MAKE_DIRECTORY ${corpus})
+  add_test(NAME ${name} COMMAND ${name} -max_total_time=${F_SECONDS} -rss_limit_mb=2048 -timeout=10 ${corpus})
+endfunction()
+
+# dr_host_tool(var name): the path of a build-time tool, native even when cross-building.
+function(dr_host_tool var name)
+  if(CMAKE_CROSSCOMPILING)
+    if(NOT DR_HOST_TOOLS_DIR)
+      message(FATAL_ERROR "Cross-building needs -DDR_HOST_TOOLS_DIR=<native build>/tools")
+    endif()
+    set(${var} ${DR_HOST_TOOLS_DIR}/${name} PARENT_SCOPE)
+  else()
+    set(${var} $<TARGET_FILE:${name}> PARENT_SCOPE)
+  endif()
+endfunction()

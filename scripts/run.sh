@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the Windows program and starts it: the .exe under Wine on the current
+# display, or, without one, under a private Xvfb with a screenshot in build/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" native >/dev/null
+"$root/scripts/build.sh" win >/dev/null
+exe="$root/build/win/app/DocRenamer.exe"
+if [ -n "${DISPLAY:-}" ]; then
+  WINE_KEEP_DISPLAY=1 WINE_TIMEOUT=0 WINE_LOCALE=${WINE_LOCALE:-ru} exec "$root/scripts/wine-run.sh" "$exe"
+fi
+echo "run.sh: no display; the program runs under Xvfb and a screenshot goes to build/screenshot.png"
+WINE_TIMEOUT=0 WINE_LOCALE=${WINE_LOCALE:-ru} DR_SCREENSHOT="$root/build/screenshot.png" \
+  exec "$root/scripts/wine-run.sh" "$exe"
