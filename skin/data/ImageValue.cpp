@@ -176,6 +176,14 @@ ImageValue ParseImageValue(std::string_view rawValue, std::string_view section, 
   return out;
 }
 
+ImageValue ParseBorderedValue(std::string_view rawValue, std::string_view section, std::string_view key) {
+  const std::string value = UpperAscii(rawValue);
+  ImageValue out;
+  out.Form = ImageValueForm::Bordered;
+  ParseBordered(ColumnReader(value, section, key), out.Record);
+  return out;
+}
+
 void FitToPicture(ImageValue& value, int32_t width, int32_t height) {
   TsMaskData& r = value.Record;
   r.SourceRect = {0, 0, width, height};

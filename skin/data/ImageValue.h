@@ -29,6 +29,10 @@ struct ImageValue {
 // the key and section; the "!" form counts such fields as 0.
 ImageValue ParseImageValue(std::string_view value, std::string_view section, std::string_view key);
 
+// Reads a value in the columns of the "^" form whatever its first character
+// (the outer-effect masks of "GLOBALINFO" are always given so).
+ImageValue ParseBorderedValue(std::string_view value, std::string_view section, std::string_view key);
+
 // For the forms that cover a whole picture ("!" and whole image files): sets the
 // source rectangle to the picture and fills in the widths the value leaves open.
 void FitToPicture(ImageValue& value, int32_t width, int32_t height);
