@@ -1,0 +1,25 @@
+#pragma once
+// The speed button: a windowless push button that never takes the focus.
+#include "skin/render/PixelBuffer.h"
+#include "toolkit/Control.h"
+
+class TSpeedButton : public TGraphicControl {
+ public:
+  explicit TSpeedButton(TComponent* owner);
+  std::string ClassName() const override { return "TSpeedButton"; }
+
+  bool Flat = false;
+  bool Transparent = true;
+  // 32 bits per pixel with straight alpha; empty: no glyph.
+  PixelBuffer Glyph;
+  bool Down() const { return down_; }
+
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void Paint(HDC dc) override;
+
+ private:
+  bool down_ = false;     // shown pressed
+  bool tracking_ = false;  // the left button went down on us and is still held
+};

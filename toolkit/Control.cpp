@@ -1,0 +1,182 @@
+#include "toolkit/Control.h"
+
+#include <windowsx.h>
+
+#include "toolkit/Application.h"
+#include "toolkit/Cp1251.h"
+#include "toolkit/Forms.h"
+#include "toolkit/WinControl.h"
+
+TFont::~TFont() {
+  if (handle_) DeleteObject(handle_);
+}
+
+HFONT TFont::Handle() const {
+  if (!handle_) {
+    LOGFONTW lf{};
+    lf.lfHeight = Height;
+    lf.lfWeight = Bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = BYTE(Charset);
+    lf.lfQuality = DEFAULT_QUALITY;
+    std::wstring face = Cp1251::ToWide(Name);
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    handle_ = CreateFontIndirectW(&lf);
+  }
+  return handle_;
+}
+
+void TFont::Assign(const TFont& other) {
+  Name = other.Name;
+  Height = other.Height;
+  Color = other.Color;
+  Charset = other.Charset;
+  Bold = other.Bold;
+  Changed();
+}
+
+void TFont::Changed() {
+  if (handle_) DeleteObject(handle_);
+  handle_ = nullptr;
+  if (OnChange) OnChange();
+}
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+  WindowProc = [this](TMessage& m) { WndProc(m); };
+  Font.OnChange = [this] { FontChanged(); };
+}
+
+TControl::~TControl() {
+  if (Application) Application->ControlDestroyed(this);
+  if (parent_) parent_->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == parent_) return;
+  if (parent_) parent_->RemoveControl(this);
+  if (parent) parent->InsertControl(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  TRect r = MakeRect(left, top, width, height);
+  if (r == bounds_) return;
+  if (parent_ && !dynamic_cast<TWinControl*>(this)) Invalidate();  // the area it leaves
+  bounds_ = r;
+  BoundsChanged();
+  if (!dynamic_cast<TWinControl*>(this)) Invalidate();
+}
+
+TPoint TControl::ClientToScreen(TPoint p) const {
+  if (auto* self = dynamic_cast<const TWinControl*>(this); self && self->WindowHandle()) {
+    POINT pt{p.X, p.Y};
+    ::ClientToScreen(self->WindowHandle(), &pt);
+    return {pt.x, pt.y};
+  }
+  if (!parent_) return p;
+  return parent_->ClientToScreen({p.X + Left(), p.Y + Top()});
+}
+
+void TControl::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  VisibleChanged();
+  Perform(CM_VISIBLECHANGED, visible);
+}
+
+void TControl::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  EnabledChanged();
+  Perform(CM_ENABLEDCHANGED);
+}
+
+bool TControl::Showing() const { return visible_ && parent_ && parent_->Showing(); }
+
+void TControl::SetColor(TColor color) {
+  if (color == color_) return;
+  color_ = color;
+  Perform(CM_COLORCHANGED);
+  if (auto* self = dynamic_cast<TWinControl*>(this))
+    for (TControl* child : self->Controls()) child->Perform(CM_PARENTCOLORCHANGED);
+  Invalidate();
+}
+
+void TControl::SetText(const std::string& text) {
+  if (text == text_) return;
+  text_ = text;
+  Perform(CM_TEXTCHANGED);
+  Invalidate();
+}
+
+void TControl::FontChanged() {
+  ParentFont = false;
+  Perform(CM_FONTCHANGED);
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage m{msg, wParam, lParam, 0};
+  WindowProc(m);
+  return m.Result;
+}
+
+void TControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+      HandleMouse(message);
+      break;
+    case CM_FONTCHANGED:
+      Invalidate();
+      break;
+  }
+  DefaultHandler(message);
+}
+
+void TControl::DefaultHandler(TMessage&) {}
+
+void TControl::HandleMouse(TMessage& message) {
+  int x = GET_X_LPARAM(message.LParam), y = GET_Y_LPARAM(message.LParam);
+  TMouseButton button = message.Msg == WM_RBUTTONDOWN   ? TMouseButton::mbRight
+                        : message.Msg == WM_MBUTTONDOWN ? TMouseButton::mbMiddle
+                                                        : TMouseButton::mbLeft;
+  if (message.Msg != WM_LBUTTONUP && OnMouseDown) OnMouseDown(this, button, x, y);
+}
+
+void TControl::Invalidate() {}
+
+void TControl::Repaint() {
+  Invalidate();
+  for (TControl* c = this; c; c = c->Parent())
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && w->WindowHandle()) {
+      UpdateWindow(w->WindowHandle());
+      break;
+    }
+}
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+bool TControl::MouseInControl() const { return Application && Application->MouseControl() == this; }
+
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
+
+void TGraphicControl::WndProc(TMessage& message) {
+  if (message.Msg == WM_PAINT) {
+    Paint(reinterpret_cast<HDC>(message.WParam));
+    return;
+  }
+  TControl::WndProc(message);
+}
+
+void TGraphicControl::Invalidate() {
+  if (!parent_ || !parent_->WindowHandle()) return;
+  RECT r{bounds_.Left, bounds_.Top, bounds_.Right, bounds_.Bottom};
+  InvalidateRect(parent_->WindowHandle(), &r, FALSE);
+}
+
+TCustomForm* GetParentForm(const TControl* control) {
+  while (control && control->Parent()) control = control->Parent();
+  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));
+}

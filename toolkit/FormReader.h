@@ -1,0 +1,55 @@
+#pragma once
+// Stored form definitions: the components of a form in creation order with
+// their stored settings. Reading one creates each component, applies its
+// settings while everything is in the loading state, and then gives every
+// component its loaded step.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "toolkit/Forms.h"
+
+// A handler of the form, by name (bound through TCustomForm's method lookup).
+struct TStoredMethod {
+  std::string Name;
+};
+// Strings are UTF-8 here and 1251 once applied; integers carry colours and enumerations too.
+using TStoredValue = std::variant<int64_t, bool, std::string, std::vector<std::string>, TStoredMethod>;
+
+struct TStoredProperty {
+  std::string Name;
+  TStoredValue Value;
+};
+
+struct TStoredComponent {
+  std::string ClassName;
+  std::string Name;
+  std::vector<TStoredProperty> Properties;
+};
+
+struct TFormDefinition {
+  std::vector<TStoredProperty> FormProperties;
+  std::vector<TStoredComponent> Components;
+};
+
+// Component classes that definitions can name. The toolkit's own are registered already.
+using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
+void RegisterComponentClass(const std::string& className, TComponentFactory factory);
+
+// Handlers a form offers to its stored definition.
+struct TFormMethods {
+  std::function<TNotifyEvent(const std::string&)> Notify;
+  std::function<TKeyPressEvent(const std::string&)> KeyPress;
+  std::function<TMouseEvent(const std::string&)> Mouse;
+};
+
+// Applies one stored setting; components of other libraries handle their own
+// by overriding this hook, which gets the value before the toolkit does.
+using TPropertyHook = std::function<bool(TComponent&, const std::string& name, const TStoredValue& value)>;
+void RegisterPropertyHook(TPropertyHook hook);
+
+// Reads the definition into the form. Positions, sizes and font heights are
+// stored for 96 dots per inch and are scaled to the screen.
+void ReadForm(TCustomForm& form, const TFormDefinition& definition, const TFormMethods& methods);

@@ -1,0 +1,261 @@
+#include "toolkit/StdCtrls.h"
+
+#include "toolkit/Cp1251.h"
+#include "toolkit/Forms.h"
+
+namespace {
+
+void ApplyBorder(TCreateParams& params, TBorderStyle style, bool ctl3D) {
+  if (style == TBorderStyle::bsNone) return;
+  if (ctl3D)
+    params.ExStyle |= WS_EX_CLIENTEDGE;
+  else
+    params.Style |= WS_BORDER;
+}
+
+}  // namespace
+
+// ---- TCustomEdit
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+  color_ = clWindow;
+  TabStop = true;
+}
+
+void TCustomEdit::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.SystemClass = L"EDIT";
+  params.Style |= ES_AUTOHSCROLL;
+  if (ReadOnly) params.Style |= ES_READONLY;
+  ApplyBorder(params, BorderStyle, Ctl3D);
+}
+
+void TCustomEdit::WindowCreated() {
+  SendMessageW(WindowHandle(), EM_LIMITTEXT, WPARAM(MaxLength), 0);
+  TWinControl::WindowCreated();
+}
+
+void TCustomEdit::SetReadOnly(bool readOnly) {
+  ReadOnly = readOnly;
+  if (WindowHandle()) SendMessageW(WindowHandle(), EM_SETREADONLY, readOnly, 0);
+}
+
+void TCustomEdit::SetMaxLength(int maxLength) {
+  MaxLength = maxLength;
+  if (WindowHandle()) SendMessageW(WindowHandle(), EM_LIMITTEXT, WPARAM(maxLength), 0);
+}
+
+void TCustomEdit::SetText(const std::string& text) {
+  if (text == Text()) return;
+  settingText_ = true;
+  TWinControl::SetText(text);
+  settingText_ = false;
+  Change();
+}
+
+void TCustomEdit::Change() {
+  if (!Loading() && OnChange) OnChange(this);
+}
+
+void TCustomEdit::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case CN_COMMAND:
+      if (HIWORD(m.WParam) == EN_CHANGE && !settingText_) Change();
+      return;
+    case WM_SETFOCUS:
+      TWinControl::WndProc(m);
+      if (AutoSelect && !(GetWindowLongW(WindowHandle(), GWL_STYLE) & ES_MULTILINE))
+        SendMessageW(WindowHandle(), EM_SETSEL, 0, -1);
+      return;
+  }
+  TWinControl::WndProc(m);
+}
+
+// ---- TMemo
+
+TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) { AutoSelect = false; }
+
+void TMemo::CreateParams(TCreateParams& params) {
+  TCustomEdit::CreateParams(params);
+  params.Style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+  if (WordWrap) params.Style &= ~DWORD(ES_AUTOHSCROLL);
+}
+
+std::vector<std::string> TMemoLines::Split() const {
+  std::string text = memo_.Text();
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+int TMemoLines::Count() const { return int(Split().size()); }
+
+std::string TMemoLines::operator[](int index) const {
+  std::vector<std::string> lines = Split();
+  return index >= 0 && size_t(index) < lines.size() ? lines[size_t(index)] : std::string();
+}
+
+void TMemoLines::Add(const std::string& line) {
+  std::string text = memo_.Text();
+  bool open = !text.empty() && (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0);
+  memo_.SetText(text + (open ? "\r\n" : "") + line + "\r\n");
+}
+
+void TMemoLines::Clear() { memo_.Clear(); }
+
+// ---- TComboBox
+
+TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) {
+  color_ = clWindow;
+  TabStop = true;
+}
+
+void TComboItems::Add(const std::string& item) {
+  items_.push_back(item);
+  if (HWND h = combo_.WindowHandle()) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(Cp1251::ToWide(item).c_str()));
+}
+
+void TComboItems::Clear() {
+  items_.clear();
+  combo_.itemIndex_ = -1;
+  if (HWND h = combo_.WindowHandle()) SendMessageW(h, CB_RESETCONTENT, 0, 0);
+}
+
+void TComboItems::Assign(const std::vector<std::string>& items) {
+  Clear();
+  for (const std::string& item : items) Add(item);
+}
+
+void TComboBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.SystemClass = L"COMBOBOX";
+  params.Style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+  if (Style == TComboBoxStyle::csOwnerDrawFixed) params.Style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+  // The window's height includes the dropped-down list.
+  params.Height = Height() + DropDownCount * ItemHeight + 2;
+  if (!Ctl3D) params.ExStyle &= ~DWORD(WS_EX_CLIENTEDGE);
+}
+
+void TComboBox::WindowCreated() {
+  HWND h = WindowHandle();
+  for (const std::string& item : Items.items_) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(Cp1251::ToWide(item).c_str()));
+  // The selection field takes the height the layout gives the control; 6 = its frame and padding.
+  SendMessageW(h, CB_SETITEMHEIGHT, WPARAM(-1), Height() > 6 ? Height() - 6 : ItemHeight);
+  SendMessageW(h, CB_SETITEMHEIGHT, 0, ItemHeight);
+  SendMessageW(h, CB_SETCURSEL, WPARAM(itemIndex_), 0);
+  TWinControl::WindowCreated();
+}
+
+void TComboBox::BoundsChanged() {
+  if (!WindowHandle()) return;
+  SetWindowPos(WindowHandle(), nullptr, Left(), Top(), Width(), Height() + DropDownCount * ItemHeight + 2,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TComboBox::ItemIndex() const {
+  if (HWND h = WindowHandle()) return int(SendMessageW(h, CB_GETCURSEL, 0, 0));
+  return itemIndex_;
+}
+
+void TComboBox::SetItemIndex(int index) {
+  itemIndex_ = index >= 0 && index < Items.Count() ? index : -1;
+  if (HWND h = WindowHandle()) SendMessageW(h, CB_SETCURSEL, WPARAM(itemIndex_), 0);
+}
+
+std::string TComboBox::Text() const {
+  int index = ItemIndex();
+  return index >= 0 && index < Items.Count() ? Items[index] : std::string();
+}
+
+void TComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
+  if (OnDrawItem) {
+    OnDrawItem(this, int(item.itemID), item.rcItem, item.itemState, item.hDC);
+    return;
+  }
+  bool selected = item.itemState & ODS_SELECTED;
+  TColor back = ResolveColor(selected ? clHighlight : Color());
+  TColor text = ResolveColor(selected ? clHighlightText : Font.Color);
+  HBRUSH brush = CreateSolidBrush(RGB(RedOf(back), GreenOf(back), BlueOf(back)));
+  FillRect(item.hDC, &item.rcItem, brush);
+  DeleteObject(brush);
+  if (int(item.itemID) < 0 || int(item.itemID) >= Items.Count()) return;
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, RGB(RedOf(text), GreenOf(text), BlueOf(text)));
+  RECT r = item.rcItem;
+  r.left += 2;
+  std::wstring caption = Cp1251::ToWide(Items[int(item.itemID)]);
+  DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+void TComboBox::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case CN_COMMAND:
+      if (HIWORD(m.WParam) == CBN_SELCHANGE && !Loading() && OnChange) OnChange(this);
+      return;
+    case CN_DRAWITEM:
+      DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam));
+      m.Result = TRUE;
+      return;
+    case CN_MEASUREITEM:
+      reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam)->itemHeight = UINT(ItemHeight);
+      m.Result = TRUE;
+      return;
+  }
+  TWinControl::WndProc(m);
+}
+
+// ---- TButton
+
+TButton::TButton(TComponent* owner) : TWinControl(owner) { TabStop = true; }
+
+void TButton::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.SystemClass = L"BUTTON";
+  params.Style |= Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  if (ModalResult) params.Id = reinterpret_cast<HMENU>(INT_PTR(ModalResult));
+}
+
+void TButton::Click() {
+  if (TCustomForm* form = GetParentForm(this); form && ModalResult) form->ModalResult = ModalResult;
+  TWinControl::Click();
+}
+
+void TButton::WndProc(TMessage& m) {
+  if (m.Msg == CN_COMMAND) {
+    if (HIWORD(m.WParam) == BN_CLICKED) Click();
+    return;
+  }
+  if (m.Msg == CN_CTLCOLORBTN) {
+    m.Result = LRESULT(GetSysColorBrush(COLOR_BTNFACE));
+    return;
+  }
+  TWinControl::WndProc(m);
+}
+
+// ---- TLabel
+
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {}
+
+void TLabel::Paint(HDC dc) {
+  RECT r{0, 0, Width(), Height()};
+  if (!Transparent) {
+    TColor back = ResolveColor(Parent() ? Parent()->Color() : Color());
+    HBRUSH brush = CreateSolidBrush(RGB(RedOf(back), GreenOf(back), BlueOf(back)));
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+  }
+  HGDIOBJ oldFont = SelectObject(dc, Font.Handle());
+  SetBkMode(dc, TRANSPARENT);
+  TColor text = ResolveColor(Enabled() ? Font.Color : clGrayText);
+  SetTextColor(dc, RGB(RedOf(text), GreenOf(text), BlueOf(text)));
+  std::wstring caption = Cp1251::ToWide(Caption());
+  DrawTextW(dc, caption.c_str(), int(caption.size()), &r, DT_LEFT | (WordWrap ? DT_WORDBREAK : 0));
+  SelectObject(dc, oldFont);
+}

@@ -1,0 +1,140 @@
+#pragma once
+// The standard controls: edit, memo, combo box, push button, label.
+#include <vector>
+
+#include "toolkit/WinControl.h"
+
+enum class TBorderStyle { bsNone, bsSingle };
+
+class TCustomEdit : public TWinControl {
+ public:
+  explicit TCustomEdit(TComponent* owner);
+  int MaxLength = 0;  // 0: no limit
+  bool ReadOnly = false;
+  bool AutoSelect = true;
+  bool Ctl3D = true;  // false: a flat one-pixel border
+  TBorderStyle BorderStyle = TBorderStyle::bsSingle;
+  TNotifyEvent OnChange;
+
+  void SetText(const std::string& text) override;
+  void SetReadOnly(bool readOnly);
+  void SetMaxLength(int maxLength);
+  void Clear() { SetText(""); }
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WindowCreated() override;
+  virtual void Change();
+
+ private:
+  bool settingText_ = false;  // our own text change raises Change once, whatever the system notifies
+};
+
+class TEdit : public TCustomEdit {
+ public:
+  explicit TEdit(TComponent* owner) : TCustomEdit(owner) {}
+  std::string ClassName() const override { return "TEdit"; }
+};
+
+class TMemo;
+// The memo's hard lines: the text split at CR LF. A long line that wraps on
+// screen is still one line here.
+class TMemoLines {
+ public:
+  explicit TMemoLines(TMemo& memo) : memo_(memo) {}
+  int Count() const;
+  std::string operator[](int index) const;
+  void Add(const std::string& line);
+  void Clear();
+
+ private:
+  std::vector<std::string> Split() const;
+  TMemo& memo_;
+};
+
+class TMemo : public TCustomEdit {
+ public:
+  explicit TMemo(TComponent* owner);
+  std::string ClassName() const override { return "TMemo"; }
+  bool WordWrap = true;
+  bool WantTabs = false;
+  TMemoLines Lines{*this};
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  friend class TMemoLines;
+};
+
+enum class TComboBoxStyle { csDropDownList, csOwnerDrawFixed };
+using TDrawItemEvent = std::function<void(TObject* sender, int index, const RECT& rect, UINT state, HDC dc)>;
+
+class TComboBox;
+class TComboItems {
+ public:
+  explicit TComboItems(TComboBox& combo) : combo_(combo) {}
+  int Count() const { return int(items_.size()); }
+  const std::string& operator[](int index) const { return items_.at(size_t(index)); }
+  void Add(const std::string& item);
+  void Clear();
+  void Assign(const std::vector<std::string>& items);
+
+ private:
+  friend class TComboBox;
+  TComboBox& combo_;
+  std::vector<std::string> items_;
+};
+
+class TComboBox : public TWinControl {
+ public:
+  explicit TComboBox(TComponent* owner);
+  std::string ClassName() const override { return "TComboBox"; }
+  TComboBoxStyle Style = TComboBoxStyle::csDropDownList;
+  int ItemHeight = 16;
+  int DropDownCount = 8;
+  bool AutoComplete = true;  // kept for the stored definition; the system list's own key selection applies
+  bool Ctl3D = true;
+  TComboItems Items{*this};
+  TNotifyEvent OnChange;
+  TDrawItemEvent OnDrawItem;
+
+  int ItemIndex() const;
+  void SetItemIndex(int index);  // does not raise OnChange
+  std::string Text() const override;
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WindowCreated() override;
+  void BoundsChanged() override;
+
+ private:
+  friend class TComboItems;
+  void DrawItem(const DRAWITEMSTRUCT& item);
+  int itemIndex_ = -1;
+};
+
+class TButton : public TWinControl {
+ public:
+  explicit TButton(TComponent* owner);
+  std::string ClassName() const override { return "TButton"; }
+  bool Default = false;
+  bool Cancel = false;
+  int ModalResult = 0;
+  void Click() override;
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+};
+
+class TLabel : public TGraphicControl {
+ public:
+  explicit TLabel(TComponent* owner);
+  std::string ClassName() const override { return "TLabel"; }
+  bool Transparent = false;
+  bool WordWrap = false;
+
+ protected:
+  void Paint(HDC dc) override;
+};
