@@ -204,7 +204,13 @@ void RegisterPropertyHook(TPropertyHook hook) { Hooks().push_back(std::move(hook
 
 void ReadForm(TCustomForm& form, const TFormDefinition& definition, const TFormMethods& methods) {
   form.BeginLoading();
-  for (const TStoredProperty& p : definition.FormProperties) Apply(form, p, methods);
+  const TStoredProperty* activeControl = nullptr;  // refers to a component: applied once all exist
+  for (const TStoredProperty& p : definition.FormProperties) {
+    if (p.Name == "ActiveControl")
+      activeControl = &p;
+    else
+      Apply(form, p, methods);
+  }
   std::vector<TComponent*> created;
   for (const TStoredComponent& stored : definition.Components) {
     auto it = Classes().find(stored.ClassName);
@@ -216,6 +222,13 @@ void ReadForm(TCustomForm& form, const TFormDefinition& definition, const TFormM
     created.push_back(component);
     if (auto* control = dynamic_cast<TControl*>(component)) control->SetParent(&form);
     for (const TStoredProperty& p : stored.Properties) Apply(*component, p, methods);
+  }
+  if (activeControl) {
+    std::string formClass = form.ClassName();
+    std::string name = Reader{formClass, activeControl->Name, activeControl->Value, methods}.Text();
+    auto* control = dynamic_cast<TWinControl*>(form.FindComponent(name));
+    if (!control) throw std::runtime_error("Stored property ActiveControl: no windowed control " + name);
+    form.SetActiveControl(control);
   }
   for (TComponent* component : created) component->Loaded();
   form.Loaded();

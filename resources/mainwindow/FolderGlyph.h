@@ -1,0 +1,5 @@
+#pragma once
+// The 20 x 20 folder picture of the file button, drawn by code.
+#include "skin/render/PixelBuffer.h"
+
+PixelBuffer FolderGlyph();

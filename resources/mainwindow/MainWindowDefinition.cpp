@@ -1,0 +1,116 @@
+#include "resources/mainwindow/MainWindowDefinition.h"
+
+#include "resources/mainwindow/FolderGlyph.h"
+#include "toolkit/Buttons.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/StdCtrls.h"
+
+namespace {
+
+TStoredMethod On(const char* handler) { return {handler}; }
+int64_t Enum(auto value) { return int64_t(value); }
+
+// Settings every field shares: white, black text, no three-dimensional border.
+std::vector<TStoredProperty> Field(std::vector<TStoredProperty> own) {
+  own.insert(own.begin(), {{"Color", int64_t(clWhite)}, {"Ctl3D", false}});
+  return own;
+}
+
+TFormDefinition Build() {
+  TFormDefinition d;
+  d.FormProperties = {
+      {"Caption", std::string("Подготовка документов в портфолио обучающегося")},
+      {"BorderStyle", Enum(TFormBorderStyle::bsDialog)},
+      {"BorderIcons", std::vector<std::string>{"biSystemMenu"}},
+      {"ClientWidth", int64_t(358)},
+      {"ClientHeight", int64_t(288)},
+      {"Color", int64_t(clBtnFace)},
+      {"Font.Charset", int64_t(DEFAULT_CHARSET)},
+      {"Font.Color", int64_t(clWindowText)},
+      {"Font.Height", int64_t(-11)},
+      {"Font.Name", std::string("MS Sans Serif")},
+      {"KeyPreview", true},
+      {"Position", Enum(TPosition::poDesktopCenter)},
+      {"AlphaBlend", true},
+      {"AlphaBlendValue", int64_t(255)},
+      {"ActiveControl", std::string("workType")},
+      {"OnCreate", On("FormCreate")},
+      {"OnKeyPress", On("FormKeyPress")},
+      {"OnMouseDown", On("FormMouseDown")},
+  };
+  d.Components = {
+      {"TSpeedButton", "SpeedButton1",
+       {{"Left", int64_t(312)}, {"Top", int64_t(160)}, {"Width", int64_t(25)}, {"Height", int64_t(25)},
+        {"Glyph", std::string("FOLDER")}, {"Transparent", false}, {"OnClick", On("fileOpen")}}},
+      {"TSpeedButton", "btnExit",
+       {{"Left", int64_t(264)}, {"Top", int64_t(248)}, {"Width", int64_t(73)}, {"Height", int64_t(25)},
+        {"Caption", std::string("Выход")}, {"ShowHint", false}, {"OnClick", On("btnExitClick")}}},
+      {"TSpeedButton", "btnRename",
+       {{"Left", int64_t(16)}, {"Top", int64_t(248)}, {"Width", int64_t(113)}, {"Height", int64_t(25)},
+        {"Caption", std::string("Переименовать")}, {"OnClick", On("btnRenameClick")}}},
+      {"TLabel", "Label2",
+       {{"Left", int64_t(16)}, {"Top", int64_t(200)}, {"Width", int64_t(121)}, {"Height", int64_t(13)},
+        {"Caption", std::string("Новое название файла:")}, {"Transparent", true}}},
+      {"TSpeedButton", "SpeedButton2",
+       {{"Left", int64_t(144)}, {"Top", int64_t(248)}, {"Width", int64_t(105)}, {"Height", int64_t(25)},
+        {"Caption", std::string("Открыть папку")}, {"OnClick", On("SpeedButton2Click")}}},
+      {"TEdit", "n_knigi",
+       Field({{"Tag", int64_t(0)}, {"Left", int64_t(16)}, {"Top", int64_t(16)}, {"Width", int64_t(129)},
+              {"Height", int64_t(19)}, {"TabOrder", int64_t(0)}, {"MaxLength", int64_t(6)},
+              {"Font.Color", int64_t(clBlack)}, {"AutoSelect", false}, {"OnChange", On("changeText")},
+              {"OnEnter", On("textGreyOn")}, {"OnExit", On("textGreyOff")}, {"OnKeyPress", On("n_knigiKeyPress")}})},
+      {"TComboBox", "years",
+       Field({{"Left", int64_t(256)}, {"Top", int64_t(60)}, {"Width", int64_t(81)}, {"Height", int64_t(21)},
+              {"TabOrder", int64_t(2)}, {"Style", Enum(TComboBoxStyle::csDropDownList)},
+              {"Font.Color", int64_t(clBlack)}, {"ItemHeight", int64_t(15)}, {"OnChange", On("changeText")}})},
+      {"TEdit", "workName",
+       Field({{"Tag", int64_t(1)}, {"Left", int64_t(16)}, {"Top", int64_t(288)}, {"Width", int64_t(321)},
+              {"Height", int64_t(19)}, {"TabOrder", int64_t(4)}, {"TabStop", false}, {"Visible", false},
+              {"Font.Color", int64_t(clBlack)}, {"OnChange", On("changeText")}})},
+      {"TEdit", "fileTransl",
+       Field({{"Tag", int64_t(3)}, {"Left", int64_t(16)}, {"Top", int64_t(216)}, {"Width", int64_t(321)},
+              {"Height", int64_t(19)}, {"TabOrder", int64_t(6)}, {"TabStop", false}, {"Enabled", false},
+              {"ReadOnly", true}})},
+      {"TEdit", "fileAdded",
+       Field({{"Tag", int64_t(2)}, {"Left", int64_t(16)}, {"Top", int64_t(164)}, {"Width", int64_t(289)},
+              {"Height", int64_t(19)}, {"TabOrder", int64_t(5)}, {"TabStop", false}, {"Enabled", false},
+              {"ReadOnly", true}, {"Font.Color", int64_t(clBlack)}, {"OnChange", On("changeText")}})},
+      {"TComboBox", "workType",
+       Field({{"Left", int64_t(16)}, {"Top", int64_t(60)}, {"Width", int64_t(233)}, {"Height", int64_t(21)},
+              {"TabOrder", int64_t(1)}, {"Style", Enum(TComboBoxStyle::csDropDownList)},
+              {"Font.Color", int64_t(clBlack)}, {"ItemHeight", int64_t(15)}, {"AutoComplete", false},
+              {"Items", std::vector<std::string>{"Выпускная квалификационная работа", "Курсовая работа / проект",
+                                                 "Отчет (по практике и др.)", "Отзыв ", "Рецензия", "Реферат",
+                                                 "Статья", "Патент", "Сертификат, диплом, грамота ", "Резюме",
+                                                 "Другой документ"}},
+              {"ItemIndex", int64_t(0)}, {"OnChange", On("changeText")}})},
+      {"TMemo", "Memo1",
+       Field({{"Tag", int64_t(1)}, {"Left", int64_t(16)}, {"Top", int64_t(96)}, {"Width", int64_t(321)},
+              {"Height", int64_t(57)}, {"TabOrder", int64_t(3)}, {"Font.Color", int64_t(clBlack)},
+              {"WordWrap", true}, {"OnChange", On("Memo1Change")}, {"OnEnter", On("Memo1Enter")},
+              {"OnExit", On("Memo1Exit")}})},
+      {"TOpenDialog", "OpenDialog", {}},
+      // The skin manager "sSkinManager1" (internal skin "windows 10 (internal)") and the
+      // skin provider "sSkinProvider1" (section "FORM", no title buttons of its own, no
+      // added header height) come here, last, once their classes are registered.
+  };
+  return d;
+}
+
+}  // namespace
+
+const TFormDefinition& MainWindowDefinition() {
+  static const TFormDefinition definition = Build();
+  return definition;
+}
+
+void RegisterBuiltinGlyphs() {
+  RegisterPropertyHook([](TComponent& c, const std::string& name, const TStoredValue& value) {
+    auto* button = dynamic_cast<TSpeedButton*>(&c);
+    auto* picture = std::get_if<std::string>(&value);
+    if (!button || name != "Glyph" || !picture) return false;
+    if (*picture != "FOLDER") throw std::runtime_error("No built-in picture " + *picture);
+    button->Glyph = FolderGlyph();
+    return true;
+  });
+}
