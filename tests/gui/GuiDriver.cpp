@@ -1,0 +1,171 @@
+#include "tests/gui/GuiDriver.h"
+
+#include <shlobj.h>
+
+#include <stdexcept>
+
+#include "toolkit/Application.h"
+#include "toolkit/Cp1251.h"
+
+namespace {
+
+GuiDriver* current = nullptr;
+
+std::string WindowText(HWND window) {
+  wchar_t buffer[1024] = {};
+  GetWindowTextW(window, buffer, 1024);
+  return Cp1251::FromWide(buffer);
+}
+
+BOOL CALLBACK FindModal(HWND window, LPARAM found) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (IsWindowVisible(window) && (wcscmp(name, L"TMessageForm") == 0 || wcscmp(name, L"#32770") == 0)) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+GuiDriver::GuiDriver() {
+  current = this;
+  StartDocRenamer();
+  form_ = dynamic_cast<TForm1*>(Application->MainForm());
+  form_->Show();
+  timer_ = SetTimer(nullptr, 0, 30, AnswerModal);
+  Pump();
+}
+
+GuiDriver::~GuiDriver() {
+  KillTimer(nullptr, timer_);
+  delete Application;
+  current = nullptr;
+}
+
+void CALLBACK GuiDriver::AnswerModal(HWND, UINT, UINT_PTR, DWORD) {
+  HWND modal = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindModal, LPARAM(&modal));
+  if (!modal || !current) return;
+  SeenMessage seen;
+  wchar_t name[64] = {};
+  GetClassNameW(modal, name, 64);
+  seen.ClassName = Cp1251::FromWide(name);
+  seen.Caption = WindowText(modal);
+  GetWindowRect(modal, &seen.Frame);
+  HWND ok = nullptr;
+  if (auto* form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(modal))) {
+    if (auto* label = dynamic_cast<TControl*>(form->FindComponent("Message"))) seen.Text = label->Caption();
+    seen.HasIcon = form->FindComponent("Image") != nullptr;
+    if (auto* button = dynamic_cast<TWinControl*>(form->FindComponent("OK"))) ok = button->WindowHandle();
+  } else {
+    seen.Text = WindowText(GetDlgItem(modal, 0xFFFF));  // the message box's text
+    seen.HasIcon = GetDlgItem(modal, 0x14) != nullptr;
+    ok = GetDlgItem(modal, IDOK);
+  }
+  current->Messages.push_back(seen);
+  PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(ok));
+}
+
+void GuiDriver::Pump() {
+  for (int i = 0; i < 3; ++i) {
+    Application->ProcessMessages();
+    Sleep(1);
+  }
+}
+
+void GuiDriver::Type(HWND target, const std::wstring& text) {
+  for (wchar_t c : text) PostMessageW(target, WM_CHAR, c, 1);
+  Pump();
+}
+
+void GuiDriver::Enter() {
+  HWND focused = GetFocus();
+  // The loop's key translation makes the character from the key press.
+  PostMessageW(focused, WM_KEYDOWN, VK_RETURN, 1);
+  PostMessageW(focused, WM_KEYUP, VK_RETURN, 0xC0000001);
+  Pump();
+}
+
+void GuiDriver::Click(TControl& control) {
+  LPARAM at = MAKELPARAM(control.Left() + control.Width() / 2, control.Top() + control.Height() / 2);
+  HWND window = control.Parent()->WindowHandle();
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(window, WM_LBUTTONUP, 0, at);
+  Pump();
+}
+
+void GuiDriver::Drop(const std::vector<std::wstring>& paths) {
+  size_t chars = 1;
+  for (const std::wstring& p : paths) chars += p.size() + 1;
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  auto* list = reinterpret_cast<wchar_t*>(drop + 1);
+  for (const std::wstring& p : paths) {
+    std::copy(p.begin(), p.end(), list);
+    list += p.size() + 1;
+  }
+  GlobalUnlock(memory);
+  PostMessageW(form_->WindowHandle(), WM_DROPFILES, WPARAM(memory), 0);
+  Pump();
+}
+
+void GuiDriver::Select(TComboBox& combo, int index) {
+  combo.SetItemIndex(index);
+  HWND window = combo.WindowHandle();
+  SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), CBN_SELCHANGE), LPARAM(window));
+  Pump();
+}
+
+TempFolder::TempFolder(const std::wstring& name) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  path_ = std::wstring(temp) + name + L"-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() {
+  for (const std::wstring& f : Files()) {
+    std::wstring full = path_ + f;
+    if (!DeleteFileW(full.c_str())) RemoveDirectoryW(full.c_str());
+  }
+  RemoveDirectoryW(path_.c_str());
+}
+
+void TempFolder::Write(const std::wstring& name, const std::string& bytes) const {
+  HANDLE f = CreateFileW((path_ + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create a test file");
+  DWORD written;
+  WriteFile(f, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+}
+
+std::string TempFolder::Read(const std::wstring& name) const {
+  HANDLE f = CreateFileW((path_ + name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return "<missing>";
+  char buffer[4096];
+  DWORD read = 0;
+  ReadFile(f, buffer, sizeof(buffer), &read, nullptr);
+  CloseHandle(f);
+  return std::string(buffer, read);
+}
+
+bool TempFolder::Exists(const std::wstring& name) const {
+  return GetFileAttributesW((path_ + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::wstring> TempFolder::Files() const {
+  std::vector<std::wstring> files;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((path_ + L"*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return files;
+  do {
+    std::wstring n = data.cFileName;
+    if (n != L"." && n != L"..") files.push_back(n);
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return files;
+}

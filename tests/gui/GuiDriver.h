@@ -1,0 +1,54 @@
+#pragma once
+// Drives the real main window in-process: keys, clicks, drops, and answers
+// modal message windows from a timer while the handler that shows them waits.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Unit1.h"
+
+// What a modal window showed before it was answered.
+struct SeenMessage {
+  std::string ClassName;  // "TMessageForm" or "#32770" (system message box)
+  std::string Text;       // 1251
+  std::string Caption;    // 1251
+  bool HasIcon = false;
+  RECT Frame{};
+};
+
+class GuiDriver {
+ public:
+  GuiDriver();
+  ~GuiDriver();
+  TForm1& Form() { return *form_; }
+
+  void Pump();                                    // handles everything pending
+  void Type(HWND target, const std::wstring& text);  // WM_CHAR per character
+  void Enter();                                   // the Enter key, pressed and released, to the focused window
+  void Click(TControl& control);                  // left press and release at its centre
+  void Drop(const std::vector<std::wstring>& paths);
+  void Select(TComboBox& combo, int index);       // as the user would: selection change notified
+  // Every modal window shown from now on is answered with OK and recorded.
+  std::vector<SeenMessage> Messages;
+
+ private:
+  static void CALLBACK AnswerModal(HWND, UINT, UINT_PTR, DWORD);
+  TForm1* form_;
+  UINT_PTR timer_;
+};
+
+// A fresh folder under the temporary folder, removed with its files at the end.
+class TempFolder {
+ public:
+  explicit TempFolder(const std::wstring& name);
+  ~TempFolder();
+  std::wstring Path() const { return path_; }  // with a trailing "\"
+  void Write(const std::wstring& name, const std::string& bytes) const;
+  std::string Read(const std::wstring& name) const;
+  bool Exists(const std::wstring& name) const;
+  std::vector<std::wstring> Files() const;
+
+ private:
+  std::wstring path_;
+};
