@@ -1,0 +1,208 @@
+// The toolkit's contracts that the skin engine builds on.
+#include <gtest/gtest.h>
+
+#include <windowsx.h>
+
+#include "toolkit/Application.h"
+#include "toolkit/FormReader.h"
+#include "toolkit/StdCtrls.h"
+
+namespace {
+
+struct Event {
+  std::string What;
+  std::string Name;
+  friend bool operator==(const Event&, const Event&) = default;
+};
+std::vector<Event> events;
+
+class TProbe : public TComponent {
+ public:
+  using TComponent::TComponent;
+  std::string ClassName() const override { return "TProbe"; }
+  ~TProbe() override { events.push_back({"destroyed", Name}); }
+  void Notification(TComponent* c, TOperation op) override {
+    // The inserted component is seen with its real class.
+    bool probe = dynamic_cast<TProbe*>(c) != nullptr;
+    events.push_back({op == TOperation::opInsert ? (probe ? "insert probe" : "insert other") : "remove", Name});
+  }
+  void Loaded() override {
+    TComponent::Loaded();
+    events.push_back({"loaded", Name});
+  }
+};
+
+class TPainted : public TGraphicControl {
+ public:
+  using TGraphicControl::TGraphicControl;
+  std::vector<UINT> Messages;
+  std::vector<TPoint> Points;
+  TPoint PaintOrigin{-1, -1};
+  void WndProc(TMessage& m) override {
+    if (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONUP || m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) {
+      Messages.push_back(m.Msg);
+      Points.push_back({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
+    }
+    TGraphicControl::WndProc(m);
+  }
+
+ protected:
+  void Paint(HDC dc) override {
+    POINT origin;
+    GetViewportOrgEx(dc, &origin);
+    PaintOrigin = {origin.x, origin.y};
+  }
+};
+
+class ToolkitTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    events.clear();
+    app = new TApplication();
+    form = TComponent::Create<TForm>(app);
+    form->SetClientSize(200, 100);
+    form->SetBounds(50, 50, form->Width(), form->Height());
+  }
+  void TearDown() override { delete app; }
+  void Pump() { Application->ProcessMessages(); }
+  TApplication* app;
+  TForm* form;
+};
+
+TEST_F(ToolkitTest, OwnerAnnouncesAndFreesItsComponents) {
+  auto* a = TComponent::Create<TProbe>(form);
+  a->Name = "a";
+  auto* b = TComponent::Create<TProbe>(form);
+  b->Name = "b";
+  EXPECT_EQ(events, (std::vector<Event>{{"insert probe", "a"}}));
+  events.clear();
+  delete a;
+  EXPECT_EQ(events, (std::vector<Event>{{"destroyed", "a"}, {"remove", "b"}}));
+  EXPECT_EQ(form->FindComponent("a"), nullptr);
+  events.clear();
+  delete form;
+  EXPECT_EQ(events, (std::vector<Event>{{"destroyed", "b"}}));
+}
+
+TEST_F(ToolkitTest, StoredDefinitionLoadsThenGivesTheLoadedStep) {
+  RegisterComponentClass("TProbe", [](TComponent* owner) { return new TProbe(owner); });
+  RegisterPropertyHook([](TComponent& c, const std::string& name, const TStoredValue&) {
+    if (name != "Probe") return false;
+    events.push_back({c.Loading() ? "set while loading" : "set after loading", c.Name});
+    return true;
+  });
+  bool created = false;
+  TFormMethods methods;
+  methods.Notify = [&](const std::string& name) -> TNotifyEvent {
+    if (name != "Create") return {};
+    return [&](TObject*) { created = events.size() == 7; };
+  };
+  TFormDefinition d;
+  d.FormProperties = {{"Caption", std::string("Окно")}, {"OnCreate", TStoredMethod{"Create"}}};
+  d.Components = {{"TProbe", "first", {{"Probe", int64_t(1)}}}, {"TProbe", "second", {{"Probe", int64_t(1)}}},
+                  {"TEdit", "edit", {{"Left", int64_t(8)}, {"MaxLength", int64_t(3)}}}};
+  ReadForm(*form, d, methods);
+  const std::vector<Event> expected = {
+      {"set while loading", "first"},  {"insert probe", "first"},  {"set while loading", "second"},
+      {"insert other", "first"},       {"insert other", "second"}, {"loaded", "first"},
+      {"loaded", "second"}};
+  EXPECT_EQ(events, expected);
+  EXPECT_FALSE(form->Loading());
+  EXPECT_EQ(form->Caption(), "\xCE\xEA\xED\xEE");
+  auto* edit = dynamic_cast<TEdit*>(form->FindComponent("edit"));
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->Parent(), form);
+  EXPECT_EQ(edit->Left(), Screen::Scale(8));
+  form->DoCreate();
+  EXPECT_TRUE(created);
+
+  TFormDefinition bad;
+  bad.Components = {{"TNoSuchClass", "x", {}}};
+  EXPECT_THROW(ReadForm(*form, bad, methods), std::runtime_error);
+  bad.Components = {{"TEdit", "y", {{"NoSuchProperty", true}}}};
+  EXPECT_THROW(ReadForm(*form, bad, methods), std::runtime_error);
+  bad.Components = {{"TEdit", "z", {{"MaxLength", std::string("three")}}}};
+  EXPECT_THROW(ReadForm(*form, bad, methods), std::runtime_error);
+}
+
+TEST_F(ToolkitTest, ReplacedWindowProcSeesMessagesAndChains) {
+  auto* edit = TComponent::Create<TEdit>(form);
+  edit->SetParent(form);
+  edit->SetBounds(0, 0, 80, 20);
+  form->HandleNeeded();
+  int texts = 0, notifications = 0;
+  TWndMethod saved = edit->WindowProc;
+  edit->WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_SETTEXT) ++texts;
+    if (m.Msg == CM_TEXTCHANGED) ++notifications;
+    saved(m);
+  };
+  edit->SetText("abc");
+  EXPECT_EQ(texts, 1);
+  EXPECT_EQ(notifications, 1);
+  EXPECT_EQ(edit->Text(), "abc");
+  edit->WindowProc = saved;
+  edit->SetText("d");
+  EXPECT_EQ(texts, 1);
+
+  // Without a window, a message goes straight to the control's dispatch.
+  auto* label = TComponent::Create<TLabel>(form);
+  int seen = 0;
+  label->WindowProc = [&](TMessage& m) {
+    if (m.Msg == 0xA100) ++seen, m.Result = 7;
+  };
+  EXPECT_EQ(label->Perform(0xA100, 1 << 16, 0), 7);
+  EXPECT_EQ(seen, 1);
+}
+
+TEST_F(ToolkitTest, WindowlessControlIsPaintedAndFedByItsParent) {
+  auto* painted = TComponent::Create<TPainted>(form);
+  painted->SetParent(form);
+  painted->SetBounds(20, 10, 30, 20);
+  form->Show();
+  RedrawWindow(form->WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(painted->PaintOrigin, (TPoint{20, 10}));
+  HWND w = form->WindowHandle();
+  SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(25, 15));
+  SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 15));
+  SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(25, 15));
+  SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(100, 50));
+  EXPECT_EQ(painted->Messages, (std::vector<UINT>{CM_MOUSEENTER, WM_LBUTTONDOWN, WM_LBUTTONUP, CM_MOUSELEAVE}));
+  ASSERT_EQ(painted->Points.size(), 4u);
+  EXPECT_EQ(painted->Points[1], (TPoint{5, 5}));  // in the control's own coordinates
+  EXPECT_EQ(Application->MouseControl(), form);
+}
+
+TEST_F(ToolkitTest, NotificationsOfStateChanges) {
+  std::vector<UINT> seen;
+  auto* edit = TComponent::Create<TEdit>(form);
+  TWndMethod saved = edit->WindowProc;
+  edit->WindowProc = [&](TMessage& m) {
+    if (m.Msg >= CM_BASE && m.Msg < CN_BASE) seen.push_back(m.Msg);
+    saved(m);
+  };
+  std::vector<WPARAM> listChanges;
+  TWndMethod formSaved = form->WindowProc;
+  form->WindowProc = [&](TMessage& m) {
+    if (m.Msg == CM_CONTROLLISTCHANGE) listChanges.push_back(m.LParam);
+    formSaved(m);
+  };
+  edit->SetParent(form);
+  edit->SetText("kept");
+  form->Show();
+  edit->SetVisible(false);
+  edit->SetEnabled(false);
+  form->Font.Height = -20;
+  form->Font.Changed();
+  EXPECT_EQ(edit->Font.Height, -20);  // follows its parent's font
+  edit->RecreateWnd();
+  EXPECT_EQ(edit->Text(), "kept");
+  edit->SetParent(nullptr);
+  EXPECT_EQ(listChanges, (std::vector<WPARAM>{1, 0}));
+  for (UINT expected : {CM_TEXTCHANGED, CM_SHOWINGCHANGED, CM_VISIBLECHANGED, CM_ENABLEDCHANGED, CM_FONTCHANGED,
+                        CM_RECREATEWND})
+    EXPECT_NE(std::find(seen.begin(), seen.end(), expected), seen.end()) << std::hex << expected;
+  delete edit;
+}
+
+}  // namespace
