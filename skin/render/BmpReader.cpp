@@ -82,9 +82,11 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
   uint32_t palette[256] = {};
   if (bpp <= 8) {
     const uint32_t maxColors = 1u << bpp;
-    const uint32_t count = colorsUsed == 0 ? maxColors : colorsUsed;
+    uint32_t count = colorsUsed == 0 ? maxColors : colorsUsed;
     if (count > maxColors) throw ESkinError(kInvalidFormat);
     const size_t entryBytes = core ? 3 : 4;
+    // Writers may store fewer entries than the depth allows; the pixels start after the table.
+    if (pixelOffset >= tableAt) count = uint32_t(std::min<size_t>(count, (pixelOffset - tableAt) / entryBytes));
     if (tableAt + entryBytes * count > size) throw ESkinError(kInvalidFormat);
     for (uint32_t i = 0; i < maxColors; ++i) palette[i] = 0xFF000000u;  // indexes beyond the table are black
     for (uint32_t i = 0; i < count; ++i) {

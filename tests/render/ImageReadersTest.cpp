@@ -1,0 +1,304 @@
+// BMP and JPEG readers, loading by extension, and the corpus of bad files.
+#include <gtest/gtest.h>
+
+// clang-format off
+#include <cstdio>
+#include <jpeglib.h>
+// clang-format on
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "skin/render/BmpReader.h"
+#include "skin/render/ImageLoader.h"
+#include "skin/render/JpegReader.h"
+
+namespace {
+uint32_t Bgra(uint32_t r, uint32_t g, uint32_t b, uint32_t a) { return b | g << 8 | r << 16 | a << 24; }
+
+void Put16(std::vector<uint8_t>& v, uint32_t x) { v.insert(v.end(), {uint8_t(x), uint8_t(x >> 8)}); }
+void Put32(std::vector<uint8_t>& v, uint32_t x) {
+  Put16(v, x & 0xFFFF);
+  Put16(v, x >> 16);
+}
+
+struct BmpSpec {
+  int32_t width = 3, height = 2;
+  int bpp = 24;
+  bool topDown = false;
+  bool coreHeader = false;
+  uint32_t compression = 0;
+  std::vector<uint32_t> masks;    // bit-field masks after a 40-byte header
+  std::vector<uint32_t> palette;  // 0x00RRGGBB entries
+  // Pixel (x, y) counted from the top: a palette index, or 0xAARRGGBB for 24 and 32 bits.
+  std::function<uint32_t(int32_t, int32_t)> pixel;
+};
+
+std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
+  std::vector<uint8_t> info;
+  if (s.coreHeader) {
+    Put32(info, 12);
+    Put16(info, uint32_t(s.width));
+    Put16(info, uint32_t(s.height));
+    Put16(info, 1);
+    Put16(info, uint32_t(s.bpp));
+  } else {
+    Put32(info, 40);
+    Put32(info, uint32_t(s.width));
+    Put32(info, uint32_t(s.topDown ? -s.height : s.height));
+    Put16(info, 1);
+    Put16(info, uint32_t(s.bpp));
+    Put32(info, s.compression);
+    for (int i = 0; i < 5; ++i) Put32(info, i == 3 ? uint32_t(s.palette.size()) : 0);
+    for (uint32_t m : s.masks) Put32(info, m);
+  }
+  for (uint32_t c : s.palette) {
+    info.insert(info.end(), {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16)});
+    if (!s.coreHeader) info.push_back(0);
+  }
+  const size_t stride = (size_t(s.width) * s.bpp + 31) / 32 * 4;
+  std::vector<uint8_t> pixels(stride * s.height, 0);
+  for (int32_t y = 0; y < s.height; ++y) {
+    uint8_t* row = pixels.data() + stride * size_t(s.topDown ? y : s.height - 1 - y);
+    for (int32_t x = 0; x < s.width; ++x) {
+      const uint32_t v = s.pixel(x, y);
+      if (s.bpp <= 8) {
+        const size_t bit = size_t(x) * s.bpp;
+        row[bit / 8] |= uint8_t(v << (8 - s.bpp - bit % 8));
+      } else {
+        for (int b = 0; b < s.bpp / 8; ++b) row[x * (s.bpp / 8) + b] = uint8_t(v >> (8 * b));
+      }
+    }
+  }
+  std::vector<uint8_t> file = {'B', 'M'};
+  Put32(file, uint32_t(14 + info.size() + pixels.size()));
+  Put32(file, 0);
+  Put32(file, uint32_t(14 + info.size()));
+  file.insert(file.end(), info.begin(), info.end());
+  file.insert(file.end(), pixels.begin(), pixels.end());
+  return file;
+}
+
+std::string ErrorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const ESkinError& e) {
+    return e.what();
+  }
+  return "(decoded)";
+}
+
+const std::vector<uint32_t> kPalette16 = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0xFFFFFF, 0x808080, 0x010203,
+                                          0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0, 0xFF00FF, 0x00FFFF, 0xFFFF00};
+}  // namespace
+
+TEST(BmpReaderTest, EveryDepthAndRowOrderGivesTheFilesPixels) {
+  struct Case {
+    int bpp;
+    bool topDown, core;
+    size_t paletteSize;
+  };
+  const Case cases[] = {{1, false, false, 2},  {1, true, false, 2},  {4, false, false, 16}, {4, false, true, 16},
+                        {8, false, false, 16}, {8, false, true, 16}, {24, false, false, 0}, {24, true, false, 0},
+                        {32, false, false, 0}, {32, true, false, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.bpp << " bits, top-down " << c.topDown << ", core " << c.core);
+    BmpSpec s;
+    s.width = 13;  // rows need padding at every depth
+    s.height = 3;
+    s.bpp = c.bpp;
+    s.topDown = c.topDown;
+    s.coreHeader = c.core;
+    s.palette.assign(kPalette16.begin(), kPalette16.begin() + c.paletteSize);
+    auto value = [&](int32_t x, int32_t y) -> uint32_t {
+      if (c.bpp <= 8) return uint32_t(x + 3 * y) % c.paletteSize;
+      return uint32_t(x * 19 + y * 70) << 16 | uint32_t(x * 5) << 8 | uint32_t(y * 80) | uint32_t(x * 17) << 24;
+    };
+    s.pixel = value;
+    const std::vector<uint8_t> file = MakeBmp(s);
+    const DecodedImage image = DecodeBmp(file.data(), file.size());
+    ASSERT_EQ(image.Pixels.Width(), 13);
+    ASSERT_EQ(image.Pixels.Height(), 3);
+    EXPECT_EQ(image.BitsPerPixel, c.bpp);
+    for (int32_t y = 0; y < 3; ++y) {
+      for (int32_t x = 0; x < 13; ++x) {
+        const uint32_t v = value(x, y);
+        uint32_t expected = c.bpp <= 8 ? (s.palette[v] | 0xFF000000u) : v;
+        if (c.bpp == 24) expected |= 0xFF000000u;  // no alpha: opaque
+        ASSERT_EQ(image.Pixels.At(x, y), expected) << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(BmpReaderTest, BitFieldMasksPlaceTheChannels) {
+  BmpSpec s;
+  s.width = 2;
+  s.height = 1;
+  s.bpp = 32;
+  s.compression = 3;
+  s.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};  // red low, blue high; no alpha mask
+  s.pixel = [](int32_t x, int32_t) { return x ? 0x00112233u : 0x00FF0000u; };
+  const std::vector<uint8_t> file = MakeBmp(s);
+  const DecodedImage image = DecodeBmp(file.data(), file.size());
+  EXPECT_EQ(image.Pixels.At(0, 0), Bgra(0, 0, 255, 255));
+  EXPECT_EQ(image.Pixels.At(1, 0), Bgra(0x33, 0x22, 0x11, 255));
+}
+
+TEST(BmpReaderTest, LyingOrUnsupportedHeadersAreRejected) {
+  const std::string invalid = "Cannot load image. Invalid or unexpected BMP image format.";
+  BmpSpec base;
+  base.pixel = [](int32_t, int32_t) { return 0u; };
+  const std::vector<uint8_t> good = MakeBmp(base);
+  auto patched = [&](size_t at, std::vector<uint8_t> bytes) {
+    std::vector<uint8_t> f = good;
+    std::copy(bytes.begin(), bytes.end(), f.begin() + at);
+    return f;
+  };
+  BmpSpec rle = base;
+  rle.compression = 1;
+  BmpSpec bits16 = base;
+  bits16.bpp = 16;
+  BmpSpec tooManyColours = base;
+  tooManyColours.bpp = 1;
+  tooManyColours.palette.assign(kPalette16.begin(), kPalette16.begin() + 3);
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> file;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"not BM", patched(0, {'X'}), invalid},
+      {"short", {good.begin(), good.begin() + 20}, invalid},
+      {"rows past the end", {good.begin(), good.end() - 5}, invalid},
+      {"pixel offset past the end", patched(10, {0xFF, 0xFF, 0, 0}), invalid},
+      {"header size past the end", patched(14, {0xFF, 0xFF, 0, 0}), invalid},
+      {"header size 20", patched(14, {20, 0, 0, 0}), invalid},
+      {"negative width", patched(18, {0xFF, 0xFF, 0xFF, 0xFF}), invalid},
+      {"two planes", patched(26, {2}), invalid},
+      {"height of a lie", patched(22, {0, 0, 1, 0}), invalid},
+      {"huge", patched(18, {0, 0, 0, 0x10}), "Cannot load image. The image size is not supported for BMP files."},
+      {"lowest height", patched(22, {0, 0, 0, 0x80}), "Cannot load image. The image size is not supported for BMP files."},
+      {"run-length", MakeBmp(rle), "Cannot load image. The compression scheme is not supported for BMP files."},
+      {"16 bits", MakeBmp(bits16), "Invalid color format in BMP file."},
+      {"palette larger than the depth", MakeBmp(tooManyColours), invalid},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ErrorOf([&] { DecodeBmp(c.file.data(), c.file.size()); }), c.message) << c.name;
+}
+
+namespace {
+// Encodes a picture with the library's own encoder (quality 95).
+std::vector<uint8_t> EncodeJpeg(int w, int h, int components, const std::function<uint8_t(int, int, int)>& sample) {
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr err;
+  cinfo.err = jpeg_std_error(&err);
+  jpeg_create_compress(&cinfo);
+  unsigned char* out = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &out, &size);
+  cinfo.image_width = unsigned(w);
+  cinfo.image_height = unsigned(h);
+  cinfo.input_components = components;
+  cinfo.in_color_space = components == 3 ? JCS_RGB : JCS_GRAYSCALE;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, 95, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  std::vector<uint8_t> row(size_t(w) * components);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    for (int x = 0; x < w; ++x)
+      for (int c = 0; c < components; ++c) row[size_t(x) * components + c] = sample(x, int(cinfo.next_scanline), c);
+    JSAMPROW r = row.data();
+    jpeg_write_scanlines(&cinfo, &r, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  std::vector<uint8_t> bytes(out, out + size);
+  jpeg_destroy_compress(&cinfo);
+  free(out);
+  return bytes;
+}
+
+uint8_t Smooth(int x, int y, int c) { return uint8_t(40 + x * 3 + y * 2 + c * 40); }
+}  // namespace
+
+TEST(JpegReaderTest, ColourAndGreyPicturesSurviveARoundTrip) {
+  for (int components : {3, 1}) {
+    SCOPED_TRACE(components);
+    const std::vector<uint8_t> file = EncodeJpeg(24, 17, components, Smooth);
+    const DecodedImage image = DecodeJpeg(file.data(), file.size());
+    ASSERT_EQ(image.Pixels.Width(), 24);
+    ASSERT_EQ(image.Pixels.Height(), 17);
+    EXPECT_EQ(image.BitsPerPixel, 24);
+    for (int y = 0; y < 17; ++y) {
+      for (int x = 0; x < 24; ++x) {
+        const uint32_t p = image.Pixels.At(x, y);
+        ASSERT_EQ(p >> 24, 255u);
+        const int r = int(p >> 16 & 0xFF), g = int(p >> 8 & 0xFF), b = int(p & 0xFF);
+        const int er = Smooth(x, y, 0), eg = components == 3 ? Smooth(x, y, 1) : er, eb = components == 3 ? Smooth(x, y, 2) : er;
+        ASSERT_NEAR(r, er, 6) << x << "," << y;
+        ASSERT_NEAR(g, eg, 6) << x << "," << y;
+        ASSERT_NEAR(b, eb, 6) << x << "," << y;
+      }
+    }
+  }
+}
+
+// libjpeg's own handling would end the process or fill a cut picture with grey.
+TEST(JpegReaderTest, BrokenFilesRaiseInsteadOfEndingTheProcess) {
+  const std::string invalid = "Cannot load image. Invalid or unexpected JPEG image format.";
+  const std::vector<uint8_t> good = EncodeJpeg(32, 32, 3, Smooth);
+  const std::vector<uint8_t> cut(good.begin(), good.begin() + long(good.size() / 2));
+  const std::vector<uint8_t> garbage = {0xFF, 0xD8, 0xFF, 0x00, 1, 2, 3};
+  std::vector<uint8_t> huge = good;
+  for (size_t i = 0; i + 8 < huge.size(); ++i) {
+    if (huge[i] == 0xFF && huge[i + 1] == 0xC0) {  // frame header: height and width after length and precision
+      huge[i + 5] = 0x40, huge[i + 6] = 0, huge[i + 7] = 0x40, huge[i + 8] = 0;  // 16384 x 16384
+      break;
+    }
+  }
+  EXPECT_EQ(ErrorOf([&] { DecodeJpeg(cut.data(), cut.size()); }), invalid);
+  EXPECT_EQ(ErrorOf([&] { DecodeJpeg(garbage.data(), garbage.size()); }), invalid);
+  EXPECT_EQ(ErrorOf([&] { DecodeJpeg(good.data(), 0); }), invalid);
+  EXPECT_EQ(ErrorOf([&] { DecodeJpeg(huge.data(), huge.size()); }),
+            "Cannot load image. The image size is not supported for JPEG files.");
+}
+
+TEST(ImageLoaderTest, ExtensionPicksTheReaderWithoutRegardToCase) {
+  struct Case {
+    const char* name;
+    ImageFileKind kind;
+  };
+  const Case cases[] = {{"A.BMP", ImageFileKind::Bmp},     {"skin\\x.bmp", ImageFileKind::Bmp},
+                        {"P.Jpg", ImageFileKind::Jpeg},    {"p.jpeg", ImageFileKind::Jpeg},
+                        {"GLOWBTN.PNG", ImageFileKind::Png}, {"a.png.txt", ImageFileKind::Unknown},
+                        {"PNG", ImageFileKind::Unknown},   {"x.gif", ImageFileKind::Unknown}};
+  for (const Case& c : cases) EXPECT_EQ(ImageKindOfName(c.name), c.kind) << c.name;
+
+  BmpSpec s;
+  s.pixel = [](int32_t, int32_t) { return 0x00ABCDEFu; };
+  const std::vector<uint8_t> bmp = MakeBmp(s);
+  const auto image = DecodeImageByName("tile.Bmp", bmp.data(), bmp.size());
+  ASSERT_TRUE(image.has_value());
+  EXPECT_EQ(image->Pixels.At(2, 1), 0xFFABCDEFu);
+  EXPECT_FALSE(DecodeImageByName("tile.gif", bmp.data(), bmp.size()).has_value());
+  EXPECT_EQ(ErrorOf([&] { DecodeImageByName("tile.png", bmp.data(), bmp.size()); }),
+            "Cannot load image. Invalid or unexpected PNG image format.");
+}
+
+// Every file in the corpus must fail with an error, named by its extension.
+TEST(ImageLoaderTest, BadImageCorpusFailsCleanly) {
+  const std::filesystem::path dir = std::filesystem::path(DR_SOURCE_DIR) / "tests/fixtures/bad-images";
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    const std::string name = entry.path().filename().string();
+    if (ImageKindOfName(name) == ImageFileKind::Unknown) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(ErrorOf([&] { DecodeImageByName(name, bytes.data(), bytes.size()); }), "(decoded)") << name;
+    ++files;
+  }
+  EXPECT_GT(files, 0);
+}
