@@ -74,8 +74,8 @@ void TSpeedButton::Paint(HDC dc) {
   if (!caption.empty()) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(Enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    RECT t{x, shift, x + textSize.cx, Height() + shift};
-    DrawTextW(dc, caption.c_str(), int(caption.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    RECT t{x, shift, Width() + shift, Height() + shift};
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
   }
   SelectObject(dc, oldFont);
 }

@@ -60,6 +60,23 @@ TFont MessageFont() {
   return font;
 }
 
+// The client width that shows a caption whole, beside the close button.
+int CaptionWidth(const std::string& caption) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return 0;
+  HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  std::wstring wide = Cp1251::ToWide(caption);
+  SIZE size{0, 0};
+  GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return size.cx + 2 * metrics.iCaptionWidth + Screen::Scale(16);
+}
+
 }  // namespace
 
 TMessageForm* CreateMessageDialog(const std::string& text, TMsgDlgType type) {
@@ -77,12 +94,14 @@ TMessageForm* CreateMessageDialog(const std::string& text, TMsgDlgType type) {
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
 
-  int margin = Screen::Scale(8), spacing = Screen::Scale(10);
+  // Margins of the classic message window, in pixels at 96 dots per inch.
+  int margin = Screen::Scale(12), spacing = Screen::Scale(15);
   int iconSize = type == TMsgDlgType::mtError ? GetSystemMetrics(SM_CXICON) : 0;
   int buttonWidth = Screen::Scale(75), buttonHeight = Screen::Scale(25);
   int textLeft = margin + (iconSize ? iconSize + spacing : 0);
   int contentHeight = std::max(int(textRect.bottom), iconSize);
-  int clientWidth = std::max(textLeft + int(textRect.right) + margin, buttonWidth + 2 * margin);
+  int clientWidth = std::max({textLeft + int(textRect.right) + margin, buttonWidth + 2 * margin,
+                              CaptionWidth(form->Caption())});
   int clientHeight = margin + contentHeight + spacing + buttonHeight + margin;
   form->SetClientSize(clientWidth, clientHeight);
 

@@ -243,6 +243,29 @@ void TButton::WndProc(TMessage& m) {
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {}
 
+void TLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
+
+void TLabel::WndProc(TMessage& m) {
+  TGraphicControl::WndProc(m);
+  if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_FONTCHANGED) AdjustBounds();
+}
+
+void TLabel::AdjustBounds() {
+  if (!AutoSize || WordWrap || Loading()) return;
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Font.Handle());
+  std::wstring caption = Cp1251::ToWide(Caption());
+  RECT r{0, 0, 0, 0};
+  DrawTextW(dc, caption.empty() ? L" " : caption.c_str(), caption.empty() ? 1 : int(caption.size()), &r,
+            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  SetBounds(Left(), Top(), r.right, r.bottom);
+}
+
 void TLabel::Paint(HDC dc) {
   RECT r{0, 0, Width(), Height()};
   if (!Transparent) {
@@ -256,6 +279,6 @@ void TLabel::Paint(HDC dc) {
   TColor text = ResolveColor(Enabled() ? Font.Color : clGrayText);
   SetTextColor(dc, RGB(RedOf(text), GreenOf(text), BlueOf(text)));
   std::wstring caption = Cp1251::ToWide(Caption());
-  DrawTextW(dc, caption.c_str(), int(caption.size()), &r, DT_LEFT | (WordWrap ? DT_WORDBREAK : 0));
+  DrawTextW(dc, caption.c_str(), int(caption.size()), &r, DT_LEFT | DT_NOPREFIX | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE));
   SelectObject(dc, oldFont);
 }

@@ -134,7 +134,13 @@ class TLabel : public TGraphicControl {
   std::string ClassName() const override { return "TLabel"; }
   bool Transparent = false;
   bool WordWrap = false;
+  bool AutoSize = true;  // a single-line label takes the width and height of its text
+  void Loaded() override;
+  void WndProc(TMessage& message) override;
 
  protected:
   void Paint(HDC dc) override;
+
+ private:
+  void AdjustBounds();
 };
