@@ -1,0 +1,58 @@
+#pragma once
+// The image catalog of a loaded skin: the master bitmap, the external images
+// loaded for it (each file once), and one TsMaskData record per image value of
+// the options text. Indexes into Masks are valid until the next load.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "skin/data/MaskData.h"
+#include "skin/data/SectionTable.h"
+#include "skin/render/PixelBuffer.h"
+
+// One image file loaded for the skin.
+struct TacExtFileData {
+  std::shared_ptr<PixelBuffer> Picture;  // 32-bit
+  std::string FileName;                  // as used to load it (upper case)
+  bool Marked = false;                   // never set by the loader
+};
+using TacExtArray = std::vector<TacExtFileData>;
+
+class TsImageCatalog {
+ public:
+  // The skin's main picture; empty when the skin names none or it is missing,
+  // and then records that refer to it draw nothing.
+  PixelBuffer MasterBitmap;
+  TacExtArray ExtImages;
+  TsMaskArray Masks;
+
+  // The picture a record's SourceRect refers to.
+  const PixelBuffer& PictureOf(const TsMaskData& mask) const { return mask.Image ? *mask.Image : MasterBitmap; }
+  // A record by index, or null for -1 and every other invalid index.
+  const TsMaskData* Mask(int index) const;
+
+  // The first record of this section index and key (exact), else of its
+  // parent sections up the "PARENTCLASS" chain; -1 when none or the index is invalid.
+  int FindMask(const TsGeneralDataArray& sections, int sectionIndex, std::string_view key) const;
+  // The first record with exactly this section name and key, without inheritance.
+  int FindMaskByName(std::string_view sectionName, std::string_view key) const;
+  // The first texture pattern (ImageKind 1) of this section name and key, else
+  // of the parent sections, as long as a parent's name differs from the one searched.
+  int FindPattern(const TsGeneralDataArray& sections, int sectionIndex, std::string_view sectionName,
+                  std::string_view key) const;
+  int FindPattern(const TsGeneralDataArray& sections, int sectionIndex, std::string_view key) const;
+  // FindMask for the section "GLOBALINFO": the skin-wide elements.
+  int FindGlobalMask(const TsGeneralDataArray& sections, std::string_view key) const;
+  // The external picture loaded under exactly this name, or null.
+  PixelBuffer* FindExternalImage(std::string_view fileName) const;
+
+  // Frees every record, the external images and the master bitmap.
+  void Clear();
+};
+
+// Sets each section's image indexes from the catalog (every section but
+// "GLOBALINFO"): border, outer and corner images, the state patterns, and
+// EditBorderKind. Run after the section table is built and again after the
+// manager's element table is computed.
+void ResolveSectionIndexes(TsGeneralDataArray& sections, const TsImageCatalog& catalog);

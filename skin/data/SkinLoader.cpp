@@ -1,0 +1,116 @@
+#include "skin/data/SkinLoader.h"
+
+#include <memory>
+#include <optional>
+
+#include "skin/data/CatalogBuilder.h"
+#include "skin/data/SkinPackage.h"
+
+SkinSource SkinSource::FromPackageFile(std::string packageFile, std::string skinPath) {
+  SkinSource s;
+  s.From = Kind::PackageFile;
+  s.PackageFile = std::move(packageFile);
+  s.SkinPath = std::move(skinPath);
+  return s;
+}
+
+SkinSource SkinSource::FromPackageBytes(std::span<const uint8_t> bytes) {
+  SkinSource s;
+  s.From = Kind::PackageBytes;
+  s.PackageBytes = bytes;
+  return s;
+}
+
+SkinSource SkinSource::FromFolder(std::string skinPath) {
+  SkinSource s;
+  s.From = Kind::Folder;
+  s.SkinPath = std::move(skinPath);
+  return s;
+}
+
+namespace {
+
+// The options text and image files of a skin, whatever form it comes in.
+struct OpenedSkin {
+  SkinLoadStatus Status = SkinLoadStatus::Loaded;
+  TacSkinConvertor Package;
+  std::vector<uint8_t> FolderOptions;
+  const std::vector<uint8_t>* Options = nullptr;  // null: no options text
+  std::unique_ptr<SkinImageFiles> Files;
+};
+
+void OpenPackage(OpenedSkin& skin) {
+  skin.Options = skin.Package.Options();
+  if (!skin.Options) {
+    skin.Status = SkinLoadStatus::NoOptions;
+    return;
+  }
+  skin.Files = std::make_unique<PackageImageFiles>(skin.Package);
+}
+
+void Open(const SkinSource& source, const SkinLoadSettings& settings, OpenedSkin& skin) {
+  switch (source.From) {
+    case SkinSource::Kind::PackageFile:
+      if (!skin.Package.LoadFromFile(settings.ToPath(source.PackageFile))) {
+        skin.Status = skin.Package.NotPacked() ? SkinLoadStatus::NotPacked : SkinLoadStatus::NoFile;
+        return;
+      }
+      OpenPackage(skin);
+      return;
+    case SkinSource::Kind::PackageBytes:
+      if (source.PackageBytes.empty()) return;  // no options text: defaults stay in place
+      if (!skin.Package.Unpack(source.PackageBytes)) {
+        skin.Status = SkinLoadStatus::NotPacked;
+        return;
+      }
+      OpenPackage(skin);
+      return;
+    case SkinSource::Kind::Folder: {
+      auto bytes = ReadWholeFile(settings.ToPath(source.SkinPath + std::string(kOptionsMemberName)));
+      if (!bytes) {
+        skin.Status = SkinLoadStatus::NoFile;
+        return;
+      }
+      skin.FolderOptions = std::move(*bytes);
+      skin.Options = &skin.FolderOptions;
+      skin.Files = std::make_unique<FolderImageFiles>(source.SkinPath, settings.ToPath);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+LoadedSkin LoadSkin(const SkinSource& source, const SkinLoadSettings& settings) {
+  LoadedSkin out;
+  out.SkinPath = source.SkinPath;
+  OpenedSkin opened;
+  Open(source, settings, opened);
+  out.Status = opened.Status;
+  if (out.Status != SkinLoadStatus::Loaded) return out;
+  out.HasOptions = opened.Options != nullptr;
+
+  const TacOptionsText text = out.HasOptions ? TacOptionsText::Parse(*opened.Options) : TacOptionsText();
+  const TacOptionsText common = TacOptionsText::FromLines(settings.CommonSections);
+  const double version = ReadSkinVersion(text);
+  if (settings.OnVersionRead) settings.OnVersionRead(version);
+
+  if (out.HasOptions) {
+    BuildImageCatalog(out.Images, text, *opened.Files, {version, settings.Brightness, settings.Owner});
+  }
+  // Common-section bitmaps are loose files of the skin directory, whatever the skin's own form.
+  FolderImageFiles looseFiles(source.SkinPath, settings.ToPath);
+  AddCommonSectionImages(out.Images, common, looseFiles, settings.Owner);
+
+  TsGlobalPartOptions global;
+  global.SystemFrameWidth = settings.SystemFrameWidth;
+  ReadSkinData(text, global, out.SkinData);
+  ReadOuterEffects(text, out.OutEffects);
+  if (out.HasOptions) BuildOuterEffectImages(out.Images, out.OutEffects, text, settings.Builtins, settings.Owner);
+  out.Sections = BuildSectionTable(text);
+  MergeCommonSections(out.Sections, common);
+  ResolveSectionIndexes(out.Sections, out.Images);
+  out.Colors = DeriveSkinColors(text, out.Sections);
+  AppendTransparentSection(out.Sections, out.Colors);
+  return out;
+}
