@@ -268,7 +268,7 @@ void TForm1::WndProc(TMessage& message) {
 void StartDocRenamer() {
   new TApplication();
   Application->Initialize();
-  Application->Title = Ru("Переименование документов");
+  Application->SetTitle(Ru("Переименование документов"));
   TForm1* form;
   Application->CreateForm(form);
 }

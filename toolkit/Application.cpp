@@ -8,14 +8,93 @@ TApplication* Application = nullptr;
 
 TApplication::TApplication() : TComponent(nullptr) { Application = this; }
 
+namespace {
+constexpr wchar_t kAppProperty[] = L"TkApplication";
+}
+
 TApplication::~TApplication() {
   DestroyComponents();
+  if (handle_) DestroyWindow(handle_);
   if (Application == this) Application = nullptr;
 }
 
 void TApplication::Initialize() {
   // Our layouts scale themselves; the system must not stretch them again.
   SetProcessDPIAware();
+  if (handle_) return;
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  if (!GetClassInfoExW(instance, L"TApplication", &wc)) {
+    wc.lpfnWndProc = AppWndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.lpszClassName = L"TApplication";
+    RegisterClassExW(&wc);
+  }
+  // Visible but of no size: the window is never seen, its task-bar button is.
+  TRect desk = Screen::DesktopRect();
+  CreateWindowExW(0, L"TApplication", Cp1251::ToWide(title_).c_str(),
+                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                  desk.Left + desk.Width() / 2, desk.Top + desk.Height() / 2, 0, 0, nullptr, nullptr, instance, this);
+  if (handle_) ShowWindow(handle_, SW_SHOWNOACTIVATE);
+}
+
+void TApplication::SetTitle(const std::string& title) {
+  title_ = title;
+  if (handle_) SetWindowTextW(handle_, Cp1251::ToWide(title).c_str());
+}
+
+int TApplication::HookMainWindow(TWindowHook hook) {
+  hooks_.emplace_back(nextHookId_, std::move(hook));
+  return nextHookId_++;
+}
+
+void TApplication::UnhookMainWindow(int id) {
+  std::erase_if(hooks_, [id](const auto& h) { return h.first == id; });
+}
+
+LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* app = static_cast<TApplication*>(GetPropW(window, kAppProperty));
+  if (!app) {
+    if (msg != WM_NCCREATE) return DefWindowProcW(window, msg, wParam, lParam);
+    app = static_cast<TApplication*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetPropW(window, kAppProperty, app);
+    app->handle_ = window;
+  }
+  TMessage m{msg, wParam, lParam, 0};
+  try {
+    for (const auto& hook : std::vector<std::pair<int, TWindowHook>>(app->hooks_))
+      if (hook.second(m)) return m.Result;
+    switch (msg) {
+      case WM_CLOSE:
+        // Closing the task-bar button closes the main form.
+        if (app->mainForm_) app->mainForm_->Close();
+        return 0;
+      case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE) {
+          if (app->mainForm_) app->mainForm_->Close();
+          return 0;
+        }
+        break;
+      case WM_SETFOCUS:
+        // The application window passes the focus on to the main form.
+        if (app->mainForm_ && app->mainForm_->WindowHandle() &&
+            IsWindowEnabled(app->mainForm_->WindowHandle()) && IsWindowVisible(app->mainForm_->WindowHandle())) {
+          SetFocus(app->mainForm_->WindowHandle());
+          return 0;
+        }
+        break;
+      case WM_NCDESTROY:
+        RemovePropW(window, kAppProperty);
+        app->handle_ = nullptr;
+        break;
+    }
+    m.Result = DefWindowProcW(window, msg, wParam, lParam);
+  } catch (...) {
+    app->HandleException(std::current_exception());
+  }
+  return m.Result;
 }
 
 void TApplication::Run() {
@@ -68,7 +147,7 @@ void TApplication::HandleException(std::exception_ptr error) {
   }
   HWND owner = GetActiveWindow();
   if (!owner && mainForm_) owner = mainForm_->WindowHandle();
-  MessageBoxW(owner, Cp1251::ToWide(text).c_str(), Cp1251::ToWide(Title).c_str(), MB_OK | MB_ICONSTOP);
+  MessageBoxW(owner, Cp1251::ToWide(text).c_str(), Cp1251::ToWide(title_).c_str(), MB_OK | MB_ICONSTOP);
 }
 
 void TApplication::SetMouseControl(TControl* control) {

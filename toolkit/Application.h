@@ -2,7 +2,10 @@
 // The application object: title, the message loop, the pointer's current
 // control and the general error display.
 #include <exception>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "toolkit/Forms.h"
 
@@ -12,7 +15,16 @@ class TApplication : public TComponent {
   ~TApplication() override;
   std::string ClassName() const override { return "TApplication"; }
 
-  std::string Title;  // 1251; the caption of plain message windows
+  // 1251: the task-bar text (the application window's caption) and the caption of plain message windows.
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title);
+
+  // The application window: hidden owner of every form, it carries the task-bar
+  // button. Hooks see each of its messages first; a hook that returns true has handled it.
+  HWND Handle() const { return handle_; }
+  using TWindowHook = std::function<bool(TMessage&)>;
+  int HookMainWindow(TWindowHook hook);  // returns an id for UnhookMainWindow
+  void UnhookMainWindow(int id);
 
   void Initialize();
   template <class T>
@@ -40,6 +52,12 @@ class TApplication : public TComponent {
 
  private:
   bool ProcessMessage(MSG& msg);
+  static LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+
+  HWND handle_ = nullptr;
+  std::string title_;
+  std::vector<std::pair<int, TWindowHook>> hooks_;
+  int nextHookId_ = 1;
 
   TCustomForm* mainForm_ = nullptr;
   TControl* mouseControl_ = nullptr;

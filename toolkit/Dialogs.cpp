@@ -83,7 +83,7 @@ TMessageForm* CreateMessageDialog(const std::string& text, TMsgDlgType type) {
   auto form = std::unique_ptr<TMessageForm>(TComponent::Create<TMessageForm>(Application));
   form->BorderStyle = TFormBorderStyle::bsDialog;
   form->Font = MessageFont();
-  form->SetCaption(type == TMsgDlgType::mtError ? "Error" : (Application ? Application->Title : std::string()));
+  form->SetCaption(type == TMsgDlgType::mtError ? "Error" : (Application ? Application->Title() : std::string()));
 
   // Measure the text the way it will be drawn: word-wrapped within half the screen.
   HDC dc = GetDC(nullptr);

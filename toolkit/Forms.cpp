@@ -86,7 +86,8 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   params.Y = bounds_.Top;
   params.Width = bounds_.Width();
   params.Height = bounds_.Height();
-  params.WndParent = nullptr;
+  // The main form is owned by the application window, the others by the main form.
+  params.WndParent = Application ? Application->Handle() : nullptr;
   if (Application && Application->MainForm() && Application->MainForm() != this)
     params.WndParent = Application->MainForm()->WindowHandle();
   params.Id = nullptr;

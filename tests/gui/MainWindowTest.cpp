@@ -56,7 +56,11 @@ TEST_F(MainWindowTest, StartUpState) {
   EXPECT_EQ(F().years->ItemIndex(), 0);
   EXPECT_EQ(F().fileTransl->Text(), Ru("Введите все поля и выберите файл"));
   EXPECT_EQ(GetFocus(), F().workType->WindowHandle());
-  EXPECT_EQ(Application->Title, Ru("Переименование документов"));
+  EXPECT_EQ(Application->Title(), Ru("Переименование документов"));
+  wchar_t taskbar[128];
+  GetWindowTextW(Application->Handle(), taskbar, 128);
+  EXPECT_EQ(Cp1251::FromWide(taskbar), Ru("Переименование документов"));
+  EXPECT_EQ(GetWindow(F().WindowHandle(), GW_OWNER), Application->Handle());
   wchar_t caption[128];
   GetWindowTextW(F().WindowHandle(), caption, 128);
   EXPECT_EQ(Cp1251::FromWide(caption), Ru("Подготовка документов в портфолио обучающегося"));

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "toolkit/Application.h"
+#include "toolkit/ExtCtrls.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/StdCtrls.h"
 
@@ -203,6 +204,45 @@ TEST_F(ToolkitTest, NotificationsOfStateChanges) {
                         CM_RECREATEWND})
     EXPECT_NE(std::find(seen.begin(), seen.end(), expected), seen.end()) << std::hex << expected;
   delete edit;
+}
+
+TEST_F(ToolkitTest, TimerTicksWhileEnabled) {
+  auto* timer = TComponent::Create<TTimer>(form);
+  int ticks = 0;
+  timer->SetInterval(10);
+  timer->SetOnTimer([&](TObject*) {
+    if (++ticks == 3) timer->SetEnabled(false);
+  });
+  for (int i = 0; i < 200 && ticks < 3; ++i) {
+    Application->HandleMessage();
+  }
+  EXPECT_EQ(ticks, 3);
+  Sleep(40);
+  Pump();
+  EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(ToolkitTest, ApplicationWindowOwnsTheFormsAndHasHooks) {
+  app->Initialize();
+  app->SetTitle("\xCF\xF0\xE8");  // 1251
+  wchar_t text[16];
+  GetWindowTextW(app->Handle(), text, 16);
+  EXPECT_STREQ(text, L"\u041F\u0440\u0438");
+  int seen = 0;
+  int id = app->HookMainWindow([&](TMessage& m) {
+    if (m.Msg != WM_USER + 5) return false;
+    ++seen;
+    m.Result = 9;
+    return true;
+  });
+  EXPECT_EQ(SendMessageW(app->Handle(), WM_USER + 5, 0, 0), 9);
+  app->UnhookMainWindow(id);
+  EXPECT_EQ(SendMessageW(app->Handle(), WM_USER + 5, 0, 0), 0);
+  EXPECT_EQ(seen, 1);
+  TForm* main;
+  app->CreateForm(main);
+  main->HandleNeeded();
+  EXPECT_EQ(GetWindow(main->WindowHandle(), GW_OWNER), app->Handle());
 }
 
 }  // namespace

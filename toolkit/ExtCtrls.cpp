@@ -1,0 +1,70 @@
+#include "toolkit/ExtCtrls.h"
+
+#include "toolkit/Application.h"
+
+namespace {
+constexpr wchar_t kTimerClass[] = L"TTimerWindow";
+constexpr UINT_PTR kTimerId = 1;
+}  // namespace
+
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  if (!GetClassInfoExW(instance, kTimerClass, &wc)) {
+    wc.lpfnWndProc = TimerWndProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kTimerClass;
+    RegisterClassExW(&wc);
+  }
+  window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+}
+
+TTimer::~TTimer() {
+  if (window_) DestroyWindow(window_);
+}
+
+void TTimer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Update();
+}
+
+void TTimer::SetInterval(int milliseconds) {
+  if (milliseconds == interval_) return;
+  interval_ = milliseconds;
+  Update();
+}
+
+void TTimer::SetOnTimer(TNotifyEvent handler) {
+  onTimer_ = std::move(handler);
+  Update();
+}
+
+void TTimer::Loaded() {
+  TComponent::Loaded();
+  Update();
+}
+
+void TTimer::Update() {
+  if (!window_) return;
+  KillTimer(window_, kTimerId);
+  if (enabled_ && interval_ > 0 && onTimer_ && !Loading()) SetTimer(window_, kTimerId, UINT(interval_), nullptr);
+}
+
+LRESULT CALLBACK TTimer::TimerWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* timer = static_cast<TTimer*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(timer));
+  }
+  auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (msg == WM_TIMER && timer && wParam == kTimerId) {
+    try {
+      if (timer->onTimer_) timer->onTimer_(timer);
+    } catch (...) {
+      if (Application) Application->HandleException(std::current_exception());
+    }
+    return 0;
+  }
+  return DefWindowProcW(window, msg, wParam, lParam);
+}
