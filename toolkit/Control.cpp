@@ -176,6 +176,12 @@ void TGraphicControl::Invalidate() {
   InvalidateRect(parent_->WindowHandle(), &r, FALSE);
 }
 
+void FillSolid(HDC dc, const RECT& rect, TColor color) {
+  HBRUSH brush = CreateSolidBrush(ColorRef(color));
+  FillRect(dc, &rect, brush);
+  DeleteObject(brush);
+}
+
 TCustomForm* GetParentForm(const TControl* control) {
   while (control && control->Parent()) control = control->Parent();
   return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));

@@ -130,6 +130,13 @@ class TGraphicControl : public TControl {
   virtual void Paint(HDC dc) = 0;
 };
 
+// The GDI colour of a TColor, system colours resolved.
+inline COLORREF ColorRef(TColor color) {
+  TColor rgb = ResolveColor(color);
+  return RGB(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
+}
+void FillSolid(HDC dc, const RECT& rect, TColor color);
+
 // The form a control sits on, or null.
 class TCustomForm;
 TCustomForm* GetParentForm(const TControl* control);

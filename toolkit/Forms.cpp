@@ -59,6 +59,7 @@ void TCustomForm::SetClientSize(int width, int height) {
 }
 
 void TCustomForm::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
   params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   params.ExStyle = 0;
   switch (BorderStyle) {
@@ -82,10 +83,6 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   }
   if (!enabled_) params.Style |= WS_DISABLED;
   if (AlphaBlend) params.ExStyle |= WS_EX_LAYERED;
-  params.X = bounds_.Left;
-  params.Y = bounds_.Top;
-  params.Width = bounds_.Width();
-  params.Height = bounds_.Height();
   // The main form is owned by the application window, the others by the main form.
   params.WndParent = Application ? Application->Handle() : nullptr;
   if (Application && Application->MainForm() && Application->MainForm() != this)

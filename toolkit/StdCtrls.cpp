@@ -179,14 +179,10 @@ void TComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
     return;
   }
   bool selected = item.itemState & ODS_SELECTED;
-  TColor back = ResolveColor(selected ? clHighlight : Color());
-  TColor text = ResolveColor(selected ? clHighlightText : Font.Color);
-  HBRUSH brush = CreateSolidBrush(RGB(RedOf(back), GreenOf(back), BlueOf(back)));
-  FillRect(item.hDC, &item.rcItem, brush);
-  DeleteObject(brush);
+  FillSolid(item.hDC, item.rcItem, selected ? clHighlight : Color());
   if (int(item.itemID) < 0 || int(item.itemID) >= Items.Count()) return;
   SetBkMode(item.hDC, TRANSPARENT);
-  SetTextColor(item.hDC, RGB(RedOf(text), GreenOf(text), BlueOf(text)));
+  SetTextColor(item.hDC, ColorRef(selected ? clHighlightText : Font.Color));
   RECT r = item.rcItem;
   r.left += 2;
   std::wstring caption = Cp1251::ToWide(Items[int(item.itemID)]);
@@ -268,16 +264,10 @@ void TLabel::AdjustBounds() {
 
 void TLabel::Paint(HDC dc) {
   RECT r{0, 0, Width(), Height()};
-  if (!Transparent) {
-    TColor back = ResolveColor(Parent() ? Parent()->Color() : Color());
-    HBRUSH brush = CreateSolidBrush(RGB(RedOf(back), GreenOf(back), BlueOf(back)));
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
-  }
+  if (!Transparent) FillSolid(dc, r, Parent() ? Parent()->Color() : Color());
   HGDIOBJ oldFont = SelectObject(dc, Font.Handle());
   SetBkMode(dc, TRANSPARENT);
-  TColor text = ResolveColor(Enabled() ? Font.Color : clGrayText);
-  SetTextColor(dc, RGB(RedOf(text), GreenOf(text), BlueOf(text)));
+  SetTextColor(dc, ColorRef(Enabled() ? Font.Color : clGrayText));
   std::wstring caption = Cp1251::ToWide(Caption());
   DrawTextW(dc, caption.c_str(), int(caption.size()), &r, DT_LEFT | DT_NOPREFIX | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE));
   SelectObject(dc, oldFont);

@@ -214,8 +214,7 @@ void TWinControl::VisibleChanged() {
 HBRUSH TWinControl::BrushHandle() {
   if (!brush_ || brushColor_ != color_) {
     if (brush_) DeleteObject(brush_);
-    TColor rgb = ResolveColor(color_);
-    brush_ = CreateSolidBrush(RGB(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)));
+    brush_ = CreateSolidBrush(ColorRef(color_));
     brushColor_ = color_;
   }
   return brush_;
@@ -328,9 +327,8 @@ void TWinControl::WndProc(TMessage& m) {
     case CN_CTLCOLORSTATIC:
     case CN_CTLCOLORLISTBOX: {
       HDC dc = reinterpret_cast<HDC>(m.WParam);
-      TColor text = ResolveColor(Font.Color), back = ResolveColor(color_);
-      SetTextColor(dc, RGB(RedOf(text), GreenOf(text), BlueOf(text)));
-      SetBkColor(dc, RGB(RedOf(back), GreenOf(back), BlueOf(back)));
+      SetTextColor(dc, ColorRef(Font.Color));
+      SetBkColor(dc, ColorRef(color_));
       m.Result = LRESULT(BrushHandle());
       return;
     }
