@@ -4,7 +4,8 @@
 // InflateSource as it needs them and fills exact byte counts.
 //
 // The zlib state (and its 32 KiB window) is kept between pictures and only
-// reset, so decoding many small pictures costs no allocations here.
+// reset, so decoding many small pictures costs no allocations here. The
+// stream's Adler-32 is checked here with a vector sum instead of by zlib.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -38,9 +39,18 @@ class TLZ77Decoder {
 
  private:
   bool FetchInput();  // false when the source has no further piece
+  void Inflate();  // one inflate call, summing what it wrote; notes the stream end
+  void CheckTrailer() const;
 
+  struct Piece {
+    const uint8_t* data = nullptr;
+    size_t size = 0;
+  };
   struct State;
   std::unique_ptr<State> state_;
   InflateSource* source_ = nullptr;
   bool ended_ = false;
+  uint32_t adler_ = 1;
+  // The latest pieces, newest first: the 4-byte trailer may straddle them.
+  Piece recent_[4];
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "skin/render/Adler32.h"
 #include "skin/render/PngColorManager.h"
 #include "tests/render/PngTestSupport.h"
 
@@ -112,15 +113,32 @@ TEST(PngDecodeTest, EveryFormatFilterAndInterlaceGivesTheFilesPixels) {
   }
 }
 
-// Large enough for many inflate blocks, split over many IDAT chunks.
-TEST(PngDecodeTest, LargePictureInManySmallIdatChunks) {
-  const Format f{6, 8, 32};
-  const PngRawImage raw = TestPicture(f, 301, 257);
-  PngWriteOptions options;
-  options.MaxIdatBytes = 97;
-  const DecodedImage image = Decode(EncodePngRaw(raw, options));
-  for (int32_t y = 0; y < 257; ++y)
-    for (int32_t x = 0; x < 301; ++x) ASSERT_EQ(image.Pixels.At(x, y), ExpectedPixel(6, 8, x, y, {})) << x << "," << y;
+// Large enough for many inflate blocks, split over many IDAT chunks; with
+// one-byte chunks the stream's checksum straddles four of them.
+TEST(PngDecodeTest, PicturesSplitIntoManyIdatChunks) {
+  const int32_t sizes[][3] = {{301, 257, 97}, {5, 3, 1}};
+  for (const auto& size : sizes) {
+    const PngRawImage raw = TestPicture({6, 8, 32}, size[0], size[1]);
+    PngWriteOptions options;
+    options.MaxIdatBytes = uint32_t(size[2]);
+    const DecodedImage image = Decode(EncodePngRaw(raw, options));
+    for (int32_t y = 0; y < size[1]; ++y)
+      for (int32_t x = 0; x < size[0]; ++x) ASSERT_EQ(image.Pixels.At(x, y), ExpectedPixel(6, 8, x, y, {})) << x << "," << y;
+  }
+}
+
+TEST(Adler32Test, AgreesWithZlibAcrossLengthsAndRuns) {
+  std::vector<uint8_t> bytes(40000);
+  uint32_t seed = 1;
+  for (uint8_t& b : bytes) b = uint8_t((seed = seed * 1103515245 + 12345) >> 16);
+  for (size_t n : {size_t(0), size_t(1), size_t(15), size_t(16), size_t(17), size_t(100), size_t(5551), size_t(5552),
+                   size_t(5553), size_t(40000)}) {
+    EXPECT_EQ(UpdateAdler32(kAdler32Start, bytes.data(), n), uint32_t(adler32(1, bytes.data(), uInt(n)))) << n;
+  }
+  std::vector<uint8_t> ones(40000, 0xFF);  // largest sums
+  EXPECT_EQ(UpdateAdler32(kAdler32Start, ones.data(), ones.size()), uint32_t(adler32(1, ones.data(), uInt(ones.size()))));
+  EXPECT_EQ(UpdateAdler32(UpdateAdler32(kAdler32Start, bytes.data(), 7), bytes.data() + 7, 9000),
+            uint32_t(adler32(1, bytes.data(), 9007)));
 }
 
 TEST(PngDecodeTest, SixteenBitSamplesReduceBySampleTimes255Div65535) {
@@ -226,6 +244,8 @@ TEST(PngDecodeTest, MalformedFilesFailWithTheirMessage) {
   std::vector<uint8_t> truncated(good.begin(), good.end() - 6);
   std::vector<uint8_t> hugeLength = good;
   hugeLength[33] = 0xFF;  // the IDAT length field
+  std::vector<uint8_t> badChecksum = pngtest::Deflate(rgbRow);
+  badChecksum.back() ^= 1;
   std::vector<uint8_t> twoRows = rgbRow;
   twoRows.insert(twoRows.end(), rgbRow.begin(), rgbRow.end());
   const std::vector<uint8_t> stream = pngtest::Deflate(rgbRow);
@@ -258,6 +278,7 @@ TEST(PngDecodeTest, MalformedFilesFailWithTheirMessage) {
       {"no image data", Stream({ihdr, iend}), kCompression},
       {"garbage data", Stream({ihdr, {"IDAT", {1, 2, 3, 4, 5}}, iend}), kCompression},
       {"data too short", Stream({{"IHDR", IhdrData(1, 2, 8, 2)}, idat, iend}), kCompression},
+      {"wrong Adler-32", Stream({ihdr, {"IDAT", badChecksum}, iend}), kCompression},
       {"stream cut", Stream({ihdr, {"IDAT", {stream.begin(), stream.end() - 6}}, iend}), kCompression},
       {"rows left over", Stream({ihdr, {"IDAT", pngtest::Deflate(twoRows)}, iend}), kExtra},
       {"bytes after the stream", Stream({ihdr, idat, {"IDAT", {7}}, iend}), kExtra},
