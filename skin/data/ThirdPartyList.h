@@ -1,0 +1,39 @@
+#pragma once
+// The class names of standard controls that the control adapter skins
+// automatically, in 23 lists. Each list is stored as text, one name per line;
+// a list found empty gets its built-in default.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class TacThirdKind {
+  ThirdEdits, ThirdButtons, ThirdBitBtns, ThirdCheckBoxes, ThirdComboBoxes, ThirdGrids,
+  ThirdGroupBoxes, ThirdListViews, ThirdPanels, ThirdTreeViews, ThirdWWEdits, ThirdGridEh,
+  ThirdVirtualTrees, ThirdPageControl, ThirdTabControl, ThirdToolBar, ThirdStatusBar,
+  ThirdSpeedButton, ThirdScrollControl, ThirdUpDown, ThirdScrollBar, ThirdStaticText,
+  ThirdNativePaint,
+};
+inline constexpr int kThirdListCount = 23;
+
+class ThirdPartyList {
+ public:
+  // The stored text of one list (lines separated by CR LF).
+  std::string& Text(TacThirdKind kind) { return texts_[size_t(kind)]; }
+  const std::string& Text(TacThirdKind kind) const { return texts_[size_t(kind)]; }
+
+  // The working list, read from the texts by ReadTexts.
+  const std::vector<std::string>& Names(TacThirdKind kind) const { return lists_[size_t(kind)]; }
+  bool Contains(TacThirdKind kind, std::string_view className) const;
+
+  // Reads every text into its list; a list without any name takes its default.
+  void ReadTexts();
+  // Writes every list back to its text.
+  void WriteTexts();
+
+  static std::string_view DefaultText(TacThirdKind kind);
+
+ private:
+  std::array<std::string, kThirdListCount> texts_;
+  std::array<std::vector<std::string>, kThirdListCount> lists_;
+};
