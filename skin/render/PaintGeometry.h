@@ -37,6 +37,22 @@ void ForEachTile(int32_t start, int32_t end, int32_t size, Fn&& fn) {
   if (run.RestLength > 0) fn(run.RestStart, run.RestLength);
 }
 
+// The pieces of ForEachTile that meet [low, high), found without visiting the
+// others, so that a huge area over a small target costs only what is visible.
+template <typename Fn>
+void ForEachTileIn(int32_t start, int32_t end, int32_t size, int32_t low, int32_t high, Fn&& fn) {
+  const TileRun run = TileSpan(start, end, size);
+  if (size <= 0) return;
+  const int64_t first = low > start ? (int64_t(low) - start) / size : 0;
+  for (int64_t i = first; i < run.WholeCount; ++i) {
+    const int64_t pos = start + i * size;
+    if (pos >= high) return;
+    fn(int32_t(pos), size);
+  }
+  if (run.RestLength > 0 && run.RestStart < high && int64_t(run.RestStart) + run.RestLength > low)
+    fn(run.RestStart, run.RestLength);
+}
+
 // The nine pieces of a border mask, in painting order.
 enum class BorderPiece : int {
   TopLeft,
