@@ -1,0 +1,197 @@
+#include "tools/skinpreview/ContactSheet.h"
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+#include "skin/render/BorderMask.h"
+#include "skin/render/GlyphFrame.h"
+#include "skin/render/SectionPainter.h"
+#include "tools/skinpreview/SheetDrawing.h"
+#include "tools/skinpreview/TinyFont.h"
+#include "tools/skinpreview/WindowMock.h"
+
+// Layout, top to bottom:
+//   title
+//   sections in two columns:  NAME      [state 0] [state 1] [state 2] [state 3]
+//                             n STATES  (each cell painted over the parent surface)
+//   images in two columns:    SECTION/KEY WxH  [frame 0] [frame 1] ...
+//   two windows (active, inactive) over white, then the engine's pictures
+namespace {
+
+constexpr int32_t kMargin = 12;
+constexpr int32_t kLineHeight = kTinyGlyphHeight + 5;
+constexpr int32_t kSectionLabelWidth = 126;
+constexpr int32_t kCellWidth = 88, kCellHeight = 28, kCellGap = 8;
+constexpr int32_t kSectionRowHeight = kCellHeight + 12;
+constexpr int32_t kMaxStates = 4;
+constexpr int32_t kColumnWidth = kSectionLabelWidth + kMaxStates * (kCellWidth + kCellGap) + 20;
+constexpr int32_t kImageLabelWidth = 186;
+constexpr int32_t kPad = 4;  // parent surface around each picture
+constexpr int32_t kEffectInnerWidth = 44, kEffectInnerHeight = 20;
+constexpr int32_t kBorderCellWidth = 48, kBorderCellHeight = 16;
+
+const char* const kStateNames[kMaxStates] = {"0 NORMAL", "1 HOT", "2 PRESSED", "3 DEFAULT"};
+
+// Pictures with alpha of their own (kinds 3 and 4 without a mask): shadows and glows.
+bool IsEffect(const TsMaskData& mask) { return mask.ImageKind >= 3 && mask.MaskRows == 0; }
+
+// Size of one frame's cell in the image rows.
+TSize FrameCell(const TsMaskData& mask) {
+  if (IsEffect(mask)) {
+    const TBorderWidths b = mask.EffectiveBorders();
+    return {kEffectInnerWidth + b.Left + b.Right, kEffectInnerHeight + b.Top + b.Bottom};
+  }
+  if (mask.ImageKind == kBorderedImage)
+    return {std::max(kBorderCellWidth, 2 * mask.Width()), std::max(kBorderCellHeight, mask.Height())};
+  return {mask.Width(), mask.Height()};
+}
+
+int32_t FramesOf(const TsMaskData& mask) { return std::max<int32_t>(1, mask.FrameCount); }
+
+// The records shown in the image rows: everything but section borders (they
+// are in the section rows) and the window shadow (in the windows).
+std::vector<int32_t> ImageRecords(const LoadedSkin& skin) {
+  std::vector<int32_t> records;
+  for (size_t i = 0; i < skin.Images.Masks.size(); ++i) {
+    const TsMaskData& mask = skin.Images.Masks[i];
+    if (mask.KeyName != "BORDERSMASK" && mask.KeyName != "EXBORDER") records.push_back(int32_t(i));
+  }
+  return records;
+}
+
+int32_t ImageRowHeight(const TsMaskData& mask) {
+  return std::max(FrameCell(mask).cy + 2 * kPad, kLineHeight * 2) + 6;
+}
+
+std::vector<int32_t> ShownSections(const LoadedSkin& skin) {
+  std::vector<int32_t> shown;
+  for (size_t i = 0; i < skin.Sections.size(); ++i)
+    if (skin.Sections[i].SectionName != "GLOBALINFO") shown.push_back(int32_t(i));
+  return shown;
+}
+
+void DrawSectionRow(PixelBuffer& sheet, const LoadedSkin& skin, int32_t index, TPoint at) {
+  const TsGeneralData& section = skin.Sections[size_t(index)];
+  DrawTinyText(sheet, at.X, at.Y + 4, section.SectionName, kInk);
+  std::string info = std::to_string(section.States) + (section.States == 1 ? " STATE" : " STATES");
+  if (const TsMaskData* border = skin.Images.Mask(section.BorderIndex))
+    info += " MODE " + std::to_string(border->PaintMode);
+  DrawTinyText(sheet, at.X, at.Y + 4 + kLineHeight, info, kMutedInk);
+  const SkinPaintView view = PaintViewOf(skin);
+  const int32_t states = std::clamp(section.States, 1, kMaxStates);
+  for (int32_t s = 0; s < states; ++s) {
+    const TRect cell = MakeRect(at.X + kSectionLabelWidth + s * (kCellWidth + kCellGap), at.Y, kCellWidth, kCellHeight);
+    FillArea(sheet, {cell.Left - kPad, cell.Top - kPad, cell.Right + kPad, cell.Bottom + kPad}, kParentSurface);
+    PaintSection(view, index, InPlaceBackground(sheet, cell), s, cell, {0, 0}, sheet);
+    const std::string_view sample = "TEXT";
+    DrawTinyText(sheet, cell.Left + (kCellWidth - TinyTextWidth(sample)) / 2, cell.Top + (kCellHeight - 7) / 2, sample,
+                 SectionTextPixel(skin, index, s));
+  }
+}
+
+void DrawImageRow(PixelBuffer& sheet, const LoadedSkin& skin, int32_t record, TPoint at) {
+  const TsMaskData& mask = skin.Images.Masks[size_t(record)];
+  const std::string section = mask.SectionName == "GLOBALINFO" ? "" : mask.SectionName + "/";
+  DrawTinyText(sheet, at.X, at.Y + kPad, section + mask.KeyName, kInk);
+  DrawTinyText(sheet, at.X, at.Y + kPad + kLineHeight,
+               std::to_string(mask.Width()) + "x" + std::to_string(mask.Height()) + " KIND " +
+                   std::to_string(mask.ImageKind) + " MODE " + std::to_string(mask.PaintMode),
+               kMutedInk);
+  const SkinPaintView view = PaintViewOf(skin);
+  const TSize size = FrameCell(mask);
+  int32_t x = at.X + kImageLabelWidth;
+  for (int32_t k = 0; k < FramesOf(mask); ++k) {
+    const TRect cell = MakeRect(x + kPad, at.Y + kPad, size.cx, size.cy);
+    FillArea(sheet, {x, at.Y, cell.Right + kPad, cell.Bottom + kPad}, kParentSurface);
+    if (IsEffect(mask)) {
+      // Painted into a clear picture as the glow window does, then shown over the surface.
+      PixelBuffer effect(size.cx, size.cy);
+      FillArea(effect, effect.Bounds(), 0);
+      PaintBorderMask(view, effect, effect.Bounds(), EmptyBackground(), false, k, mask);
+      ComposeOver(sheet, effect, {cell.Left, cell.Top});
+    } else if (mask.ImageKind == kBorderedImage) {
+      PaintBorderMask(view, sheet, cell, InPlaceBackground(sheet, cell), true, k, mask);
+    } else {
+      PaintGlyphFrame(view, sheet, {cell.Left, cell.Top}, k, InPlaceBackground(sheet, sheet.Bounds()), mask,
+                      kGlyphNormalLook);
+    }
+    x = cell.Right + kPad + kCellGap;
+  }
+}
+
+// Places rows of known heights into two columns of equal count; returns the height used.
+// Without `draw` it only measures.
+int32_t TwoColumns(size_t count, const std::vector<int32_t>& heights, int32_t top, int32_t columnWidth,
+                   const std::function<void(size_t, TPoint)>& draw = {}) {
+  const size_t perColumn = (count + 1) / 2;
+  int32_t bottom = top;
+  for (size_t column = 0; column < 2; ++column) {
+    int32_t y = top;
+    for (size_t i = column * perColumn; i < std::min(count, (column + 1) * perColumn); ++i) {
+      if (draw) draw(i, TPoint{kMargin + int32_t(column) * columnWidth, y});
+      y += heights[i];
+    }
+    bottom = std::max(bottom, y);
+  }
+  return bottom - top;
+}
+
+}  // namespace
+
+PixelBuffer RenderContactSheet(const LoadedSkin& skin, const std::vector<NamedPicture>& enginePictures,
+                               std::string_view title) {
+  const std::vector<int32_t> sections = ShownSections(skin);
+  const std::vector<int32_t> images = ImageRecords(skin);
+  const std::vector<int32_t> sectionHeights(sections.size(), kSectionRowHeight);
+  std::vector<int32_t> imageHeights;
+  int32_t imageColumn = 0;
+  for (int32_t r : images) {
+    const TsMaskData& mask = skin.Images.Masks[size_t(r)];
+    imageHeights.push_back(ImageRowHeight(mask));
+    imageColumn = std::max(imageColumn, kImageLabelWidth + FramesOf(mask) * (FrameCell(mask).cx + 2 * kPad + kCellGap));
+  }
+  imageColumn = std::max(imageColumn + 16, kColumnWidth);
+  const PixelBuffer activeWindow = PaintWindowMock(skin, true);
+  const PixelBuffer inactiveWindow = PaintWindowMock(skin, false);
+  int32_t engineHeight = 0;
+  for (const NamedPicture& p : enginePictures) engineHeight = std::max(engineHeight, p.Picture.Height());
+
+  const int32_t headerHeight = 2 * kLineHeight + kTinyGlyphHeight;
+  const int32_t sectionsTop = kMargin + headerHeight;
+  const int32_t sectionsHeight = TwoColumns(sections.size(), sectionHeights, 0, kColumnWidth);
+  const int32_t imagesTop = sectionsTop + sectionsHeight + 2 * kLineHeight;
+  const int32_t imagesHeight = TwoColumns(images.size(), imageHeights, 0, imageColumn);
+  const int32_t windowsTop = imagesTop + imagesHeight + 2 * kLineHeight;
+  const int32_t engineTop = windowsTop + activeWindow.Height() + 2 * kLineHeight;
+  const int32_t width = kMargin + std::max({2 * kColumnWidth, 2 * imageColumn,
+                                            activeWindow.Width() + inactiveWindow.Width() + 2 * kCellGap});
+  PixelBuffer sheet(width, engineTop + engineHeight + 2 * kLineHeight + kMargin);
+  FillArea(sheet, sheet.Bounds(), kPaper);
+
+  DrawTinyText(sheet, kMargin, kMargin, title, kInk);
+  for (int32_t s = 0; s < kMaxStates; ++s)
+    for (int32_t column = 0; column < 2; ++column)
+      DrawTinyText(sheet, kMargin + column * kColumnWidth + kSectionLabelWidth + s * (kCellWidth + kCellGap),
+                   sectionsTop - kLineHeight - 2, kStateNames[s], kMutedInk);
+  TwoColumns(sections.size(), sectionHeights, sectionsTop, kColumnWidth,
+             [&](size_t i, TPoint at) { DrawSectionRow(sheet, skin, sections[i], at); });
+
+  DrawTinyText(sheet, kMargin, imagesTop - kLineHeight - 2, "IMAGES (FRAME BY FRAME)", kMutedInk);
+  TwoColumns(images.size(), imageHeights, imagesTop, imageColumn,
+             [&](size_t i, TPoint at) { DrawImageRow(sheet, skin, images[i], at); });
+
+  DrawTinyText(sheet, kMargin, windowsTop - kLineHeight - 2, "WINDOWS: ACTIVE (CLOSE HOT, EDIT FOCUSED), INACTIVE",
+               kMutedInk);
+  ComposeOver(sheet, activeWindow, {kMargin, windowsTop});
+  ComposeOver(sheet, inactiveWindow, {kMargin + activeWindow.Width() + kCellGap, windowsTop});
+
+  DrawTinyText(sheet, kMargin, engineTop - kLineHeight - 2, "ENGINE PICTURES", kMutedInk);
+  int32_t x = kMargin;
+  for (const NamedPicture& p : enginePictures) {
+    ComposeOver(sheet, Premultiplied(p.Picture), {x, engineTop});
+    DrawTinyText(sheet, x, engineTop + engineHeight + 3, p.Name, kInk);
+    x += std::max(p.Picture.Width(), TinyTextWidth(p.Name)) + 2 * kCellGap;
+  }
+  return sheet;
+}

@@ -1,0 +1,75 @@
+#include "tools/skinpreview/SheetDrawing.h"
+
+#include <algorithm>
+
+void FillArea(PixelBuffer& target, const TRect& rect, uint32_t pixel) {
+  for (int32_t y = std::max(rect.Top, 0); y < std::min(rect.Bottom, target.Height()); ++y)
+    for (int32_t x = std::max(rect.Left, 0); x < std::min(rect.Right, target.Width()); ++x) target.At(x, y) = pixel;
+}
+
+void ComposeOver(PixelBuffer& target, const PixelBuffer& source, TPoint at) {
+  for (int32_t y = 0; y < source.Height(); ++y) {
+    const int32_t ty = at.Y + y;
+    if (ty < 0 || ty >= target.Height()) continue;
+    for (int32_t x = 0; x < source.Width(); ++x) {
+      const int32_t tx = at.X + x;
+      if (tx < 0 || tx >= target.Width()) continue;
+      const uint32_t s = source.At(x, y);
+      const uint32_t keep = 255 - (s >> 24);
+      uint32_t& d = target.At(tx, ty);
+      uint32_t out = 0;
+      for (int shift = 0; shift < 32; shift += 8) {
+        const uint32_t v = ((s >> shift) & 0xFF) + (((d >> shift) & 0xFF) * keep + 127) / 255;
+        out |= std::min(v, 255u) << shift;
+      }
+      d = out;
+    }
+  }
+}
+
+PixelBuffer Premultiplied(const PixelBuffer& source) {
+  PixelBuffer out = source.Clone();
+  for (int32_t y = 0; y < out.Height(); ++y) {
+    for (int32_t x = 0; x < out.Width(); ++x) {
+      uint32_t& p = out.At(x, y);
+      const uint32_t a = p >> 24;
+      uint32_t result = a << 24;
+      for (int shift = 0; shift < 24; shift += 8) result |= ((((p >> shift) & 0xFF) * a + 127) / 255) << shift;
+      p = result;
+    }
+  }
+  return out;
+}
+
+uint32_t PixelOf(TColor color) { return ExchangeRedBlue(ResolveColor(color) & 0xFFFFFF) | 0xFF000000u; }
+
+BackgroundInfo InPlaceBackground(const PixelBuffer& target, const TRect& area) {
+  BackgroundInfo bg;
+  bg.Bitmap = &target;
+  bg.OriginX = area.Left;
+  bg.OriginY = area.Top;
+  bg.BitmapReady = true;
+  return bg;
+}
+
+SkinPaintView PaintViewOf(const LoadedSkin& skin) {
+  SkinPaintView view;
+  view.Sections = &skin.Sections;
+  view.Masks = &skin.Images.Masks;
+  view.MasterBitmap = &skin.Images.MasterBitmap;
+  view.Active = true;
+  return view;
+}
+
+int32_t SectionIndexOf(const LoadedSkin& skin, std::string_view name) {
+  for (size_t i = 0; i < skin.Sections.size(); ++i)
+    if (skin.Sections[i].SectionName == name) return int32_t(i);
+  return -1;
+}
+
+uint32_t SectionTextPixel(const LoadedSkin& skin, int32_t sectionIndex, int32_t state) {
+  if (sectionIndex < 0 || size_t(sectionIndex) >= skin.Sections.size()) return kInk;
+  const TsGeneralData& section = skin.Sections[size_t(sectionIndex)];
+  const int32_t s = std::clamp(std::min(state, section.States - 1), 0, 2);
+  return PixelOf(section.Props[size_t(s)].TextColor);
+}

@@ -1,0 +1,17 @@
+#include "tools/skinpreview/SkinPreviewLoad.h"
+
+#include <filesystem>
+
+#include "skin/render/SkinError.h"
+
+LoadedSkin LoadPreviewSkin(const std::string& packageOrFolder, const PictureFolder& enginePictures) {
+  SkinLoadSettings settings;
+  settings.Builtins = &enginePictures;
+  const std::filesystem::path path(packageOrFolder);
+  const bool package = path.extension() == ".asz" || path.extension() == ".ASZ";
+  const SkinSource source = package ? SkinSource::FromPackageFile(packageOrFolder, path.parent_path().string() + "/")
+                                    : SkinSource::FromFolder((path / "").string());
+  LoadedSkin skin = LoadSkin(source, settings);
+  if (skin.Status != SkinLoadStatus::Loaded) throw ESkinError("Cannot load the skin " + packageOrFolder);
+  return skin;
+}
