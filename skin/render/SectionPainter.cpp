@@ -1,7 +1,6 @@
 #include "skin/render/SectionPainter.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "skin/render/Blend.h"
 #include "skin/render/BorderMask.h"
@@ -14,6 +13,16 @@
 namespace {
 
 int32_t Percent(int32_t v) { return std::clamp(v, 0, 100); }
+
+// round(percent * 2.55) with ties to even, in integers: 2.55 has no exact
+// binary form, and 50 percent must give 128.
+int BlendWeight(int32_t percent) {
+  const int32_t scaled = percent * 255;
+  int32_t k = scaled / 100;
+  const int32_t rest = scaled % 100;
+  if (rest > 50 || (rest == 50 && k % 2 == 1)) ++k;
+  return k;
+}
 
 bool BackgroundKnown(const BackgroundInfo& bg) { return bg.BitmapReady || bg.PlainColor != clFuchsia; }
 
@@ -149,7 +158,7 @@ void PaintSectionBackground(const SkinPaintView& skin, int32_t sectionIndex, con
     PixelBuffer temp = CreatePixelBuffer(rect);
     PaintSolidLayers(skin, temp, temp.Bounds(), layers, EmptyBackground());
     PutBackground(target, rect, bg, offset, false);
-    BlendBuffers(target, temp, int(std::nearbyint(t * 2.55)), {rect.Left, rect.Top}, temp.Bounds());
+    BlendBuffers(target, temp, BlendWeight(t), {rect.Left, rect.Top}, temp.Bounds());
   } else {
     Fill(target, rect, LerpColor(ResolveColor(bg.PlainColor), ResolveColor(layers.Color), t / 100.0));
   }
