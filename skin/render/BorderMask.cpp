@@ -164,15 +164,13 @@ void StretchPiece(PixelBuffer& target, const PixelBuffer& image, const TRect& de
   for (int32_t row = y; row < bottom; ++row) {
     uint32_t* d = target.Row(row);
     const uint32_t* s = img.Row(row - y);
-    const uint32_t* m = hasMask ? msk.Row(row - y) : nullptr;
-    for (int32_t col = x; col < right; ++col) {
-      const uint32_t mp = m ? m[col - x] : 0;  // no mask: the image pixel is laid down
-      if (alpha == MaskAlpha::FromMask) {
-        MixLayered(d[col], s[col - x], mp, bg, col, row);
-      } else {
-        d[col] = WithAlpha(MaskRule(d[col], s[col - x], mp), 255);
-      }
+    if (alpha == MaskAlpha::Opaque) {  // always with a mask here
+      MaskRuleRow(d + x, s, msk.Row(row - y), right - x, true);
+      continue;
     }
+    const uint32_t* m = hasMask ? msk.Row(row - y) : nullptr;
+    for (int32_t col = x; col < right; ++col)
+      MixLayered(d[col], s[col - x], m ? m[col - x] : 0, bg, col, row);  // no mask: the image pixel is laid down
   }
 }
 
