@@ -34,5 +34,6 @@ struct GradientVertex {
 // Fills the triangle with linearly interpolated vertex colours. A pixel is
 // painted when its centre lies inside (top-left rule on edges, so triangles
 // sharing an edge paint each pixel once); its bytes are the 16-bit values >> 8.
+// Vertices beyond 2^20 pixels from the origin make it paint nothing.
 void FillGradientTriangle(PixelBuffer& dst, const GradientVertex& a, const GradientVertex& b,
                           const GradientVertex& c);
