@@ -7,6 +7,11 @@
 
 namespace {
 
+std::vector<TCustomForm*>& FormList() {
+  static std::vector<TCustomForm*> forms;
+  return forms;
+}
+
 void CollectTabStops(TWinControl* parent, std::vector<TWinControl*>& out) {
   std::vector<TWinControl*> children;
   for (TControl* c : parent->Controls())
@@ -35,9 +40,11 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   visible_ = false;
   color_ = clBtnFace;
   ParentFont = false;
+  FormList().push_back(this);
 }
 
 TCustomForm::~TCustomForm() {
+  std::erase(FormList(), this);
   DestroyComponents();
   DestroyWnd();
   if (Application) Application->FormDestroyed(this);
@@ -238,6 +245,8 @@ int PixelsPerInch() {
 }
 
 int Scale(int value96) { return MulDiv(value96, PixelsPerInch(), 96); }
+
+const std::vector<TCustomForm*>& Forms() { return FormList(); }
 
 TRect DesktopRect() {
   RECT r;

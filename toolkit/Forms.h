@@ -79,4 +79,6 @@ namespace Screen {
 int PixelsPerInch();
 int Scale(int value96);  // MulDiv(value96, PixelsPerInch, 96)
 TRect DesktopRect();     // the work area of the primary monitor
+// Every form that exists, in creation order.
+const std::vector<TCustomForm*>& Forms();
 }  // namespace Screen

@@ -243,6 +243,7 @@ TEST_F(ToolkitTest, ApplicationWindowOwnsTheFormsAndHasHooks) {
   app->CreateForm(main);
   main->HandleNeeded();
   EXPECT_EQ(GetWindow(main->WindowHandle(), GW_OWNER), app->Handle());
+  EXPECT_EQ(Screen::Forms(), (std::vector<TCustomForm*>{form, main}));
 }
 
 }  // namespace
