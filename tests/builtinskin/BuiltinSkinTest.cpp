@@ -2,6 +2,7 @@
 // resources/skin/Options.dat and the generated pictures.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,7 @@ TEST_F(BuiltinSkin, HasItsSectionsInTheStoredOrder) {
   EXPECT_EQ(names, expected);
 }
 
-TEST_F(BuiltinSkin, GlobalValuesThatTheFrameRelieson) {
+TEST_F(BuiltinSkin, GlobalValuesThatTheFrameReliesOn) {
   const TsSkinData& info = Skin().SkinData;
   EXPECT_DOUBLE_EQ(info.Version, 10.0);
   EXPECT_EQ(info.TitleHeight, 30);
@@ -68,8 +69,8 @@ TEST_F(BuiltinSkin, GlobalValuesThatTheFrameRelieson) {
 // Every image record has its picture, and the picture holds exactly its
 // state images (and masks below them).
 TEST_F(BuiltinSkin, EveryImageRecordHasAWholePicture) {
-  ASSERT_FALSE(Skin().Images.Masks.empty());
-  for (const TsMaskData& mask : Skin().Images.Masks) {
+  ASSERT_FALSE(Skin().Images.Masks().empty());
+  for (const TsMaskData& mask : Skin().Images.Masks()) {
     SCOPED_TRACE(mask.SectionName + "/" + mask.KeyName);
     ASSERT_NE(mask.Image, nullptr);
     EXPECT_GT(mask.Width(), 0);
@@ -77,6 +78,32 @@ TEST_F(BuiltinSkin, EveryImageRecordHasAWholePicture) {
     EXPECT_EQ(mask.Width() * mask.FrameCount, mask.Image->Width());
     EXPECT_EQ(mask.Height() * (mask.MaskRows + 1), mask.Image->Height());
   }
+}
+
+// Every key of the options text that names a picture file has its record: a
+// picture missing from the package would leave the key without one. The text
+// is read here with a deliberately plain reader, independent of the loader.
+TEST_F(BuiltinSkin, NoKeyRefersToAMissingPicture) {
+  std::ifstream text(std::string(DR_SOURCE_DIR) + "/resources/skin/Options.dat");
+  ASSERT_TRUE(text);
+  std::string section;
+  int pictureKeys = 0;
+  for (std::string line; std::getline(text, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == ';') continue;
+    if (line.front() == '[' && line.back() == ']') {
+      section = line.substr(1, line.size() - 2);
+      continue;
+    }
+    const size_t eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
+    const bool namesFile = value.find(".BMP") != std::string::npos || value.find(".PNG") != std::string::npos;
+    if (!namesFile) continue;
+    ++pictureKeys;
+    EXPECT_GE(Skin().Images.FindMaskByName(section, key), 0) << section << "/" << key << " = " << value;
+  }
+  EXPECT_GT(pictureKeys, 50);
 }
 
 struct BorderCase {

@@ -53,8 +53,8 @@ int32_t FramesOf(const TsMaskData& mask) { return std::max<int32_t>(1, mask.Fram
 // are in the section rows) and the window shadow (in the windows).
 std::vector<int32_t> ImageRecords(const LoadedSkin& skin) {
   std::vector<int32_t> records;
-  for (size_t i = 0; i < skin.Images.Masks.size(); ++i) {
-    const TsMaskData& mask = skin.Images.Masks[i];
+  for (size_t i = 0; i < skin.Images.Masks().size(); ++i) {
+    const TsMaskData& mask = skin.Images.Masks()[i];
     if (mask.KeyName != "BORDERSMASK" && mask.KeyName != "EXBORDER") records.push_back(int32_t(i));
   }
   return records;
@@ -91,7 +91,7 @@ void DrawSectionRow(PixelBuffer& sheet, const LoadedSkin& skin, int32_t index, T
 }
 
 void DrawImageRow(PixelBuffer& sheet, const LoadedSkin& skin, int32_t record, TPoint at) {
-  const TsMaskData& mask = skin.Images.Masks[size_t(record)];
+  const TsMaskData& mask = skin.Images.Masks()[size_t(record)];
   const std::string section = mask.SectionName == "GLOBALINFO" ? "" : mask.SectionName + "/";
   DrawTinyText(sheet, at.X, at.Y + kPad, section + mask.KeyName, kInk);
   DrawTinyText(sheet, at.X, at.Y + kPad + kLineHeight,
@@ -147,7 +147,7 @@ PixelBuffer RenderContactSheet(const LoadedSkin& skin, const std::vector<NamedPi
   std::vector<int32_t> imageHeights;
   int32_t imageColumn = 0;
   for (int32_t r : images) {
-    const TsMaskData& mask = skin.Images.Masks[size_t(r)];
+    const TsMaskData& mask = skin.Images.Masks()[size_t(r)];
     imageHeights.push_back(ImageRowHeight(mask));
     imageColumn = std::max(imageColumn, kImageLabelWidth + FramesOf(mask) * (FrameCell(mask).cx + 2 * kPad + kCellGap));
   }

@@ -55,7 +55,7 @@ BackgroundInfo InPlaceBackground(const PixelBuffer& target, const TRect& area) {
 SkinPaintView PaintViewOf(const LoadedSkin& skin) {
   SkinPaintView view;
   view.Sections = &skin.Sections;
-  view.Masks = &skin.Images.Masks;
+  view.Masks = &skin.Images.Masks();
   view.MasterBitmap = &skin.Images.MasterBitmap;
   view.Active = true;
   return view;
