@@ -6,13 +6,6 @@
 
 namespace {
 
-std::filesystem::path ToPath(std::string path) {
-#ifndef _WIN32
-  std::replace(path.begin(), path.end(), '\\', '/');
-#endif
-  return std::filesystem::path(path);
-}
-
 bool EndsWithNoCase(std::string_view text, std::string_view ending) {
   if (text.size() < ending.size()) return false;
   return std::equal(ending.begin(), ending.end(), text.end() - ending.size(), [](char a, char b) {
@@ -29,20 +22,28 @@ std::string_view ParentOf(std::string_view folder) {
 
 }  // namespace
 
+std::filesystem::path PathFromSkinText(std::string_view text) {
+  std::string path(text);
+#ifndef _WIN32
+  std::replace(path.begin(), path.end(), '\\', '/');
+#endif
+  return std::filesystem::path(path);
+}
+
 bool StdSkinFileSystem::FileExists(const std::string& path) const {
   std::error_code error;
-  return std::filesystem::is_regular_file(ToPath(path), error);
+  return std::filesystem::is_regular_file(PathFromSkinText(path), error);
 }
 
 bool StdSkinFileSystem::DirectoryExists(const std::string& path) const {
   std::error_code error;
-  return std::filesystem::is_directory(ToPath(path), error);
+  return std::filesystem::is_directory(PathFromSkinText(path), error);
 }
 
 std::vector<SkinFileSystem::Entry> StdSkinFileSystem::List(const std::string& folder) const {
   std::vector<Entry> entries;
   std::error_code error;
-  for (std::filesystem::directory_iterator it(ToPath(folder), error), end; !error && it != end; it.increment(error)) {
+  for (std::filesystem::directory_iterator it(PathFromSkinText(folder), error), end; !error && it != end; it.increment(error)) {
     std::error_code kindError;
     entries.push_back({it->path().filename().string(), it->is_directory(kindError)});
   }

@@ -4,6 +4,7 @@
 // stored with the manager. Paths are code page text with "\" separators, as
 // the manager's settings hold them; the file system is reached through
 // SkinFileSystem so that the search is the same on every platform.
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,10 @@ class StdSkinFileSystem final : public SkinFileSystem {
   bool DirectoryExists(const std::string& path) const override;
   std::vector<Entry> List(const std::string& folder) const override;
 };
+
+// A path from code page text; outside Windows "\" is read as "/". The
+// Windows program converts from code page 1251 instead.
+std::filesystem::path PathFromSkinText(std::string_view text);
 
 inline constexpr std::string_view kDefaultSkinDirectory = "c:\\Skins";
 inline constexpr std::string_view kSkinPackageExtension = ".asz";
