@@ -7,6 +7,7 @@
 
 #include "skin/render/Adler32.h"
 #include "skin/render/PngColorManager.h"
+#include "skin/render/PngDraw.h"
 #include "tests/render/PngTestSupport.h"
 
 using pngtest::IhdrData;
@@ -335,4 +336,33 @@ TEST(PngColorManagerTest, RejectsSettingsThatDoNotFit) {
       EXPECT_STREQ(e.what(), c.message);
     }
   }
+}
+
+TEST(PngDrawTest, AlphaPictureIsComposedOverTheCanvas) {
+  PixelBuffer canvas(3, 1);
+  for (int x = 0; x < 3; ++x) canvas.At(x, 0) = 0x40102030u;
+  PixelBuffer picture(3, 1);
+  picture.At(0, 0) = 0x80FF0000u;  // red 255 at weight 128
+  picture.At(1, 0) = 0x00FF00FFu;  // the key: skipped
+  picture.At(2, 0) = 0xFF0000FFu;
+  DrawAlphaPicture(canvas, {0, 0, 3, 1}, picture);
+  // red: ((255 - 16) * 128 + 16 * 256) >> 8 = 135; green: (32 * 128) >> 8 = 16; blue: (48 * 128) >> 8 = 24
+  EXPECT_EQ(canvas.At(0, 0), 0x40871018u);
+  EXPECT_EQ(canvas.At(1, 0), 0x40102030u);
+  // weight 255 keeps 1/256 of the canvas: ((255 - 48) * 255 + 48 * 256) >> 8 = 254
+  EXPECT_EQ(canvas.At(2, 0), 0x400000FEu);
+}
+
+TEST(PngDrawTest, StretchesNearestAndClipsToTheCanvas) {
+  PixelBuffer picture(2, 1);
+  picture.At(0, 0) = 0xFF0000FFu;
+  picture.At(1, 0) = 0xFF00FF00u;
+  PixelBuffer canvas(3, 2);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x) canvas.At(x, y) = 0;
+  DrawAlphaPicture(canvas, {-1, 0, 3, 2}, picture);  // 4 x 2 from 2 x 1: columns 0 0 1 1
+  EXPECT_EQ(canvas.At(0, 0) & 0xFFFFFF, 0x0000FEu);
+  EXPECT_EQ(canvas.At(1, 1) & 0xFFFFFF, 0x00FE00u);
+  EXPECT_EQ(canvas.At(2, 1) & 0xFFFFFF, 0x00FE00u);
+  DrawAlphaPicture(canvas, {INT32_MIN, 0, INT32_MAX, 2}, picture);  // must not overflow
 }
