@@ -131,8 +131,22 @@ void TColorManager::SetGamma(double fileGamma, double displayGamma) {
 // table[i] = round((i / max) ^ (1 / (fileGamma * displayGamma)) * max)
 void TColorManager::BuildGammaTables() {
   const double exponent = 1.0 / (fileGamma_ * displayGamma_);
+  // Most files of a skin carry the same gamma; 256 pow calls cost more than
+  // decoding a small glyph, so the latest tables are kept per depth.
+  struct Cached {
+    double exponent = 0;
+    int max = -1;
+    std::array<uint8_t, 256> table{};
+  };
+  thread_local Cached cache[2];
   auto build = [exponent](std::array<uint8_t, 256>& table, int max) {
-    for (int i = 0; i <= max; ++i) table[i] = uint8_t(std::nearbyint(std::pow(double(i) / max, exponent) * max));
+    Cached& c = cache[max == 255 ? 0 : 1];
+    if (c.exponent != exponent || c.max != max) {
+      for (int i = 0; i <= max; ++i) c.table[i] = uint8_t(std::nearbyint(std::pow(double(i) / max, exponent) * max));
+      c.exponent = exponent;
+      c.max = max;
+    }
+    table = c.table;
   };
   build(gamma8_, 255);
   build(gammaTarget_, TargetMax());

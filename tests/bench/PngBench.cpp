@@ -101,6 +101,17 @@ const std::vector<Sample>& Samples() {
         {"palette256", {Palette256(256, 256)}},
         {"interlaced256", {EncodePng(Paint(256, 256, Noisy), interlaced)}},
     };
+    // The same glyph as most editors save it, with a gamma chunk.
+    PngRawImage gamma;
+    gamma.Width = gamma.Height = 20;
+    const PixelBuffer glyph = Paint(20, 20, Glyph);
+    for (int32_t y = 0; y < 20; ++y)
+      for (int32_t x = 0; x < 20; ++x) {
+        const uint32_t v = glyph.At(x, y);
+        gamma.Rows.insert(gamma.Rows.end(), {uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v), uint8_t(v >> 24)});
+      }
+    gamma.ChunksBeforeData.push_back({"gAMA", {0, 0, 0xB1, 0x8F}});  // 45455: 1 / 2.2
+    s.push_back({"glyph20gamma", {EncodePngRaw(gamma)}});
     Sample small{"small32andbelow", {}};
     for (int32_t size : {8, 12, 13, 16, 20, 24, 32}) {
       small.files.push_back(EncodePng(Paint(size, size, Glyph)));
