@@ -72,8 +72,6 @@ struct InflateStream {
 // trailer. The output grows with what the stream really yields, so a size the
 // data cannot back costs no memory.
 std::vector<uint8_t> InflateMember(ByteReader& reader, uint32_t size, const std::string& label) {
-  if (size > reader.Remaining() * kMaxDeflateRatio + kMaxDeflateRatio)
-    Damaged(label + " claims " + std::to_string(size) + " bytes, more than its data can hold");
   const std::span<const uint8_t> input = reader.Rest();
   InflateStream stream;
   z_stream& z = stream.z;
@@ -159,9 +157,12 @@ bool TacSkinConvertor::Unpack(std::span<const uint8_t> package) {
     std::string name;
     if (!reader.ReadU32(nameLength) || !reader.ReadText(nameLength, name) || !reader.ReadU32(size))
       Damaged("it ends inside the header of member " + std::to_string(i + 1));
+    const std::string label = MemberLabel(i, name);
+    if (size > reader.Remaining() * kMaxDeflateRatio + kMaxDeflateRatio)
+      Damaged(label + " claims " + std::to_string(size) + " bytes, more than its data can hold");
     inflatedTotal += size;
     if (inflatedTotal > kMaxInflatedBytes) throw ESkinError("The skin package is too large.");
-    std::vector<uint8_t> data = InflateMember(reader, size, MemberLabel(i, name));
+    std::vector<uint8_t> data = InflateMember(reader, size, label);
     if (AnsiUpperCase(name) == AnsiUpperCase(kOptionsMemberName)) {
       // A second options member is ignored: the first match wins, as for images.
       if (!options_) options_ = std::make_unique<std::vector<uint8_t>>(std::move(data));
