@@ -4,6 +4,7 @@
 
 #include "skin/data/ImageValue.h"
 #include "skin/data/SkinPackage.h"
+#include "skin/data/SkinText.h"
 #include "skin/render/BmpReader.h"
 #include "skin/render/Blend.h"
 #include "skin/render/ImageLoader.h"
@@ -15,13 +16,15 @@ constexpr uint32_t kKeyPixel = 0x00FF00FF;  // magenta with alpha 0
 // Skins newer than this carry PNG pictures meant to be premultiplied at load.
 constexpr double kPremultipliedPngVersion = 7.45;
 
-// A picture without an alpha channel becomes opaque, except its key-colour
-// pixels, which stay transparent.
-void MakeOpaqueExceptKey(PixelBuffer& picture) {
+// A picture without an alpha channel (which the readers deliver opaque) keeps
+// its key-colour pixels transparent.
+void ClearKeyPixelsAlpha(PixelBuffer& picture) {
   for (int32_t y = 0; y < picture.Height(); ++y) {
     uint32_t* row = picture.Row(y);
-    for (int32_t x = 0; x < picture.Width(); ++x) {
-      row[x] = (row[x] & 0x00FFFFFFu) == kKeyPixel ? kKeyPixel : row[x] | 0xFF000000u;
+    const int32_t width = picture.Width();
+    for (int32_t x = 0; x < width; ++x) {
+      // A select rather than a conditional store, so that the loop vectorises.
+      row[x] = (row[x] & 0x00FFFFFFu) == kKeyPixel ? kKeyPixel : row[x];
     }
   }
 }
@@ -34,7 +37,7 @@ std::shared_ptr<PixelBuffer> DecodeSkinPicture(const std::string& name, const st
   if (!decoded) return nullptr;
   auto picture = std::make_shared<PixelBuffer>(std::move(decoded->Pixels));
   if (decoded->BitsPerPixel < 32) {
-    MakeOpaqueExceptKey(*picture);
+    ClearKeyPixelsAlpha(*picture);
   } else if (premultiplyPng && ImageKindOfName(name) == ImageFileKind::Png) {
     // Only pictures with an alpha channel: premultiplying opaque pixels would just darken them.
     PremultiplyAlpha(*picture, picture->Bounds());
@@ -86,7 +89,7 @@ class CatalogBuilder {
     r.SectionIndex = sectionIndex;
     r.OwnerManager = rules_.Owner;
     if (r.ImageKind == kBorderedImage) r.CornerKind = ComputeCornerKind(catalog_, r);
-    catalog_.Masks.push_back(std::move(r));
+    catalog_.AddMask(std::move(r));
   }
 
  private:
@@ -109,11 +112,8 @@ bool HasKeyPixel(const PixelBuffer& picture, int64_t left, int64_t top, int64_t 
 }
 
 // The plain value of a key of "GLOBALINFO", or empty.
-std::string GlobalValue(const TacOptionsText& text, std::string_view key) {
-  const TacOptionsSection* global = text.FindSection(kGlobalSection);
-  if (!global) return {};
-  const std::string* value = global->FindValue(key);
-  return value && *value != "?" ? *value : std::string();
+std::string GlobalValue(const TacSkinOptions& text, std::string_view key) {
+  return std::string(text.Value(kGlobalSection, key).value_or(std::string_view()));
 }
 
 // The picture of a generated outer-effect image, w x 2w: above, the square
@@ -143,7 +143,7 @@ std::shared_ptr<PixelBuffer> OuterEffectPicture(const PixelBuffer& blur, const T
   return picture;
 }
 
-int OuterEffectMask(TsImageCatalog& catalog, TacOutEff& effect, std::string_view key, const TacOptionsText& text,
+int OuterEffectMask(TsImageCatalog& catalog, TacOutEff& effect, std::string_view key, const TacSkinOptions& text,
                     const BuiltinPictures* builtins, TsSkinManager* owner) {
   TsMaskData r;
   switch (effect.Source) {
@@ -174,12 +174,11 @@ int OuterEffectMask(TsImageCatalog& catalog, TacOutEff& effect, std::string_view
   }
   r.SectionName = std::string(kGlobalSection);
   r.KeyName = std::string(key);
-  r.SectionIndex = uint32_t(text.FindSectionIndex(kGlobalSection));
+  r.SectionIndex = uint32_t(text.SectionIndex(kGlobalSection));
   r.ImageKind = kBorderedImage;
   r.CornerKind = kCornersOpaque;
   r.OwnerManager = owner;
-  catalog.Masks.push_back(std::move(r));
-  return int(catalog.Masks.size() - 1);
+  return catalog.AddMask(std::move(r));
 }
 
 }  // namespace
@@ -197,34 +196,34 @@ int32_t ComputeCornerKind(const TsImageCatalog& catalog, const TsMaskData& m) {
   return keyed ? kCornersKeyed : kCornersOpaque;
 }
 
-void BuildImageCatalog(TsImageCatalog& catalog, const TacOptionsText& text, SkinImageFiles& files,
+void BuildImageCatalog(TsImageCatalog& catalog, const TacSkinOptions& text, SkinImageFiles& files,
                        const CatalogLoadRules& rules) {
   catalog.Clear();
   CatalogBuilder builder(catalog, files, rules);
-  builder.LoadMasterBitmap(UpperAscii(GlobalValue(text, "MASTERBITMAP")));
+  builder.LoadMasterBitmap(AnsiUpperCase(GlobalValue(text, "MASTERBITMAP")));
   const auto& sections = text.Sections();
   for (size_t i = 0; i < sections.size(); ++i) {
     const TacOptionsSection& section = sections[i];
     const bool global = section.Name == kGlobalSection;
-    for (const auto& [key, value] : section.Keys) {
-      if ((global && key == "MASTERBITMAP") || value == "?") continue;
-      builder.AddValue(uint32_t(i), section.Name, key, value);
+    for (const TacOptionsKey& key : section.Keys) {
+      if ((global && key.Name == "MASTERBITMAP") || key.Value == "?") continue;
+      builder.AddValue(uint32_t(i), section.Name, key.Name, key.Value);
     }
   }
 }
 
-void BuildOuterEffectImages(TsImageCatalog& catalog, TacOutEffArray& effects, const TacOptionsText& text,
+void BuildOuterEffectImages(TsImageCatalog& catalog, TacOutEffArray& effects, const TacSkinOptions& text,
                             const BuiltinPictures* builtins, TsSkinManager* owner) {
   effects[0].MaskIndex = OuterEffectMask(catalog, effects[0], "LO_MASK", text, builtins, owner);
   effects[1].MaskIndex = OuterEffectMask(catalog, effects[1], "SH_MASK", text, builtins, owner);
 }
 
-void AddCommonSectionImages(TsImageCatalog& catalog, const TacOptionsText& commonSections, SkinImageFiles& folder,
+void AddCommonSectionImages(TsImageCatalog& catalog, const TacSkinOptions& commonSections, SkinImageFiles& folder,
                             TsSkinManager* owner) {
   for (const TacOptionsSection& section : commonSections.Sections()) {
-    if (UpperAscii(section.Name) == kGlobalSection) continue;
-    for (const auto& [key, value] : section.Keys) {
-      const std::string name = UpperAscii(value);
+    if (AnsiUpperCase(section.Name) == kGlobalSection) continue;
+    for (const TacOptionsKey& key : section.Keys) {
+      const std::string name = AnsiUpperCase(key.Value);
       if (name.find(".BMP") == std::string::npos) continue;
       const std::vector<uint8_t>* bytes = folder.Find(name);
       if (!bytes) continue;
@@ -232,11 +231,11 @@ void AddCommonSectionImages(TsImageCatalog& catalog, const TacOptionsText& commo
       if (decoded.Pixels.Width() < 1) continue;
       TsMaskData r;
       r.Image = std::make_shared<PixelBuffer>(std::move(decoded.Pixels));
-      if (decoded.BitsPerPixel < 32) MakeOpaqueExceptKey(*r.Image);
-      r.SectionName = UpperAscii(section.Name);
-      r.KeyName = UpperAscii(key);
+      if (decoded.BitsPerPixel < 32) ClearKeyPixelsAlpha(*r.Image);
+      r.SectionName = AnsiUpperCase(section.Name);
+      r.KeyName = AnsiUpperCase(key.Name);
       r.OwnerManager = owner;
-      catalog.Masks.push_back(std::move(r));
+      catalog.AddMask(std::move(r));
     }
   }
 }

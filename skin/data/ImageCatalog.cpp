@@ -7,51 +7,87 @@ constexpr std::string_view kGlobalSection = "GLOBALINFO";
 bool ValidIndex(const TsGeneralDataArray& sections, int index) { return index >= 0 && size_t(index) < sections.size(); }
 
 // The index of a section's parent, or -1. A chain that loops is cut by the
-// callers, which visit at most as many sections as the table holds.
+// lookups, which visit at most as many sections as the table holds.
 int ParentIndex(const TsGeneralDataArray& sections, int index) {
   const TsGeneralData& s = sections[size_t(index)];
   if (s.ParentClass.empty() || s.ParentClass == "?" || s.ParentClass == s.SectionName) return -1;
   return FindSection(sections, s.ParentClass);
 }
 
+std::vector<int> ParentIndexes(const TsGeneralDataArray& sections) {
+  std::vector<int> parents(sections.size());
+  for (size_t i = 0; i < sections.size(); ++i) parents[i] = ParentIndex(sections, int(i));
+  return parents;
+}
+
+int ParentOf(const TsGeneralDataArray& sections, const std::vector<int>* parents, int index) {
+  return parents ? (*parents)[size_t(index)] : ParentIndex(sections, index);
+}
+
 }  // namespace
 
 const TsMaskData* TsImageCatalog::Mask(int index) const {
-  return index >= 0 && size_t(index) < Masks.size() ? &Masks[size_t(index)] : nullptr;
+  return index >= 0 && size_t(index) < masks_.size() ? &masks_[size_t(index)] : nullptr;
 }
 
-int TsImageCatalog::FindMask(const TsGeneralDataArray& sections, int sectionIndex, std::string_view key) const {
+int TsImageCatalog::AddMask(TsMaskData mask) {
+  const int index = int(masks_.size());
+  bySectionIndex_[mask.SectionIndex].push_back(index);
+  bySectionName_[mask.SectionName].push_back(index);
+  masks_.push_back(std::move(mask));
+  return index;
+}
+
+int TsImageCatalog::FindMaskIn(const TsGeneralDataArray& sections, const std::vector<int>* parents, int sectionIndex,
+                               std::string_view key) const {
   for (size_t hops = 0; ValidIndex(sections, sectionIndex) && hops < sections.size(); ++hops) {
-    for (size_t i = 0; i < Masks.size(); ++i) {
-      if (Masks[i].SectionIndex == uint32_t(sectionIndex) && Masks[i].KeyName == key) return int(i);
+    const auto it = bySectionIndex_.find(uint32_t(sectionIndex));
+    if (it != bySectionIndex_.end()) {
+      for (const int i : it->second) {
+        if (masks_[size_t(i)].KeyName == key) return i;
+      }
     }
-    sectionIndex = ParentIndex(sections, sectionIndex);
+    sectionIndex = ParentOf(sections, parents, sectionIndex);
   }
   return -1;
 }
 
+int TsImageCatalog::FindMask(const TsGeneralDataArray& sections, int sectionIndex, std::string_view key) const {
+  return FindMaskIn(sections, nullptr, sectionIndex, key);
+}
+
 int TsImageCatalog::FindMaskByName(std::string_view sectionName, std::string_view key) const {
-  for (size_t i = 0; i < Masks.size(); ++i) {
-    if (Masks[i].SectionName == sectionName && Masks[i].KeyName == key) return int(i);
+  const auto it = bySectionName_.find(sectionName);
+  if (it == bySectionName_.end()) return -1;
+  for (const int i : it->second) {
+    if (masks_[size_t(i)].KeyName == key) return i;
+  }
+  return -1;
+}
+
+int TsImageCatalog::FindPatternIn(const TsGeneralDataArray& sections, const std::vector<int>* parents,
+                                  int sectionIndex, std::string_view sectionName, std::string_view key) const {
+  std::string_view name = sectionName;
+  for (size_t hops = 0; hops <= sections.size(); ++hops) {
+    const auto it = bySectionName_.find(name);
+    if (it != bySectionName_.end()) {
+      for (const int i : it->second) {
+        const TsMaskData& m = masks_[size_t(i)];
+        if (m.ImageKind == kPatternImage && m.KeyName == key) return i;
+      }
+    }
+    if (!ValidIndex(sections, sectionIndex)) break;
+    const std::string& parent = sections[size_t(sectionIndex)].ParentClass;
+    if (parent.empty() || parent == "?" || parent == name) break;
+    sectionIndex = ParentOf(sections, parents, sectionIndex);
+    name = parent;
   }
   return -1;
 }
 
 int TsImageCatalog::FindPattern(const TsGeneralDataArray& sections, int sectionIndex, std::string_view sectionName,
                                 std::string_view key) const {
-  std::string name(sectionName);
-  for (size_t hops = 0; hops <= sections.size(); ++hops) {
-    for (size_t i = 0; i < Masks.size(); ++i) {
-      const TsMaskData& m = Masks[i];
-      if (m.ImageKind == kPatternImage && m.KeyName == key && m.SectionName == name) return int(i);
-    }
-    if (!ValidIndex(sections, sectionIndex)) break;
-    const std::string& parent = sections[size_t(sectionIndex)].ParentClass;
-    if (parent.empty() || parent == "?" || parent == name) break;
-    name = parent;
-    sectionIndex = FindSection(sections, parent);
-  }
-  return -1;
+  return FindPatternIn(sections, nullptr, sectionIndex, sectionName, key);
 }
 
 int TsImageCatalog::FindPattern(const TsGeneralDataArray& sections, int sectionIndex, std::string_view key) const {
@@ -71,26 +107,33 @@ PixelBuffer* TsImageCatalog::FindExternalImage(std::string_view fileName) const 
 }
 
 void TsImageCatalog::Clear() {
-  Masks.clear();
+  masks_.clear();
+  bySectionIndex_.clear();
+  bySectionName_.clear();
   ExtImages.clear();
   MasterBitmap = PixelBuffer();
 }
 
 void ResolveSectionIndexes(TsGeneralDataArray& sections, const TsImageCatalog& catalog) {
+  const std::vector<int> parents = ParentIndexes(sections);
+  auto mask = [&](int index, std::string_view key) { return catalog.FindMaskIn(sections, &parents, index, key); };
+  auto pattern = [&](int index, std::string_view key) {
+    return catalog.FindPatternIn(sections, &parents, index, sections[size_t(index)].SectionName, key);
+  };
   for (size_t i = 0; i < sections.size(); ++i) {
     TsGeneralData& s = sections[i];
     if (s.SectionName == kGlobalSection) continue;
     const int index = int(i);
-    s.BorderIndex = catalog.FindMask(sections, index, "BORDERSMASK");
-    s.OuterMaskIndex = catalog.FindMask(sections, index, "OUTERMASK");
-    s.ImgTopLeft = catalog.FindMask(sections, index, "IMGTOPLEFT");
-    s.ImgTopRight = catalog.FindMask(sections, index, "IMGTOPRIGHT");
-    s.ImgBottomLeft = catalog.FindMask(sections, index, "IMGBTMLEFT");
-    s.ImgBottomRight = catalog.FindMask(sections, index, "IMGBTMRIGHT");
+    s.BorderIndex = mask(index, "BORDERSMASK");
+    s.OuterMaskIndex = mask(index, "OUTERMASK");
+    s.ImgTopLeft = mask(index, "IMGTOPLEFT");
+    s.ImgTopRight = mask(index, "IMGTOPRIGHT");
+    s.ImgBottomLeft = mask(index, "IMGBTMLEFT");
+    s.ImgBottomRight = mask(index, "IMGBTMRIGHT");
 
-    s.Props[0].PatternIndex = catalog.FindPattern(sections, index, "PATTERN");
-    if (s.States > 1) s.Props[1].PatternIndex = catalog.FindPattern(sections, index, "HOTPATTERN");
-    s.Props[2].PatternIndex = s.States > 2 && s.UseState2 ? catalog.FindPattern(sections, index, "PATTERN2")
+    s.Props[0].PatternIndex = pattern(index, "PATTERN");
+    if (s.States > 1) s.Props[1].PatternIndex = pattern(index, "HOTPATTERN");
+    s.Props[2].PatternIndex = s.States > 2 && s.UseState2 ? pattern(index, "PATTERN2")
                                                           : s.Props[1].PatternIndex;
 
     const TsMaskData* border = catalog.Mask(s.BorderIndex);

@@ -2,8 +2,10 @@
 // The image catalog of a loaded skin: the master bitmap, the external images
 // loaded for it (each file once), and one TsMaskData record per image value of
 // the options text. Indexes into Masks are valid until the next load.
+#include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 #include <vector>
 
@@ -25,7 +27,11 @@ class TsImageCatalog {
   // and then records that refer to it draw nothing.
   PixelBuffer MasterBitmap;
   TacExtArray ExtImages;
-  TsMaskArray Masks;
+
+  // The records in loading order; indexes into it are the mask indexes.
+  const TsMaskArray& Masks() const { return masks_; }
+  // Appends a record and returns its index.
+  int AddMask(TsMaskData mask);
 
   // The picture a record's SourceRect refers to.
   const PixelBuffer& PictureOf(const TsMaskData& mask) const { return mask.Image ? *mask.Image : MasterBitmap; }
@@ -49,6 +55,21 @@ class TsImageCatalog {
 
   // Frees every record, the external images and the master bitmap.
   void Clear();
+
+ private:
+  friend void ResolveSectionIndexes(TsGeneralDataArray&, const TsImageCatalog&);
+  // The lookups, optionally with the parent of every section worked out once (-1 for none).
+  int FindMaskIn(const TsGeneralDataArray& sections, const std::vector<int>* parents, int sectionIndex,
+                 std::string_view key) const;
+  int FindPatternIn(const TsGeneralDataArray& sections, const std::vector<int>* parents, int sectionIndex,
+                    std::string_view sectionName, std::string_view key) const;
+
+  TsMaskArray masks_;
+  // Record indexes in ascending order, by section index and by section name:
+  // lookups run once per section and key at every load, so they must not scan
+  // the whole catalog each time.
+  std::unordered_map<uint32_t, std::vector<int>> bySectionIndex_;
+  std::map<std::string, std::vector<int>, std::less<>> bySectionName_;
 };
 
 // Sets each section's image indexes from the catalog (every section but

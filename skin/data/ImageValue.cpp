@@ -5,16 +5,28 @@
 #include <limits>
 #include <vector>
 
+#include "skin/data/SkinText.h"
 #include "skin/render/SkinError.h"
 
 namespace {
 
-std::string UpperAscii(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+// Whether `s` holds `upperNeedle` (ASCII upper case) in any letter case.
+bool ContainsIgnoringCase(std::string_view s, std::string_view upperNeedle) {
+  auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
+  for (size_t i = 0; i + upperNeedle.size() <= s.size(); ++i) {
+    size_t n = 0;
+    while (n < upperNeedle.size() && upper(s[i + n]) == upperNeedle[n]) ++n;
+    if (n == upperNeedle.size()) return true;
   }
-  return out;
+  return false;
+}
+
+// Most option values are numbers and colours: they are told apart without copying.
+bool MayBeImage(std::string_view value) {
+  if (value.empty()) return false;
+  const char first = value.front();
+  return first == '^' || first == '@' || first == '~' || first == '!' || ContainsIgnoringCase(value, ".JPG") ||
+         ContainsIgnoringCase(value, ".BMP");
 }
 
 // Optional sign and decimal digits, nothing else; false when that is not what the text holds.
@@ -143,9 +155,9 @@ void ParseExternal(std::string_view value, ImageValue& out) {
 }  // namespace
 
 ImageValue ParseImageValue(std::string_view rawValue, std::string_view section, std::string_view key) {
-  const std::string value = UpperAscii(rawValue);
   ImageValue out;
-  if (value.empty()) return out;
+  if (!MayBeImage(rawValue)) return out;
+  const std::string value = AnsiUpperCase(rawValue);
   const ColumnReader col(value, section, key);
   switch (value.front()) {
     case '^':
@@ -164,20 +176,18 @@ ImageValue ParseImageValue(std::string_view rawValue, std::string_view section, 
       out.Form = ImageValueForm::External;
       ParseExternal(value, out);
       break;
-    default:
-      if (value.find(".JPG") != std::string::npos || value.find(".BMP") != std::string::npos) {
-        out.Form = ImageValueForm::WholeFile;
-        out.FileName = value;
-        out.Record.FrameCount = 1;
-        out.Record.ImageKind = kPatternImage;
-      }
+    default:  // MayBeImage found ".JPG" or ".BMP"
+      out.Form = ImageValueForm::WholeFile;
+      out.FileName = value;
+      out.Record.FrameCount = 1;
+      out.Record.ImageKind = kPatternImage;
       break;
   }
   return out;
 }
 
 ImageValue ParseBorderedValue(std::string_view rawValue, std::string_view section, std::string_view key) {
-  const std::string value = UpperAscii(rawValue);
+  const std::string value = AnsiUpperCase(rawValue);
   ImageValue out;
   out.Form = ImageValueForm::Bordered;
   ParseBordered(ColumnReader(value, section, key), out.Record);

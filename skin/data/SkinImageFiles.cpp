@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "skin/data/SkinPackage.h"
+#include "skin/data/SkinText.h"
 
 std::filesystem::path PathFromBytes(std::string_view text) { return std::filesystem::path(std::string(text)); }
 
@@ -36,9 +37,9 @@ std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::pat
   std::error_code ec;
   std::filesystem::directory_iterator it(folder, ec);
   if (ec) return std::nullopt;
-  const std::string wanted = UpperAscii(fileName);
+  const std::string wanted = AnsiUpperCase(fileName);
   for (const auto& entry : it) {
-    if (UpperAscii(entry.path().filename().string()) == wanted) return entry.path();
+    if (AnsiUpperCase(entry.path().filename().string()) == wanted) return entry.path();
   }
   return std::nullopt;
 #endif

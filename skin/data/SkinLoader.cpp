@@ -28,6 +28,14 @@ SkinSource SkinSource::FromFolder(std::string skinPath) {
   return s;
 }
 
+SkinSource SkinSource::FromOptionsText(std::string text, std::string skinPath) {
+  SkinSource s;
+  s.From = Kind::OptionsText;
+  s.OptionsText = std::move(text);
+  s.SkinPath = std::move(skinPath);
+  return s;
+}
+
 namespace {
 
 // The options text and image files of a skin, whatever form it comes in.
@@ -35,16 +43,17 @@ struct OpenedSkin {
   SkinLoadStatus Status = SkinLoadStatus::Loaded;
   TacSkinConvertor Package;
   std::vector<uint8_t> FolderOptions;
-  const std::vector<uint8_t>* Options = nullptr;  // null: no options text
+  std::optional<std::string_view> Options;  // none: no options text
   std::unique_ptr<SkinImageFiles> Files;
 };
 
 void OpenPackage(OpenedSkin& skin) {
-  skin.Options = skin.Package.Options();
-  if (!skin.Options) {
+  const std::vector<uint8_t>* options = skin.Package.Options();
+  if (!options) {
     skin.Status = SkinLoadStatus::NoOptions;
     return;
   }
+  skin.Options = std::string_view(reinterpret_cast<const char*>(options->data()), options->size());
   skin.Files = std::make_unique<PackageImageFiles>(skin.Package);
 }
 
@@ -72,10 +81,14 @@ void Open(const SkinSource& source, const SkinLoadSettings& settings, OpenedSkin
         return;
       }
       skin.FolderOptions = std::move(*bytes);
-      skin.Options = &skin.FolderOptions;
+      skin.Options = std::string_view(reinterpret_cast<const char*>(skin.FolderOptions.data()), skin.FolderOptions.size());
       skin.Files = std::make_unique<FolderImageFiles>(source.SkinPath, settings.ToPath);
       return;
     }
+    case SkinSource::Kind::OptionsText:
+      skin.Options = std::string_view(source.OptionsText);
+      skin.Files = std::make_unique<FolderImageFiles>(source.SkinPath, settings.ToPath);
+      return;
   }
 }
 
@@ -88,11 +101,13 @@ LoadedSkin LoadSkin(const SkinSource& source, const SkinLoadSettings& settings) 
   Open(source, settings, opened);
   out.Status = opened.Status;
   if (out.Status != SkinLoadStatus::Loaded) return out;
-  out.HasOptions = opened.Options != nullptr;
+  out.HasOptions = opened.Options.has_value();
 
-  const TacOptionsText text = out.HasOptions ? TacOptionsText::Parse(*opened.Options) : TacOptionsText();
-  const TacOptionsText common = TacOptionsText::FromLines(settings.CommonSections);
-  const double version = ReadSkinVersion(text);
+  const TacSkinOptions text = out.HasOptions ? TacSkinOptions::Parse(*opened.Options) : TacSkinOptions();
+  std::string commonText;
+  for (const std::string& line : settings.CommonSections) commonText += line + "\n";
+  const TacSkinOptions common = TacSkinOptions::Parse(commonText);
+  const double version = text.ReadReal("GLOBALINFO", "VERSION");
   if (settings.OnVersionRead) settings.OnVersionRead(version);
 
   if (out.HasOptions) {
@@ -106,7 +121,7 @@ LoadedSkin LoadSkin(const SkinSource& source, const SkinLoadSettings& settings) 
   global.SystemFrameWidth = settings.SystemFrameWidth;
   ReadSkinData(text, global, out.SkinData);
   ReadOuterEffects(text, out.OutEffects);
-  if (out.HasOptions) BuildOuterEffectImages(out.Images, out.OutEffects, text, settings.Builtins, settings.Owner);
+  BuildOuterEffectImages(out.Images, out.OutEffects, text, settings.Builtins, settings.Owner);
   out.Sections = BuildSectionTable(text);
   MergeCommonSections(out.Sections, common);
   ResolveSectionIndexes(out.Sections, out.Images);

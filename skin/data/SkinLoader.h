@@ -23,10 +23,11 @@
 class TsSkinManager;
 
 struct SkinSource {
-  enum class Kind { PackageFile, PackageBytes, Folder };
+  enum class Kind { PackageFile, PackageBytes, Folder, OptionsText };
   Kind From = Kind::PackageBytes;
   std::string PackageFile;                // PackageFile: the ".asz" file
   std::span<const uint8_t> PackageBytes;  // PackageBytes: borrowed; empty means a skin without options text
+  std::string OptionsText;                // OptionsText: a pushed skin's options; its images are in SkinPath
   // The folder in which loose image files are looked up, ending with a
   // separator: the skin directory for a package file, the skin's own folder
   // (which holds "Options.dat") for a folder, empty for an internal skin.
@@ -35,6 +36,7 @@ struct SkinSource {
   static SkinSource FromPackageFile(std::string packageFile, std::string skinPath);
   static SkinSource FromPackageBytes(std::span<const uint8_t> bytes);
   static SkinSource FromFolder(std::string skinPath);
+  static SkinSource FromOptionsText(std::string text, std::string skinPath);
 };
 
 struct SkinLoadSettings {
@@ -44,8 +46,8 @@ struct SkinLoadSettings {
   TsSkinManager* Owner = nullptr;             // stored in every image record
   PathFromText ToPath = PathFromBytes;        // file names are code page text
   int SystemFrameWidth = 4;                   // default "FORMOFFSET": the system's sizing-frame width
-  // Called with the skin's "VERSION" right after it is read, before anything
-  // else is loaded (the manager's version check); may be empty.
+  // Called once with the skin's "VERSION" right after it is read, before
+  // anything else is loaded (the manager's version check); may be empty.
   std::function<void(double version)> OnVersionRead;
 };
 

@@ -77,7 +77,7 @@ class CatalogTest : public ::testing::Test {
   const TsMaskData& Mask(const char* section, const char* key) {
     const int i = skin_.Images.FindMaskByName(section, key);
     EXPECT_GE(i, 0) << section << "/" << key;
-    return skin_.Images.Masks.at(size_t(std::max(i, 0)));
+    return skin_.Images.Masks().at(size_t(std::max(i, 0)));
   }
   std::vector<uint8_t> package_;
   LoadedSkin skin_;
@@ -255,7 +255,7 @@ TEST(CatalogErrors, ReasonsForNotLoading) {
   const LoadedSkin empty = LoadSkin(SkinSource::FromPackageBytes({}), {});
   EXPECT_EQ(empty.Status, SkinLoadStatus::Loaded);
   EXPECT_FALSE(empty.HasOptions);
-  EXPECT_TRUE(empty.Images.Masks.empty());
+  EXPECT_TRUE(empty.Images.Masks().empty());
 }
 
 void ExpectSameSkin(const LoadedSkin& a, const LoadedSkin& b) {
@@ -265,10 +265,10 @@ void ExpectSameSkin(const LoadedSkin& a, const LoadedSkin& b) {
     EXPECT_EQ(a.Sections[i].BorderIndex, b.Sections[i].BorderIndex);
     EXPECT_EQ(a.Sections[i].Props[0].PatternIndex, b.Sections[i].Props[0].PatternIndex);
   }
-  ASSERT_EQ(a.Images.Masks.size(), b.Images.Masks.size());
-  for (size_t i = 0; i < a.Images.Masks.size(); ++i) {
-    const TsMaskData& x = a.Images.Masks[i];
-    const TsMaskData& y = b.Images.Masks[i];
+  ASSERT_EQ(a.Images.Masks().size(), b.Images.Masks().size());
+  for (size_t i = 0; i < a.Images.Masks().size(); ++i) {
+    const TsMaskData& x = a.Images.Masks()[i];
+    const TsMaskData& y = b.Images.Masks()[i];
     EXPECT_EQ(x.KeyName, y.KeyName);
     EXPECT_EQ(x.SourceRect, y.SourceRect);
     EXPECT_EQ(x.CornerKind, y.CornerKind);
@@ -303,7 +303,7 @@ TEST(CatalogSources, PackageFileBytesAndFolderGiveTheSameSkin) {
   const LoadedSkin fromFolder = LoadSkin(SkinSource::FromFolder(temp.Text() + "tiny/"), {});
   ASSERT_EQ(fromFolder.Status, SkinLoadStatus::Loaded);
   ASSERT_EQ(fromFile.Status, SkinLoadStatus::Loaded);
-  EXPECT_FALSE(fromBytes.Images.Masks.empty());
+  EXPECT_FALSE(fromBytes.Images.Masks().empty());
   ExpectSameSkin(fromBytes, fromFolder);
   ExpectSameSkin(fromBytes, fromFile);
 }
@@ -318,7 +318,7 @@ TEST(CatalogSources, CommonSectionBitmapsComeFromTheSkinFolder) {
   const LoadedSkin skin = LoadSkin(SkinSource::FromFolder(temp.Text()), settings);
   const int i = skin.Images.FindMaskByName("MYPANEL", "LOGO");
   ASSERT_GE(i, 0);
-  EXPECT_EQ(skin.Images.Masks[size_t(i)].Image->At(1, 2), kRed);
+  EXPECT_EQ(skin.Images.Masks()[size_t(i)].Image->At(1, 2), kRed);
   EXPECT_EQ(skin.Images.FindMaskByName("GLOBALINFO", "LOGO"), -1);
   EXPECT_EQ(skin.Images.FindMaskByName("MYPANEL", "OTHER"), -1);
 }
