@@ -30,22 +30,24 @@ std::filesystem::path PathFromSkinText(std::string_view text) {
   return std::filesystem::path(path);
 }
 
+std::string SkinTextFromPath(const std::filesystem::path& path) { return path.string(); }
+
 bool StdSkinFileSystem::FileExists(const std::string& path) const {
   std::error_code error;
-  return std::filesystem::is_regular_file(PathFromSkinText(path), error);
+  return std::filesystem::is_regular_file(toPath_(path), error);
 }
 
 bool StdSkinFileSystem::DirectoryExists(const std::string& path) const {
   std::error_code error;
-  return std::filesystem::is_directory(PathFromSkinText(path), error);
+  return std::filesystem::is_directory(toPath_(path), error);
 }
 
 std::vector<SkinFileSystem::Entry> StdSkinFileSystem::List(const std::string& folder) const {
   std::vector<Entry> entries;
   std::error_code error;
-  for (std::filesystem::directory_iterator it(PathFromSkinText(folder), error), end; !error && it != end; it.increment(error)) {
+  for (std::filesystem::directory_iterator it(toPath_(folder), error), end; !error && it != end; it.increment(error)) {
     std::error_code kindError;
-    entries.push_back({it->path().filename().string(), it->is_directory(kindError)});
+    entries.push_back({toText_(it->path().filename()), it->is_directory(kindError)});
   }
   return entries;
 }

@@ -9,6 +9,12 @@
 #include <string_view>
 #include <vector>
 
+// A path from code page text; outside Windows "\" is read as "/". The
+// Windows program converts from code page 1251 instead.
+std::filesystem::path PathFromSkinText(std::string_view text);
+// The code page text of a file name (the inverse of PathFromSkinText).
+std::string SkinTextFromPath(const std::filesystem::path& path);
+
 class SkinFileSystem {
  public:
   virtual ~SkinFileSystem() = default;
@@ -26,14 +32,18 @@ class SkinFileSystem {
 // directory; outside Windows "\" is read as "/".
 class StdSkinFileSystem final : public SkinFileSystem {
  public:
+  using Converter = std::filesystem::path (*)(std::string_view text);
+  using BackConverter = std::string (*)(const std::filesystem::path& path);
+  explicit StdSkinFileSystem(Converter toPath = PathFromSkinText, BackConverter toText = SkinTextFromPath)
+      : toPath_(toPath), toText_(toText) {}
   bool FileExists(const std::string& path) const override;
   bool DirectoryExists(const std::string& path) const override;
   std::vector<Entry> List(const std::string& folder) const override;
-};
 
-// A path from code page text; outside Windows "\" is read as "/". The
-// Windows program converts from code page 1251 instead.
-std::filesystem::path PathFromSkinText(std::string_view text);
+ private:
+  Converter toPath_;
+  BackConverter toText_;
+};
 
 inline constexpr std::string_view kDefaultSkinDirectory = "c:\\Skins";
 inline constexpr std::string_view kSkinPackageExtension = ".asz";
