@@ -274,8 +274,15 @@ void StartDocRenamer() {
 }
 
 int RunDocRenamer() {
-  StartDocRenamer();
-  Application->Run();
+  int exitCode = 0;
+  try {
+    StartDocRenamer();
+    Application->Run();
+  } catch (...) {
+    // A window that cannot be built is reported like any other error, then the program ends.
+    if (Application) Application->HandleException(std::current_exception());
+    exitCode = 1;
+  }
   delete Application;
-  return 0;
+  return exitCode;
 }
