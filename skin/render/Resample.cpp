@@ -128,14 +128,29 @@ bool ComputeResampleTaps(int32_t n, int32_t m, int filter, ResampleTaps& taps) {
     const double centre = double(i) * n / m;
     taps.First[i] = int32_t(taps.Pixel.size());
     const int64_t from = int64_t(std::floor(centre - support)), to = int64_t(std::ceil(centre + support));
+    // The sampled filter sums to 1 only approximately once it is scaled (and a
+    // box can catch two pixels at a tie), so the weights are divided by their
+    // sum: a uniform picture stays exactly uniform.
+    std::vector<double> raw;
     for (int64_t j = from; j <= to; ++j) {
       const double t = std::fabs(centre - double(j)) * scale;
       if (t >= kind.Support) continue;
       const double w = kind.Weight(t);
       if (w == 0) continue;
       taps.Pixel.push_back(Mirror(j, n));
-      taps.Weight.push_back(int32_t(std::nearbyint(w * scale * 65536)));
+      raw.push_back(w * scale);
     }
+    double sum = 0;
+    for (double w : raw) sum += w;
+    const size_t first = taps.Weight.size();
+    int32_t total = 0;
+    for (double w : raw) {
+      taps.Weight.push_back(int32_t(std::nearbyint(sum > 0 ? w / sum * 65536 : 0)));
+      total += taps.Weight.back();
+    }
+    // What rounding lost or gained goes to the largest tap, so the sum is exactly 65536.
+    if (!raw.empty() && sum > 0)
+      *std::max_element(taps.Weight.begin() + ptrdiff_t(first), taps.Weight.end()) += 65536 - total;
     if ((taps.Pixel.size() - size_t(taps.First[i])) % 2 != 0) {
       taps.Pixel.push_back(taps.Pixel.size() > size_t(taps.First[i]) ? taps.Pixel.back() : 0);
       taps.Weight.push_back(0);

@@ -11,7 +11,7 @@ struct ResampleTaps {
   std::vector<int32_t> First;
   std::vector<int32_t> Count;
   std::vector<int32_t> Pixel;   // source position, mirrored into 0..n-1
-  std::vector<int32_t> Weight;  // round(w * scale * 65536), ties to even
+  std::vector<int32_t> Weight;  // round(w / sum of w * 65536), ties to even; they sum to 65536
 };
 
 // False for an unknown filter kind. n and m must be positive.
