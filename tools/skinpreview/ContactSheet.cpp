@@ -71,6 +71,19 @@ std::vector<int32_t> ShownSections(const LoadedSkin& skin) {
   return shown;
 }
 
+// The cell of a section: the common size, except along a side where its
+// border picture has no middle to stretch (knobs, toggles): there it keeps
+// its own size, as the controls that use it do.
+TSize SectionCell(const LoadedSkin& skin, const TsGeneralData& section) {
+  TSize size{kCellWidth, kCellHeight};
+  if (const TsMaskData* border = skin.Images.Mask(section.BorderIndex)) {
+    const TBorderWidths b = border->EffectiveBorders();
+    if (border->Width() - b.Left - b.Right <= 0) size.cx = border->Width();
+    if (border->Height() - b.Top - b.Bottom <= 0) size.cy = border->Height();
+  }
+  return size;
+}
+
 void DrawSectionRow(PixelBuffer& sheet, const LoadedSkin& skin, int32_t index, TPoint at) {
   const TsGeneralData& section = skin.Sections[size_t(index)];
   DrawTinyText(sheet, at.X, at.Y + 4, section.SectionName, kInk);
@@ -80,13 +93,16 @@ void DrawSectionRow(PixelBuffer& sheet, const LoadedSkin& skin, int32_t index, T
   DrawTinyText(sheet, at.X, at.Y + 4 + kLineHeight, info, kMutedInk);
   const SkinPaintView view = PaintViewOf(skin);
   const int32_t states = std::clamp(section.States, 1, kMaxStates);
+  const TSize size = SectionCell(skin, section);
   for (int32_t s = 0; s < states; ++s) {
-    const TRect cell = MakeRect(at.X + kSectionLabelWidth + s * (kCellWidth + kCellGap), at.Y, kCellWidth, kCellHeight);
+    const TRect cell = MakeRect(at.X + kSectionLabelWidth + s * (kCellWidth + kCellGap),
+                                at.Y + (kCellHeight - size.cy) / 2, size.cx, size.cy);
     FillArea(sheet, {cell.Left - kPad, cell.Top - kPad, cell.Right + kPad, cell.Bottom + kPad}, kParentSurface);
     PaintSection(view, index, InPlaceBackground(sheet, cell), s, cell, {0, 0}, sheet);
     const std::string_view sample = "TEXT";
-    DrawTinyText(sheet, cell.Left + (kCellWidth - TinyTextWidth(sample)) / 2, cell.Top + (kCellHeight - 7) / 2, sample,
-                 SectionTextPixel(skin, index, s));
+    if (size.cx > TinyTextWidth(sample) + 4 && size.cy > kTinyGlyphHeight + 4)
+      DrawTinyText(sheet, cell.Left + (size.cx - TinyTextWidth(sample)) / 2, cell.Top + (size.cy - kTinyGlyphHeight) / 2,
+                   sample, SectionTextPixel(skin, index, s));
   }
 }
 
