@@ -6,6 +6,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/FormReader.h"
+#include "toolkit/Graphics.h"
 #include "toolkit/StdCtrls.h"
 
 namespace {
@@ -244,6 +245,46 @@ TEST_F(ToolkitTest, ApplicationWindowOwnsTheFormsAndHasHooks) {
   main->HandleNeeded();
   EXPECT_EQ(GetWindow(main->WindowHandle(), GW_OWNER), app->Handle());
   EXPECT_EQ(Screen::Forms(), (std::vector<TCustomForm*>{form, main}));
+}
+
+TEST_F(ToolkitTest, PicturesLoadThroughTheirRegisteredFormat) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  auto write = [&](const std::wstring& name, const std::string& bytes) {
+    std::wstring path = std::wstring(temp) + name;
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written;
+    WriteFile(f, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+    return path;
+  };
+  // 2 x 1 pixels, 24 bits, bottom-up: red then blue; rows padded to 4 bytes.
+  const std::string bmp("BM\x3E\0\0\0\0\0\0\0\x36\0\0\0"
+                        "\x28\0\0\0\x02\0\0\0\x01\0\0\0\x01\0\x18\0\0\0\0\0\x08\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0"
+                        "\0\0\xFF\xFF\0\0\0\0", 62);
+  std::wstring bmpPath = write(L"toolkit-picture.BMP", bmp);
+  TPicture picture;
+  picture.LoadFromFile(bmpPath);
+  ASSERT_NE(picture.Graphic, nullptr);
+  EXPECT_EQ(picture.Graphic->ClassName(), "TBitmap");
+  ASSERT_EQ(picture.Graphic->Width(), 2);
+  EXPECT_EQ(picture.Graphic->Pixels.At(0, 0), 0xFFFF0000u);  // BGRA memory order: red
+  EXPECT_EQ(picture.Graphic->Pixels.At(1, 0), 0xFF0000FFu);  // blue
+
+  struct TProbeGraphic : TGraphic {
+    std::string ClassName() const override { return "TProbeGraphic"; }
+    void LoadFromBytes(const uint8_t*, size_t size) override { Pixels.Resize(int(size), 1); }
+  };
+  TPicture::RegisterFileFormat("xyz", "Probe", [] { return std::make_unique<TProbeGraphic>(); });
+  picture.LoadFromFile(write(L"toolkit-picture.xyz", "abc"));
+  EXPECT_EQ(picture.Graphic->ClassName(), "TProbeGraphic");
+  EXPECT_EQ(picture.Graphic->Width(), 3);
+  TPicture::UnregisterFileFormat("XYZ");
+  EXPECT_THROW(picture.LoadFromFile(std::wstring(temp) + L"toolkit-picture.xyz"), std::runtime_error);
+  EXPECT_THROW(picture.LoadFromFile(write(L"toolkit-bad.bmp", "BM")), std::exception);
+  EXPECT_EQ(picture.Graphic->ClassName(), "TProbeGraphic");  // a failed load keeps the picture
+  for (const wchar_t* name : {L"toolkit-picture.BMP", L"toolkit-picture.xyz", L"toolkit-bad.bmp"})
+    DeleteFileW((std::wstring(temp) + name).c_str());
 }
 
 }  // namespace
