@@ -5,13 +5,13 @@
 #include "skin/data/ImageValue.h"
 #include "skin/data/SkinPackage.h"
 #include "skin/data/SkinText.h"
+#include "skin/data/sSkinData.h"
 #include "skin/render/BmpReader.h"
 #include "skin/render/Blend.h"
 #include "skin/render/ImageLoader.h"
 
 namespace {
 
-constexpr std::string_view kGlobalSection = "GLOBALINFO";
 constexpr uint32_t kKeyPixel = 0x00FF00FF;  // magenta with alpha 0
 // Skins newer than this carry PNG pictures meant to be premultiplied at load.
 constexpr double kPremultipliedPngVersion = 7.45;

@@ -1,8 +1,8 @@
 #include "skin/data/ImageCatalog.h"
 
-namespace {
+#include "skin/data/sSkinData.h"
 
-constexpr std::string_view kGlobalSection = "GLOBALINFO";
+namespace {
 
 bool ValidIndex(const TsGeneralDataArray& sections, int index) { return index >= 0 && size_t(index) < sections.size(); }
 
