@@ -120,6 +120,29 @@ void GuiDriver::Select(TComboBox& combo, int index) {
   Pump();
 }
 
+COLORREF GuiDriver::DarkestPixel(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  RECT r;
+  GetClientRect(window, &r);
+  HDC screen = GetDC(window);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  uint32_t* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
+  uint32_t darkest = 0xFFFFFF;
+  auto sum = [](uint32_t p) { return (p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF); };
+  for (int i = 0; i < r.right * r.bottom; ++i)
+    if (sum(bits[i]) < sum(darkest)) darkest = bits[i] & 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
+  return RGB((darkest >> 16) & 0xFF, (darkest >> 8) & 0xFF, darkest & 0xFF);  // DIB pixels are BGR
+}
+
 TempFolder::TempFolder(const std::wstring& name) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);

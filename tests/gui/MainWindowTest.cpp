@@ -120,6 +120,14 @@ TEST_F(MainWindowTest, PlaceholdersComeAndGoWithTheFocus) {
   EXPECT_EQ(F().Memo1->Font.Color, kGrey);
 }
 
+TEST_F(MainWindowTest, PlaceholdersAreDrawnGreyAndTypedTextInTheWindowTextColour) {
+  EXPECT_EQ(driver->DarkestPixel(F().n_knigi->WindowHandle()), RGB(128, 128, 128));
+  EXPECT_EQ(driver->DarkestPixel(F().Memo1->WindowHandle()), RGB(128, 128, 128));
+  F().n_knigi->SetFocus();
+  driver->Type(F().n_knigi->WindowHandle(), L"12");
+  EXPECT_EQ(driver->DarkestPixel(F().n_knigi->WindowHandle()), GetSysColor(COLOR_WINDOWTEXT));
+}
+
 TEST_F(MainWindowTest, NumberKeepsAtMostSixDigits) {
   F().n_knigi->SetFocus();
   driver->Type(F().n_knigi->WindowHandle(), L"1a 2-3.\u0436456789");
