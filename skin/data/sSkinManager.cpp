@@ -158,6 +158,13 @@ void TsSkinManager::SelectSkin(const std::string& oldName) {
 void TsSkinManager::LoadSelected() {
   const SkinFileSystem& files = host_->Files();
   const std::string full = ResolvedSkinDirectory();
+  if (pushedOptions_) {
+    // A skin editor's options text; its images are in the skin's folder.
+    std::string text = std::move(*pushedOptions_);
+    pushedOptions_.reset();
+    LoadFrom(SkinSource::FromOptionsText(std::move(text), full + "\\" + skinName_ + "\\"));
+    return;
+  }
   const std::string packageFile = SkinPackagePath(skinDirectory_, skinName_);
   if (files.FileExists(packageFile)) {
     LoadFrom(SkinSource::FromPackageFile(packageFile, full + "\\"));
@@ -381,6 +388,7 @@ void TsSkinManager::TakePushedSkin() {
   if (!pushed) return;
   skinEditorFeeding_ = true;
   updatePending_ = true;
+  pushedOptions_ = std::move(pushed->OptionsText);
   SetSkinDirectory(pushed->SkinDirectory);
   SetSkinName(pushed->SkinName);
   animationOff_ = true;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -216,6 +217,7 @@ class TsSkinManager : public TComponent {
   bool takingPushedBlock_ = false;
   bool animationOff_ = false;  // the skin-change animation is skipped for one announcement
   std::unique_ptr<PushedSkinBlock> pushedBlock_;
+  std::optional<std::string> pushedOptions_;  // read by the next load instead of a file
 
   uintptr_t hotWindow_ = 0;
   void* hotControl_ = nullptr;

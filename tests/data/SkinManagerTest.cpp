@@ -203,12 +203,14 @@ TEST_F(SkinManagerTest, AdjustmentsChangeColoursAndPixels) {
 }
 
 TEST_F(SkinManagerTest, PushedSkinIsCopiedThenLoadedOnTheCommand) {
-  TinySkin().Options(OptionsWith("pushed")).WriteFolder(Skins() / "Pushed");
+  // The folder's own options are not read: the block brings them.
+  TinySkin().Options(OptionsWith("folder")).WriteFolder(Skins() / "Pushed");
   std::vector<uint8_t> block(kPushedSkinBlockSize, 0);
   block[0] = 0x00, block[1] = 0xA4;
-  std::string name = "Pushed", dir = "..\\Skins";
+  std::string name = "Pushed", dir = "..\\Skins", options = OptionsWith("pushed");
   std::copy(name.begin(), name.end(), block.begin() + 4);
   std::copy(dir.begin(), dir.end(), block.begin() + 132);
+  std::copy(options.begin(), options.end(), block.begin() + 644);
 
   auto manager = Manager();
   manager->SetSkinName(kInternalName);
