@@ -85,6 +85,24 @@ TEST(BorderMaskTest, DegenerateRecordsAndAreasPaintNothing) {
   EXPECT_TRUE(PixelsAre(tiny, {".", ".", ".", "."}, "tiny"));
 }
 
+TEST(BorderMaskTest, MaskedBorderShowsTheParentInKeyCornersOnlyWhenItHasSuch) {
+  TestSkin skin;
+  // Image over mask: key corners, opaque edges, a centre whose white mask keeps the target.
+  skin.Master = Picture({"KaK", "aba", "KaK", "000", "090", "000"});
+  TsMaskData mask = MaskOf({0, 0, 3, 6}, 1, 1, 4, 1, 1, 1, 1);
+  mask.CornerKind = 1;
+  const int32_t keyed = skin.AddMask(mask);
+  mask.CornerKind = 0;
+  const int32_t opaque = skin.AddMask(mask);
+  const PixelBuffer parent = Solid(4, 4, Px('p'));
+  BackgroundInfo bg;
+  bg.Bitmap = &parent;
+  bg.BitmapReady = true;
+  EXPECT_TRUE(PixelsAre(PaintBorder(skin, keyed, 4, 4, 0, bg), {"paap", "a..a", "a..a", "paap"}, "masked_keyed"));
+  // Without key corners the corner pixels are mixed like any other: magenta, now opaque.
+  EXPECT_EQ(PaintBorder(skin, opaque, 4, 4, 0, bg).At(0, 0), 0xFFFF00FFu);
+}
+
 TEST(BorderMaskTest, MaskedPieceCopyHandlesKeyPixelsByBackgroundAndCornerFlag) {
   // Image row: key, colour a; mask row below: black (the image shows).
   const PixelBuffer image = Picture({"Ka", "00"});
