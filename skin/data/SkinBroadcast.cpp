@@ -21,7 +21,10 @@ bool PassesCommandsOn(HWND window) {
 }
 
 void SendToForm(TCustomForm* form, uint16_t command, LPARAM argument) {
-  if (HWND window = form->WindowHandle()) SendMessageW(window, kSkinMessage, SkinCommandParam(command), argument);
+  if (HWND window = form->WindowHandle())
+    SendMessageW(window, kSkinMessage, SkinCommandParam(command), argument);
+  else
+    form->Perform(kSkinMessage, SkinCommandParam(command), argument);
   BroadcastToControls(form, command, argument);
 }
 
