@@ -4,4 +4,4 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" bench
-for b in "$root"/build/bench/tests/bench/*_bench; do "$b" "$@"; done
+for b in "${DR_BUILD_DIR:-$root/build}"/bench/tests/bench/*_bench; do "$b" "$@"; done
