@@ -6,10 +6,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" native >/dev/null
 "$root/scripts/build.sh" win >/dev/null
-exe="$root/build/win/app/DocRenamer.exe"
+out="${DR_BUILD_DIR:-$root/build}"  # the folder build.sh put the trees in
+exe="$out/win/app/DocRenamer.exe"
 if [ -n "${DISPLAY:-}" ]; then
   WINE_KEEP_DISPLAY=1 WINE_TIMEOUT=0 WINE_LOCALE=${WINE_LOCALE:-ru} exec "$root/scripts/wine-run.sh" "$exe"
 fi
-echo "run.sh: no display; the program runs under Xvfb and a screenshot goes to build/screenshot.png"
-WINE_TIMEOUT=0 WINE_LOCALE=${WINE_LOCALE:-ru} DR_SCREENSHOT="$root/build/screenshot.png" \
+echo "run.sh: no display; the program runs under Xvfb and a screenshot goes to $out/screenshot.png"
+WINE_TIMEOUT=0 WINE_LOCALE=${WINE_LOCALE:-ru} DR_SCREENSHOT="$out/screenshot.png" \
   exec "$root/scripts/wine-run.sh" "$exe"
