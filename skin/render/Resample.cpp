@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "skin/render/ResampleTaps.h"
@@ -44,31 +45,59 @@ int32_t Mirror(int64_t j, int32_t n) {
   return int32_t(std::clamp<int64_t>(j, 0, n - 1));
 }
 
+#if defined(__SSE2__)
+// Weights reach 65536, beyond 16 bits: w = hi * 256 + lo with lo in 0..255,
+// so two 16-bit multiply-adds give the exact 32-bit sums. Each pair of taps is
+// split once per pass, both halves of both taps spread over all four lanes.
+struct Lanes {
+  __m128i V;
+};
+struct SplitWeights {
+  std::vector<Lanes> Hi, Lo;  // one entry per pair of taps, in the order of the taps
+};
+
+SplitWeights Split(const ResampleTaps& taps) {
+  SplitWeights split;
+  for (size_t k = 0; k + 1 < taps.Weight.size(); k += 2) {
+    const int32_t w0 = taps.Weight[k], w1 = taps.Weight[k + 1];
+    split.Hi.push_back({_mm_set1_epi32(int((uint32_t(w1 >> 8) << 16) | (uint32_t(w0 >> 8) & 0xFFFF)))});
+    split.Lo.push_back({_mm_set1_epi32(int((uint32_t(w1 & 0xFF) << 16) | uint32_t(w0 & 0xFF)))});
+  }
+  return split;
+}
+
+// Four 32-bit sums of weight * byte to four bytes, as ResampleByte does.
+__m128i SumsToBytes(__m128i hi, __m128i lo) {
+  return _mm_srai_epi32(_mm_add_epi32(_mm_slli_epi32(hi, 8), lo), 16);
+}
+#else
+struct SplitWeights {};
+SplitWeights Split(const ResampleTaps&) { return {}; }
+#endif
+
 // One line of the row pass: target pixel i of out from the pixels of in.
-void ConvolveRow(const uint32_t* in, uint32_t* out, const ResampleTaps& taps) {
+void ConvolveRow(const uint32_t* in, uint32_t* out, const ResampleTaps& taps,
+                 [[maybe_unused]] const SplitWeights& split) {
   const int32_t m = int32_t(taps.First.size());
   for (int32_t i = 0; i < m; ++i) {
     const int32_t* px = taps.Pixel.data() + taps.First[i];
-    const int32_t* wt = taps.Weight.data() + taps.First[i];
     const int32_t count = taps.Count[i];
 #if defined(__SSE2__)
-    // Weights reach 65536, beyond 16 bits: w = hi * 256 + lo with lo in 0..255,
-    // so two 16-bit multiply-adds give the exact 32-bit sums.
+    const Lanes* wh = split.Hi.data() + taps.First[i] / 2;
+    const Lanes* wl = split.Lo.data() + taps.First[i] / 2;
     const __m128i zero = _mm_setzero_si128();
     __m128i accHi = zero, accLo = zero;
     for (int32_t k = 0; k < count; k += 2) {
       const __m128i pair = _mm_unpacklo_epi8(
           _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(in[px[k]])), _mm_cvtsi32_si128(int(in[px[k + 1]]))), zero);
-      const int32_t w0 = wt[k], w1 = wt[k + 1];
-      const __m128i hi = _mm_set1_epi32(int((uint32_t(w1 >> 8) << 16) | (uint32_t(w0 >> 8) & 0xFFFF)));
-      const __m128i lo = _mm_set1_epi32(int((uint32_t(w1 & 0xFF) << 16) | uint32_t(w0 & 0xFF)));
-      accHi = _mm_add_epi32(accHi, _mm_madd_epi16(pair, hi));
-      accLo = _mm_add_epi32(accLo, _mm_madd_epi16(pair, lo));
+      accHi = _mm_add_epi32(accHi, _mm_madd_epi16(pair, wh[k / 2].V));
+      accLo = _mm_add_epi32(accLo, _mm_madd_epi16(pair, wl[k / 2].V));
     }
-    const __m128i sum = _mm_srai_epi32(_mm_add_epi32(_mm_slli_epi32(accHi, 8), accLo), 16);
+    const __m128i sum = SumsToBytes(accHi, accLo);
     const __m128i packed = _mm_packs_epi32(sum, sum);
     out[i] = uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(packed, packed)));
 #else
+    const int32_t* wt = taps.Weight.data() + taps.First[i];
     int64_t sum[4] = {0, 0, 0, 0};
     for (int32_t k = 0; k < count; ++k)
       for (int c = 0; c < 4; ++c) sum[c] += int64_t(wt[k]) * ((in[px[k]] >> (8 * c)) & 0xFF);
@@ -78,10 +107,14 @@ void ConvolveRow(const uint32_t* in, uint32_t* out, const ResampleTaps& taps) {
   }
 }
 
-// Target row i of the column pass: rows[k] are the source rows of its taps.
-void ConvolveColumns(const uint32_t* const* rows, const int32_t* wt, int32_t count, uint32_t* out, int32_t width) {
+// Target row i of the column pass: rows[k] are the source rows of its taps,
+// starting at tap `first` of the pass.
+void ConvolveColumns(const uint32_t* const* rows, const ResampleTaps& taps, int32_t first, int32_t count,
+                     [[maybe_unused]] const SplitWeights& split, uint32_t* out, int32_t width) {
   int32_t x = 0;
 #if defined(__SSE2__)
+  const Lanes* wh = split.Hi.data() + first / 2;
+  const Lanes* wl = split.Lo.data() + first / 2;
   const __m128i zero = _mm_setzero_si128();
   for (; x + 4 <= width; x += 4) {
     __m128i hi[4] = {zero, zero, zero, zero}, lo[4] = {zero, zero, zero, zero};
@@ -91,20 +124,18 @@ void ConvolveColumns(const uint32_t* const* rows, const int32_t* wt, int32_t cou
       const __m128i ab01 = _mm_unpacklo_epi8(a, b), ab23 = _mm_unpackhi_epi8(a, b);
       const __m128i p[4] = {_mm_unpacklo_epi8(ab01, zero), _mm_unpackhi_epi8(ab01, zero),
                             _mm_unpacklo_epi8(ab23, zero), _mm_unpackhi_epi8(ab23, zero)};
-      const int32_t w0 = wt[k], w1 = wt[k + 1];
-      const __m128i wh = _mm_set1_epi32(int((uint32_t(w1 >> 8) << 16) | (uint32_t(w0 >> 8) & 0xFFFF)));
-      const __m128i wl = _mm_set1_epi32(int((uint32_t(w1 & 0xFF) << 16) | uint32_t(w0 & 0xFF)));
       for (int j = 0; j < 4; ++j) {
-        hi[j] = _mm_add_epi32(hi[j], _mm_madd_epi16(p[j], wh));
-        lo[j] = _mm_add_epi32(lo[j], _mm_madd_epi16(p[j], wl));
+        hi[j] = _mm_add_epi32(hi[j], _mm_madd_epi16(p[j], wh[k / 2].V));
+        lo[j] = _mm_add_epi32(lo[j], _mm_madd_epi16(p[j], wl[k / 2].V));
       }
     }
     __m128i s[4];
-    for (int j = 0; j < 4; ++j) s[j] = _mm_srai_epi32(_mm_add_epi32(_mm_slli_epi32(hi[j], 8), lo[j]), 16);
+    for (int j = 0; j < 4; ++j) s[j] = SumsToBytes(hi[j], lo[j]);
     const __m128i packed = _mm_packus_epi16(_mm_packs_epi32(s[0], s[1]), _mm_packs_epi32(s[2], s[3]));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), packed);
   }
 #endif
+  const int32_t* wt = taps.Weight.data() + first;
   for (; x < width; ++x) {
     int64_t sum[4] = {0, 0, 0, 0};
     for (int32_t k = 0; k < count; ++k)
@@ -124,6 +155,7 @@ bool ComputeResampleTaps(int32_t n, int32_t m, int filter, ResampleTaps& taps) {
   taps = {};
   taps.First.resize(size_t(m));
   taps.Count.resize(size_t(m));
+  std::vector<double> raw;
   for (int32_t i = 0; i < m; ++i) {
     const double centre = double(i) * n / m;
     taps.First[i] = int32_t(taps.Pixel.size());
@@ -131,7 +163,7 @@ bool ComputeResampleTaps(int32_t n, int32_t m, int filter, ResampleTaps& taps) {
     // The sampled filter sums to 1 only approximately once it is scaled (and a
     // box can catch two pixels at a tie), so the weights are divided by their
     // sum: a uniform picture stays exactly uniform.
-    std::vector<double> raw;
+    raw.clear();
     for (int64_t j = from; j <= to; ++j) {
       const double t = std::fabs(centre - double(j)) * scale;
       if (t >= kind.Support) continue;
@@ -168,20 +200,30 @@ void Resample(const PixelBuffer& src, PixelBuffer& dst, int32_t newWidth, int fi
     if (&dst != &src) dst = src.Clone();
     return;
   }
+  // Square pictures scaled to squares use the same taps both ways.
   ResampleTaps across, down;
-  if (!ComputeResampleTaps(w, newWidth, filter, across) || !ComputeResampleTaps(h, newHeight, filter, down)) return;
+  const bool sameTaps = w == h && newWidth == newHeight;
+  if (!ComputeResampleTaps(w, newWidth, filter, across) ||
+      (!sameTaps && !ComputeResampleTaps(h, newHeight, filter, down)))
+    return;
+  const ResampleTaps& vertical = sameTaps ? across : down;
+  const SplitWeights acrossSplit = Split(across);
+  const SplitWeights downSplit = sameTaps ? SplitWeights{} : Split(down);
+  const SplitWeights& verticalSplit = sameTaps ? acrossSplit : downSplit;
 
-  std::vector<uint32_t> middle(size_t(newWidth) * size_t(h));
-  for (int32_t y = 0; y < h; ++y) ConvolveRow(src.Row(y), middle.data() + size_t(y) * newWidth, across);
+  // Plain memory, not a buffer: on Windows a buffer is a bitmap of the system's.
+  const std::unique_ptr<uint32_t[]> middle(new uint32_t[size_t(newWidth) * size_t(h)]);
+  for (int32_t y = 0; y < h; ++y) ConvolveRow(src.Row(y), middle.get() + size_t(y) * newWidth, across, acrossSplit);
 
   PixelBuffer result;
   PixelBuffer& out = &dst == &src ? result : dst;
   out.Resize(newWidth, newHeight);
   std::vector<const uint32_t*> rows;
   for (int32_t i = 0; i < newHeight; ++i) {
+    const int32_t first = vertical.First[i], count = vertical.Count[i];
     rows.clear();
-    for (int32_t k = 0; k < down.Count[i]; ++k) rows.push_back(middle.data() + size_t(down.Pixel[down.First[i] + k]) * newWidth);
-    ConvolveColumns(rows.data(), down.Weight.data() + down.First[i], down.Count[i], out.Row(i), newWidth);
+    for (int32_t k = 0; k < count; ++k) rows.push_back(middle.get() + size_t(vertical.Pixel[first + k]) * newWidth);
+    ConvolveColumns(rows.data(), vertical, first, count, verticalSplit, out.Row(i), newWidth);
   }
   if (&out == &result) dst = std::move(result);
 }
