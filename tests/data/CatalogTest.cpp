@@ -18,7 +18,7 @@ constexpr uint32_t kKeyPixel = 0x00FF00FF;
 // Master picture 12 x 6: two 6 x 6 frames of a border image; frame 0 has a key
 // pixel in its bottom-right corner only, the rest is green.
 PixelBuffer MasterPicture() {
-  PixelBuffer b = SolidPicture(12, 6, kGreen);
+  PixelBuffer b = Filled(12, 6, kGreen);
   b.At(5, 5) = kMagenta;
   return b;
 }
@@ -61,7 +61,7 @@ TinySkin MakeSkin(const std::string& options = kOptions) {
   skin.Options(options)
       .File("Master.BMP", EncodeBmp24(MasterPicture()))
       .File("GLOW.png", EncodePng(AlphaPicture()))
-      .File("tile.bmp", EncodeBmp24(SolidPicture(9, 6, kRed)));
+      .File("tile.bmp", EncodeBmp24(Filled(9, 6, kRed)));
   return skin;
 }
 
@@ -184,7 +184,7 @@ TEST(CatalogPremultiply, PngPicturesArePremultipliedOnlyForNewSkinsWithoutBright
 // A built-in blur picture for the default outer effects.
 class FakeBuiltins : public BuiltinPictures {
  public:
-  FakeBuiltins() : blur_(SolidPicture(4, 4, 0xFF808080)) {}
+  FakeBuiltins() : blur_(Filled(4, 4, 0xFF808080)) {}
   const PixelBuffer* Picture(std::string_view name) const override {
     return name == kBlurPictureName ? &blur_ : nullptr;
   }
@@ -243,7 +243,7 @@ TEST(CatalogErrors, BadNumberInAnImageValueStopsTheLoad) {
 
 TEST(CatalogErrors, ReasonsForNotLoading) {
   TinySkin noOptions;
-  noOptions.File("A.BMP", EncodeBmp24(SolidPicture(1, 1, kRed)));
+  noOptions.File("A.BMP", EncodeBmp24(Filled(1, 1, kRed)));
   const auto withoutOptions = noOptions.Package();
   EXPECT_EQ(LoadSkin(SkinSource::FromPackageBytes(withoutOptions), {}).Status, SkinLoadStatus::NoOptions);
   const std::vector<uint8_t> notPacked = {'P', 'K', 3, 4, 0, 0, 0, 0};
@@ -311,7 +311,7 @@ TEST(CatalogSources, PackageFileBytesAndFolderGiveTheSameSkin) {
 TEST(CatalogSources, CommonSectionBitmapsComeFromTheSkinFolder) {
   const TempFolder temp;
   TinySkin tiny;
-  tiny.Options("[GLOBALINFO]\n").File("extra.bmp", EncodeBmp24(SolidPicture(2, 3, kRed)));
+  tiny.Options("[GLOBALINFO]\n").File("extra.bmp", EncodeBmp24(Filled(2, 3, kRed)));
   tiny.WriteFolder(temp.Path());
   SkinLoadSettings settings;
   settings.CommonSections = {"[globalinfo]", "LOGO=extra.bmp", "[mypanel]", "logo=EXTRA.BMP", "other=NONE.BMP"};

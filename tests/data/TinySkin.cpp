@@ -44,14 +44,6 @@ std::vector<uint8_t> EncodeBmp24(const PixelBuffer& picture) {
   return out;
 }
 
-PixelBuffer SolidPicture(int32_t width, int32_t height, uint32_t pixel) {
-  PixelBuffer b(width, height);
-  for (int32_t y = 0; y < height; ++y) {
-    for (int32_t x = 0; x < width; ++x) b.At(x, y) = pixel;
-  }
-  return b;
-}
-
 TinySkin& TinySkin::Options(const std::string& text) {
   Members.push_back({"Options.dat", std::vector<uint8_t>(text.begin(), text.end())});
   return *this;

@@ -8,12 +8,10 @@
 
 #include "skin/data/SkinPackage.h"
 #include "skin/render/PixelBuffer.h"
+#include "tests/render/TestPictures.h"
 
 // A 24-bit bottom-up bitmap file of the picture (alpha dropped).
 std::vector<uint8_t> EncodeBmp24(const PixelBuffer& picture);
-
-// A picture of one colour (pixel value) with some pixels set.
-PixelBuffer SolidPicture(int32_t width, int32_t height, uint32_t pixel);
 
 struct TinySkin {
   std::vector<TacPackageMember> Members;

@@ -10,7 +10,7 @@ namespace {
 // Paints mask index m of the skin over the whole target of the given size, black before.
 PixelBuffer PaintBorder(const TestSkin& skin, int32_t m, int32_t w, int32_t h, int32_t state,
                         const BackgroundInfo& bg = {}) {
-  PixelBuffer target = Solid(w, h, Px('.'));
+  PixelBuffer target = Filled(w, h, Px('.'));
   PaintBorderMask(skin.View(), target, {0, 0, w, h}, bg, true, state, skin.Masks[size_t(m)]);
   return target;
 }
@@ -94,7 +94,7 @@ TEST(BorderMaskTest, MaskedBorderShowsTheParentInKeyCornersOnlyWhenItHasSuch) {
   const int32_t keyed = skin.AddMask(mask);
   mask.CornerKind = 0;
   const int32_t opaque = skin.AddMask(mask);
-  const PixelBuffer parent = Solid(4, 4, Px('p'));
+  const PixelBuffer parent = Filled(4, 4, Px('p'));
   BackgroundInfo bg;
   bg.Bitmap = &parent;
   bg.BitmapReady = true;
@@ -106,7 +106,7 @@ TEST(BorderMaskTest, MaskedBorderShowsTheParentInKeyCornersOnlyWhenItHasSuch) {
 TEST(BorderMaskTest, MaskedPieceCopyHandlesKeyPixelsByBackgroundAndCornerFlag) {
   // Image row: key, colour a; mask row below: black (the image shows).
   const PixelBuffer image = Picture({"Ka", "00"});
-  const PixelBuffer parent = Solid(4, 4, Px('p'));
+  const PixelBuffer parent = Filled(4, 4, Px('p'));
   BackgroundInfo ready;
   ready.Bitmap = &parent;
   ready.BitmapReady = true;
@@ -124,7 +124,7 @@ TEST(BorderMaskTest, MaskedPieceCopyHandlesKeyPixelsByBackgroundAndCornerFlag) {
       {"plain_tile", &plain, false, 0x80102030u},                      // left as it was
   };
   for (const auto& c : cases) {
-    PixelBuffer target = Solid(2, 1, 0x80102030u);
+    PixelBuffer target = Filled(2, 1, 0x80102030u);
     CopyMaskedPiece(target, image, {0, 0, 2, 1}, {0, 0, 2, 1}, 1, c.corner, *c.bg);
     EXPECT_EQ(target.At(0, 0), c.keyResult) << c.name;
     EXPECT_EQ(target.At(1, 0) & 0x00FFFFFFu, Px('a') & 0x00FFFFFFu) << c.name;
@@ -134,7 +134,7 @@ TEST(BorderMaskTest, MaskedPieceCopyHandlesKeyPixelsByBackgroundAndCornerFlag) {
 
 TEST(BorderMaskTest, MaskedPieceCopyClipsNegativeStartsOnBothSides) {
   const PixelBuffer image = Picture({"abc", "000"});
-  PixelBuffer target = Solid(3, 1, Px('.'));
+  PixelBuffer target = Filled(3, 1, Px('.'));
   CopyMaskedPiece(target, image, {-1, 0, 2, 1}, {0, 0, 3, 1}, 1, false, EmptyBackground());
   EXPECT_TRUE(PixelsAre(target, {"bc."}, "negative_dest"));
   CopyMaskedPiece(target, image, {0, 0, 3, 1}, {-2, 0, 1, 1}, 1, false, EmptyBackground());
@@ -148,7 +148,7 @@ TEST(BorderMaskTest, OnePixelCentreIsFilledOrMixedByItsRedMaskByte) {
   } cases[] = {{'0', true}, {'9', false}, {'4', false}};
   for (const auto& c : cases) {
     const PixelBuffer image = Picture({"a", std::string(1, c.mask)});
-    PixelBuffer target = Solid(4, 4, Px('.'));
+    PixelBuffer target = Filled(4, 4, Px('.'));
     StretchMaskedPiece(target, image, {1, 1, 3, 3}, {0, 0, 1, 1}, 1, true);
     const uint32_t m = Px(c.mask) & 0xFF;
     const uint32_t expected = c.fills ? Px('a') : MaskRule(Px('.'), Px('a'), m | m << 8 | m << 16);
@@ -161,7 +161,7 @@ TEST(BorderMaskTest, OnePixelCentreIsFilledOrMixedByItsRedMaskByte) {
 TEST(BorderMaskTest, MaskedStretchMixesEveryPixelThroughTheStretchedMask) {
   // A 2 x 1 piece with a black mask under its left pixel and white under its right, stretched to 4 x 1 (nearest).
   const PixelBuffer image = Picture({"ab", "09"});
-  PixelBuffer target = Solid(4, 2, Px('.'));
+  PixelBuffer target = Filled(4, 2, Px('.'));
   StretchMaskedPiece(target, image, {0, 0, 4, 2}, {0, 0, 2, 1}, 1, false);
   EXPECT_TRUE(PixelsAre(target, {"aa..", "aa.."}, "masked_stretch"));
 }

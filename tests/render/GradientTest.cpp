@@ -5,15 +5,9 @@
 #include <string>
 
 #include "skin/render/SkinError.h"
+#include "tests/render/TestPictures.h"
 
 namespace {
-
-PixelBuffer Filled(int32_t w, int32_t h, uint32_t value) {
-  PixelBuffer b(w, h);
-  for (int32_t y = 0; y < h; ++y)
-    for (int32_t x = 0; x < w; ++x) b.At(x, y) = value;
-  return b;
-}
 
 constexpr uint32_t Opaque(uint32_t r, uint32_t g, uint32_t b) { return 0xFF000000u | r << 16 | g << 8 | b; }
 

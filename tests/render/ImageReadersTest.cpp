@@ -16,9 +16,9 @@
 #include "skin/render/BmpReader.h"
 #include "skin/render/ImageLoader.h"
 #include "skin/render/JpegReader.h"
+#include "tests/render/TestPictures.h"
 
 namespace {
-uint32_t Bgra(uint32_t r, uint32_t g, uint32_t b, uint32_t a) { return b | g << 8 | r << 16 | a << 24; }
 
 void Put16(std::vector<uint8_t>& v, uint32_t x) { v.insert(v.end(), {uint8_t(x), uint8_t(x >> 8)}); }
 void Put32(std::vector<uint8_t>& v, uint32_t x) {

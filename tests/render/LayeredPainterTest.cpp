@@ -11,7 +11,7 @@ namespace {
 constexpr TColor kColor = RGBColor(200, 100, 40);
 
 uint32_t Premultiplied(uint32_t p) {
-  PixelBuffer one = Solid(1, 1, p);
+  PixelBuffer one = Filled(1, 1, p);
   PremultiplyAlpha(one, one.Bounds());
   return one.At(0, 0);
 }
@@ -34,18 +34,18 @@ TEST(LayeredPainterTest, PlainColourTakesItsAlphaFromTransparencyAndContent) {
   for (const auto& c : cases) {
     TestSkin skin;
     const int32_t s = skin.AddSection(SectionOf(kColor, c.transparency));
-    PixelBuffer target = Solid(4, 3, c.before);
+    PixelBuffer target = Filled(4, 3, c.before);
     PaintSectionLayered(skin.View(), s, 0, target, target.Bounds());
-    EXPECT_TRUE(PixelsEqual(target, Solid(4, 3, Premultiplied(c.expected)), c.name)) << c.name;
+    EXPECT_TRUE(PixelsEqual(target, Filled(4, 3, Premultiplied(c.expected)), c.name)) << c.name;
   }
 }
 
 TEST(LayeredPainterTest, PartOfTheTargetIsNeitherClearedNorPremultiplied) {
   TestSkin skin;
   const int32_t s = skin.AddSection(SectionOf(kColor, 100));
-  PixelBuffer target = Solid(4, 3, 0x40102030u);
+  PixelBuffer target = Filled(4, 3, 0x40102030u);
   PaintSectionLayered(skin.View(), s, 0, target, {1, 1, 3, 3});
-  EXPECT_TRUE(PixelsEqual(target, Solid(4, 3, 0x40102030u), "layered_part"));
+  EXPECT_TRUE(PixelsEqual(target, Filled(4, 3, 0x40102030u), "layered_part"));
 }
 
 TEST(LayeredPainterTest, BorderPiecesTakeAlphaFromTheMaskAndKeyPixelsShowTheOldContent) {
@@ -57,7 +57,7 @@ TEST(LayeredPainterTest, BorderPiecesTakeAlphaFromTheMaskAndKeyPixelsShowTheOldC
   d.BorderIndex = border;
   const int32_t s = skin.AddSection(d);
   const uint32_t before = 0x80402010u;
-  PixelBuffer target = Solid(3, 3, before);
+  PixelBuffer target = Filled(3, 3, before);
   PaintSectionLayered(skin.View(), s, 1, target, target.Bounds());
 
   const uint32_t a = Px('a') & 0x00FFFFFFu | 0xFF000000u;
@@ -101,7 +101,7 @@ TEST(PatchCornersTest, KeyPixelsOfTheChosenCornersTakeTheParentsAnswer) {
       {"fuchsia", &noColour, 15, x, x},  // a record without mask is not patched with the key colour
   };
   for (const auto& c : cases) {
-    PixelBuffer host = Solid(4, 4, x);
+    PixelBuffer host = Filled(4, 4, x);
     PatchCorners(skin.View(), host, {4, 4}, &skin.Masks[size_t(m)], 0, c.corners, *c.answer);
     EXPECT_EQ(host.At(0, 0), c.topLeft) << c.name;
     EXPECT_EQ(host.At(3, 3), c.bottomRight) << c.name;
@@ -109,9 +109,9 @@ TEST(PatchCornersTest, KeyPixelsOfTheChosenCornersTakeTheParentsAnswer) {
   }
   // No key pixel in any corner: nothing changes.
   skin.Master = Picture({"aab", "cde", "fgg"});
-  PixelBuffer host = Solid(4, 4, x);
+  PixelBuffer host = Filled(4, 4, x);
   PatchCorners(skin.View(), host, {4, 4}, &skin.Masks[size_t(m)], 0, 15, picture);
-  EXPECT_TRUE(PixelsEqual(host, Solid(4, 4, x), "patch_none"));
+  EXPECT_TRUE(PixelsEqual(host, Filled(4, 4, x), "patch_none"));
   PatchCorners(skin.View(), host, {4, 4}, nullptr, 0, 15, picture);
 }
 
@@ -167,11 +167,11 @@ TEST(BackgroundRequestTest, UnansweredRequestsFallBackToDrawingOrThePlainColour)
 }
 
 TEST(DrawArrowTest, PixelsOutsideTheSurfaceAreNotDrawn) {
-  PixelBuffer surface = Solid(4, 3, Px('.'));
+  PixelBuffer surface = Filled(4, 3, Px('.'));
   DrawArrow(surface, RGBColor(255, 0, 0), {-2, -1, 5, 3}, kArrowDown);
   const uint32_t red = 0xFFFF0000u;
   // A down arrow at x0 = -2, y0 = -2: rows -2 and -1 fall outside, row 0 covers 0..2, row 1 only 1.
-  PixelBuffer expected = Solid(4, 3, Px('.'));
+  PixelBuffer expected = Filled(4, 3, Px('.'));
   for (TPoint p : {TPoint{0, 0}, TPoint{1, 0}, TPoint{2, 0}, TPoint{1, 1}}) expected.At(p.X, p.Y) = red;
   EXPECT_TRUE(PixelsEqual(surface, expected, "arrow_clipped"));
 }

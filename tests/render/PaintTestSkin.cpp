@@ -24,13 +24,6 @@ PixelBuffer Picture(const Rows& rows) {
   return b;
 }
 
-PixelBuffer Solid(int32_t width, int32_t height, uint32_t pixel) {
-  PixelBuffer b(width, height);
-  for (int32_t y = 0; y < height; ++y)
-    for (int32_t x = 0; x < width; ++x) b.At(x, y) = pixel;
-  return b;
-}
-
 testing::AssertionResult PixelsEqual(const PixelBuffer& actual, const PixelBuffer& expected, const std::string& name) {
   std::ostringstream diff;
   int count = 0;

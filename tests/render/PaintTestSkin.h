@@ -9,6 +9,7 @@
 
 #include "skin/render/PixelBuffer.h"
 #include "skin/render/SkinPaintView.h"
+#include "tests/render/TestPictures.h"
 
 // Pixel of a letter: '.' opaque black, 'K' the key pixel (magenta, alpha 0),
 // '0'..'9' opaque greys (digit * 255 / 9, so '0' is black and '9' white: mask
@@ -19,8 +20,6 @@ using Rows = std::vector<std::string>;
 
 // A picture from equally long rows of letters.
 PixelBuffer Picture(const Rows& rows);
-// A picture of one pixel value.
-PixelBuffer Solid(int32_t width, int32_t height, uint32_t pixel);
 
 // Succeeds when every pixel equals the letter map; otherwise names the first
 // differences and writes the picture to paint-failures/<name>.png.

@@ -7,15 +7,9 @@
 #include "skin/render/ColorFilters.h"
 #include "skin/render/DisabledLook.h"
 #include "skin/render/Raster.h"
+#include "tests/render/TestPictures.h"
 
 namespace {
-
-PixelBuffer Filled(int32_t w, int32_t h, uint32_t value) {
-  PixelBuffer b(w, h);
-  for (int32_t y = 0; y < h; ++y)
-    for (int32_t x = 0; x < w; ++x) b.At(x, y) = value;
-  return b;
-}
 
 uint32_t Byte(uint32_t p, int i) { return (p >> (8 * i)) & 0xFF; }
 

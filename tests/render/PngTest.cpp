@@ -9,6 +9,7 @@
 #include "skin/render/PngColorManager.h"
 #include "skin/render/PngDraw.h"
 #include "tests/render/PngTestSupport.h"
+#include "tests/render/TestPictures.h"
 
 using pngtest::IhdrData;
 using pngtest::MakeRaw;
@@ -36,8 +37,6 @@ std::string ErrorOf(const std::vector<uint8_t>& png) {
   }
   return "(decoded)";
 }
-
-uint32_t Bgra(uint32_t r, uint32_t g, uint32_t b, uint32_t a) { return b | g << 8 | r << 16 | a << 24; }
 
 // Sample values that vary in every pixel and channel and reach both ends of the range.
 uint32_t TestSample(int32_t x, int32_t y, int c, int depth) {

@@ -29,7 +29,7 @@ BackgroundInfo ParentColor(TColor c) {
 
 PixelBuffer Paint(const TestSkin& skin, int32_t section, const BackgroundInfo& bg, int32_t state = 0,
                   TColor custom = clFuchsia) {
-  PixelBuffer target = Solid(4, 3, Px('.'));
+  PixelBuffer target = Filled(4, 3, Px('.'));
   if (custom == clFuchsia) {
     PaintSection(skin.View(), section, bg, state, target.Bounds(), {0, 0}, target);
   } else {
@@ -54,9 +54,9 @@ TEST(SectionPainterTest, TransparencyMixesTheSectionWithWhatLiesBehind) {
     const int32_t s = skin.AddSection(SectionOf(kSectionColor, c.transparency));
     const BackgroundInfo bg = !c.known ? BackgroundInfo{} : c.pictureParent ? ParentPicture(parent) : ParentColor(kParentColor);
     const PixelBuffer out = Paint(skin, s, bg);
-    PixelBuffer expected = Solid(4, 3, PixelOf(kSectionColor));
+    PixelBuffer expected = Filled(4, 3, PixelOf(kSectionColor));
     if (c.transparency == 100) {
-      expected = c.pictureParent ? parent.Clone() : Solid(4, 3, PixelOf(kParentColor));
+      expected = c.pictureParent ? parent.Clone() : Filled(4, 3, PixelOf(kParentColor));
     } else if (c.transparency == 50 && c.pictureParent) {
       // The target keeps round(50 * 2.55) = 128 / 256 of the parent.
       for (int32_t y = 0; y < 3; ++y)
@@ -69,7 +69,7 @@ TEST(SectionPainterTest, TransparencyMixesTheSectionWithWhatLiesBehind) {
           expected.At(x, y) = v;
         }
     } else if (c.transparency == 50 && c.known) {
-      expected = Solid(4, 3, PixelOf(LerpColor(kParentColor, kSectionColor, 0.5)));
+      expected = Filled(4, 3, PixelOf(LerpColor(kParentColor, kSectionColor, 0.5)));
     }
     EXPECT_TRUE(PixelsEqual(out, expected, c.name)) << c.name;
   }
@@ -91,7 +91,7 @@ TEST(SectionPainterTest, StateRecordIsClampedToTheSectionStates) {
 TEST(SectionPainterTest, InvalidSectionsAndRectanglesPaintNothing) {
   TestSkin skin;
   skin.AddSection(SectionOf(kSectionColor));
-  PixelBuffer target = Solid(4, 3, Px('.'));
+  PixelBuffer target = Filled(4, 3, Px('.'));
   const Rows untouched = {"....", "....", "...."};
   PaintSection(skin.View(), 1, {}, 0, target.Bounds(), {0, 0}, target);
   PaintSection(skin.View(), -1, {}, 0, target.Bounds(), {0, 0}, target);
@@ -164,7 +164,7 @@ TEST(SectionPainterTest, CustomColourReplacesTheLayersButNotTheBorder) {
   skin.Sections[size_t(skin.Section)].BorderIndex = border;
   const TColor custom = RGBColor(5, 6, 7);
   PixelBuffer out = Paint(skin, skin.Section, {}, 0, custom);
-  EXPECT_TRUE(PixelsEqual(out, Solid(4, 3, PixelOf(custom)), "custom_background"));
+  EXPECT_TRUE(PixelsEqual(out, Filled(4, 3, PixelOf(custom)), "custom_background"));
 
   // Through PaintSection the border is laid over the section's own layers.
   out = Paint(skin, skin.Section, ParentColor(kParentColor));
@@ -180,7 +180,7 @@ TEST(SectionPainterTest, CornerImagesSitInTheCornersOfTheRectangle) {
   TsGeneralData d = SectionOf(RGBColor(0, 0, 0));
   d.ImgBottomRight = glyph;
   const int32_t s = skin.AddSection(d);
-  PixelBuffer target = Solid(5, 4, Px('.'));
+  PixelBuffer target = Filled(5, 4, Px('.'));
   PaintSection(skin.View(), s, {}, 0, target.Bounds(), {0, 0}, target);
   EXPECT_TRUE(PixelsAre(target, {".....", ".....", "..ab.", "..cde"}, "corner_image"));
 }

@@ -15,7 +15,7 @@ uint32_t TilePixel(int32_t x, int32_t y) { return 0xFF000000u | uint32_t(x + 1) 
 
 TestSkin TileSkin(int32_t& mask) {
   TestSkin skin;
-  skin.Master = Solid(20, 20, Px('.'));
+  skin.Master = Filled(20, 20, Px('.'));
   for (int32_t y = 0; y < 10; ++y)
     for (int32_t x = 0; x < 10; ++x) skin.Master.At(5 + x, 5 + y) = TilePixel(x, y);
   mask = skin.AddMask(MaskOf({5, 5, 15, 15}, 1, 0, 0, 0, 0, 0, 0));
@@ -30,10 +30,10 @@ TEST(TextureTest, TilesOverA25SquareAreaStartAt0And10AndAreCutAtTheEdges) {
     int32_t paintedRows;  // rows 20..24 are left in mode 10
   } cases[] = {{0, 25}, {10, 20}};
   for (const auto& c : cases) {
-    PixelBuffer target = Solid(25, 25, kUntouched);
+    PixelBuffer target = Filled(25, 25, kUntouched);
     const TRect rest = PaintTexture(skin.View(), target, target.Bounds(), skin.Masks[size_t(m)], c.mode);
     EXPECT_EQ(rest, kNothingRemains);
-    PixelBuffer expected = Solid(25, 25, kUntouched);
+    PixelBuffer expected = Filled(25, 25, kUntouched);
     for (int32_t y = 0; y < c.paintedRows; ++y)
       for (int32_t x = 0; x < 25; ++x) expected.At(x, y) = TilePixel(x % 10, y % 10);
     EXPECT_TRUE(PixelsEqual(target, expected, "tiles_mode" + std::to_string(c.mode))) << "mode " << c.mode;
@@ -53,11 +53,11 @@ TEST(TextureTest, EdgeModesReportWhatIsLeftForTheCaller) {
       {12, kNothingRemains},    {8, area},            {-3, area},
   };
   for (const auto& c : cases) {
-    PixelBuffer target = Solid(25, 25, kUntouched);
+    PixelBuffer target = Filled(25, 25, kUntouched);
     EXPECT_EQ(PaintTexture(skin.View(), target, area, skin.Masks[size_t(m)], c.mode), c.remainder) << c.mode;
   }
   // Mode 6 lays its one row along the bottom edge.
-  PixelBuffer target = Solid(25, 25, kUntouched);
+  PixelBuffer target = Filled(25, 25, kUntouched);
   PaintTexture(skin.View(), target, area, skin.Masks[size_t(m)], 6);
   EXPECT_EQ(target.At(0, 15), TilePixel(0, 0));
   EXPECT_EQ(target.At(0, 14), kUntouched);
@@ -68,18 +68,18 @@ TEST(TextureTest, MaskedTextureInWholeRowsFillsTheUncoveredStripsFromTheBackgrou
   // A 2 x 2 tile (with a key pixel) over its black mask: the tile shows wherever it is not the key.
   skin.Master = Picture({"aK", "bc", "00", "00"});
   const int32_t m = skin.AddMask(MaskOf({0, 0, 2, 4}, 1, 1, 10, 0, 0, 0, 0));
-  const PixelBuffer parent = Solid(5, 5, Px('p'));
+  const PixelBuffer parent = Filled(5, 5, Px('p'));
   BackgroundInfo bg;
   bg.Bitmap = &parent;
   bg.BitmapReady = true;
-  PixelBuffer target = Solid(5, 5, Px('.'));
+  PixelBuffer target = Filled(5, 5, Px('.'));
   ASSERT_TRUE(PaintMaskedTexture(skin.View(), target, target.Bounds(), bg, 10, skin.Masks[size_t(m)]));
   // Whole tiles at 0 and 2 in both directions; the key pixels and the strips right and below show the parent.
   EXPECT_TRUE(PixelsAre(target, {"apapp", "bcbcp", "apapp", "bcbcp", "ppppp"}, "masked_mode10"));
 
   BackgroundInfo plain;
   plain.PlainColor = RGBColor(1, 2, 3);
-  target = Solid(5, 5, Px('.'));
+  target = Filled(5, 5, Px('.'));
   EXPECT_FALSE(PaintMaskedTexture(skin.View(), target, target.Bounds(), plain, 4, skin.Masks[size_t(m)]));
   EXPECT_TRUE(PaintMaskedTexture(skin.View(), target, target.Bounds(), plain, 0, skin.Masks[size_t(m)]));
   // Mode 0 cuts the last column; the bottom strip stays; key pixels take the plain colour with alpha 0.
@@ -106,7 +106,7 @@ TEST(GlyphFrameTest, NegativePositionsCutTheFrame) {
       {{2, 1}, 5, {"....", "..de"}},  // state beyond the frames uses the last one; cut at the target
   };
   for (const auto& c : cases) {
-    PixelBuffer target = Solid(4, 2, Px('.'));
+    PixelBuffer target = Filled(4, 2, Px('.'));
     PaintGlyphFrame(skin.View(), target, c.at, c.state, ready, skin.Masks[size_t(m)], kGlyphNormalLook);
     EXPECT_TRUE(PixelsAre(target, c.expected, "glyph_cut")) << c.at.X << "," << c.at.Y;
   }
@@ -122,7 +122,7 @@ TEST(GlyphFrameTest, MaskedGlyphFadesItsMaskAndGrowsTheAlpha) {
   mask.Image = picture;
   const int32_t m = skin.AddMask(mask);
   for (int32_t look : {1, 2}) {
-    PixelBuffer target = Solid(4, 1, 0x00000000u);  // black, alpha 0
+    PixelBuffer target = Filled(4, 1, 0x00000000u);  // black, alpha 0
     PaintGlyphFrame(skin.View(), target, {0, 0}, 0, {}, skin.Masks[size_t(m)], look);
     for (int32_t x = 0; x < 4; ++x) {
       const uint32_t mb = maskBytes[x];
