@@ -8,6 +8,8 @@
 
 #include "skin/render/DecodedImage.h"
 #include "skin/render/ImageLoader.h"
+#include "skin/render/PixelBufferDc.h"
+#include "skin/render/Raster.h"
 
 namespace {
 
@@ -41,11 +43,44 @@ std::vector<uint8_t> ReadWholeFile(const std::wstring& path) {
 
 }  // namespace
 
+void TGraphic::LoadFromFile(const std::wstring& path) {
+  std::vector<uint8_t> bytes = ReadWholeFile(path);
+  LoadFromBytes(bytes.data(), bytes.size());
+}
+
+void TGraphic::Draw(HDC dc, const TRect& rect) const {
+  if (Empty()) return;
+  const TColor transparent = Transparent ? TransparentColor : clNone;
+  DrawThroughCopy(dc, rect, [&](PixelBuffer& area, const TRect& r) {
+    StretchPixels(area, r, Pixels, Pixels.Bounds(), transparent);
+  });
+}
+
+void TGraphic::DrawThroughCopy(HDC dc, const TRect& rect,
+                               const std::function<void(PixelBuffer& area, const TRect& rect)>& draw) {
+  RECT clip{}, wanted{rect.Left, rect.Top, rect.Right, rect.Bottom}, shown{};
+  if (GetClipBox(dc, &clip) == ERROR || !IntersectRect(&shown, &clip, &wanted)) return;
+  PixelBuffer area(shown.right - shown.left, shown.bottom - shown.top);
+  HDC areaDc = BufferDc(area);
+  BitBlt(areaDc, 0, 0, area.Width(), area.Height(), dc, shown.left, shown.top, SRCCOPY);
+  GdiFlush();
+  draw(area, {rect.Left - shown.left, rect.Top - shown.top, rect.Right - shown.left, rect.Bottom - shown.top});
+  BitBlt(dc, shown.left, shown.top, area.Width(), area.Height(), areaDc, 0, 0, SRCCOPY);
+}
+
 void TBitmap::LoadFromBytes(const uint8_t* data, size_t size) {
   std::optional<DecodedImage> image = DecodeImageByName("picture.bmp", data, size);
   if (!image) throw std::runtime_error("Bitmap image is not valid");
   Pixels = std::move(image->Pixels);
+  BitsPerPixel = image->BitsPerPixel;
   TransparentColor = image->TransparentColor;
+}
+
+void TBitmap::Assign(const TBitmap& source) {
+  Pixels = source.Pixels.Clone();
+  BitsPerPixel = source.BitsPerPixel;
+  Transparent = source.Transparent;
+  TransparentColor = source.TransparentColor;
 }
 
 void TPicture::LoadFromFile(const std::wstring& path) {
@@ -57,9 +92,8 @@ void TPicture::LoadFromFile(const std::wstring& path) {
   auto it = std::find_if(Formats().begin(), Formats().end(),
                          [&](const TFileFormat& f) { return SameExtension(f.Extension, extension); });
   if (it == Formats().end()) throw std::runtime_error("Unknown picture file extension (." + extension + ")");
-  std::vector<uint8_t> bytes = ReadWholeFile(path);
   std::unique_ptr<TGraphic> graphic = it->Factory();
-  graphic->LoadFromBytes(bytes.data(), bytes.size());
+  graphic->LoadFromFile(path);
   Graphic = std::move(graphic);
 }
 

@@ -2,6 +2,8 @@
 // Pictures. A graphic holds decoded pixels; picture file formats register a
 // graphic class under their extension, and a picture loads a file through the
 // class registered for its extension.
+#include <windows.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -18,6 +20,11 @@ class TGraphic {
   virtual std::string ClassName() const { return "TGraphic"; }
   // Decodes a whole file's bytes; throws with a user-facing text when they are bad.
   virtual void LoadFromBytes(const uint8_t* data, size_t size) = 0;
+  // Reads the whole file, then LoadFromBytes; also throws when the file cannot be read.
+  void LoadFromFile(const std::wstring& path);
+  // Copies the picture into rect of the device context, stretched (nearest pixel)
+  // when the sizes differ; pixels of TransparentColor are left out when Transparent.
+  virtual void Draw(HDC dc, const TRect& rect) const;
   int Width() const { return Pixels.Width(); }
   int Height() const { return Pixels.Height(); }
   bool Empty() const { return Pixels.Empty(); }
@@ -27,6 +34,13 @@ class TGraphic {
   TColor TransparentColor = clNone;  // drawn transparently when Transparent
   // Told of the stages of a long load ("Preparing...", ...) and called with "" at the end.
   std::function<void(const std::string& stage)> OnProgress;
+
+ protected:
+  // Lets draw work on a 32-bit copy of the part of rect that dc shows (rect
+  // given in the copy's coordinates), then puts the copy back, so that the
+  // pixels come from the portable raster code.
+  static void DrawThroughCopy(HDC dc, const TRect& rect,
+                              const std::function<void(PixelBuffer& area, const TRect& rect)>& draw);
 };
 
 // The bitmap picture: BMP files.
@@ -34,6 +48,11 @@ class TBitmap : public TGraphic {
  public:
   std::string ClassName() const override { return "TBitmap"; }
   void LoadFromBytes(const uint8_t* data, size_t size) override;
+  // Copies another bitmap's pixels, format and transparency.
+  void Assign(const TBitmap& source);
+
+  // Pixel format of the file: 1, 4, 8 (indexed or grey), 24 or 32; only 32 carries alpha.
+  int BitsPerPixel = 32;
 };
 
 using TGraphicFactory = std::function<std::unique_ptr<TGraphic>()>;

@@ -17,7 +17,8 @@ void CopyPixels(PixelBuffer& dst, TPoint dstPoint, const PixelBuffer& src, const
   }
 }
 
-void StretchPixels(PixelBuffer& dst, const TRect& dstRect, const PixelBuffer& src, const TRect& srcRect) {
+void StretchPixels(PixelBuffer& dst, const TRect& dstRect, const PixelBuffer& src, const TRect& srcRect,
+                   TColor transparent) {
   const int64_t dw = int64_t(dstRect.Right) - dstRect.Left, dh = int64_t(dstRect.Bottom) - dstRect.Top;
   const int64_t sw = int64_t(srcRect.Right) - srcRect.Left, sh = int64_t(srcRect.Bottom) - srcRect.Top;
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
@@ -25,8 +26,10 @@ void StretchPixels(PixelBuffer& dst, const TRect& dstRect, const PixelBuffer& sr
   if (visible.IsEmpty()) return;
   if (&dst == &src) {  // the source must not change under the stretch
     const PixelBuffer copy = src.Clone();
-    return StretchPixels(dst, dstRect, copy, srcRect);
+    return StretchPixels(dst, dstRect, copy, srcRect, transparent);
   }
+  // No colour of 24 bits equals the key of clNone.
+  const uint32_t key = transparent == clNone ? 0xFFFFFFFFu : ExchangeRedBlue(transparent) & 0x00FFFFFFu;
   auto sourceOf = [](int64_t i, int64_t n, int64_t m, int64_t start) { return start + (2 * i + 1) * m / (2 * n); };
   for (int32_t y = visible.Top; y < visible.Bottom; ++y) {
     const int64_t sy = sourceOf(y - dstRect.Top, dh, sh, srcRect.Top);
@@ -35,7 +38,7 @@ void StretchPixels(PixelBuffer& dst, const TRect& dstRect, const PixelBuffer& sr
     uint32_t* d = dst.Row(y);
     for (int32_t x = visible.Left; x < visible.Right; ++x) {
       const int64_t sx = sourceOf(x - dstRect.Left, dw, sw, srcRect.Left);
-      if (sx >= 0 && sx < src.Width()) d[x] = s[sx];
+      if (sx >= 0 && sx < src.Width() && (s[sx] & 0x00FFFFFFu) != key) d[x] = s[sx];
     }
   }
 }

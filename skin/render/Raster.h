@@ -15,8 +15,10 @@ void CopyPixels(PixelBuffer& dst, TPoint dstPoint, const PixelBuffer& src, const
 
 // Stretches srcRect of src over dstRect, nearest pixel: destination pixel i of
 // a span of n takes source pixel (2i + 1) * m div 2n of a span of m. Source
-// pixels outside src and destination pixels outside dst are skipped.
-void StretchPixels(PixelBuffer& dst, const TRect& dstRect, const PixelBuffer& src, const TRect& srcRect);
+// pixels outside src and destination pixels outside dst are skipped, and so
+// are source pixels of the transparent colour (alpha aside) unless it is clNone.
+void StretchPixels(PixelBuffer& dst, const TRect& dstRect, const PixelBuffer& src, const TRect& srcRect,
+                   TColor transparent = clNone);
 
 // A plain surface fill: the colour with alpha 0, as the platform's brush leaves it.
 void SolidFill(PixelBuffer& dst, const TRect& rect, TColor rgb);

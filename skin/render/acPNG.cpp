@@ -275,7 +275,8 @@ uint32_t PixelToColor(uint32_t pixel) { return ExchangeRedBlue(pixel) & 0x00FFFF
 
 class PngDecoder {
  public:
-  PngDecoder(const uint8_t* data, size_t size, Scratch& scratch) : data_(data), size_(size), scratch_(scratch) {}
+  PngDecoder(const uint8_t* data, size_t size, Scratch& scratch, const PngProgress& progress)
+      : data_(data), size_(size), scratch_(scratch), progress_(progress) {}
   DecodedImage Run();
 
  private:
@@ -288,6 +289,7 @@ class PngDecoder {
   const uint8_t* data_;
   size_t size_;
   Scratch& scratch_;
+  const PngProgress& progress_;
   Header h_;
   TColorManager cm_;
   DecodedImage image_;
@@ -298,6 +300,7 @@ class PngDecoder {
 };
 
 DecodedImage PngDecoder::Run() {
+  if (progress_) progress_("Preparing...");
   if (!IsPngSignature(data_, size_)) throw ESkinError(kInvalidFormat);
   const uint8_t* first = data_ + sizeof kSignature;
   const PreScan scan = ScanChunks(first, data_ + size_);
@@ -331,6 +334,7 @@ DecodedImage PngDecoder::Run() {
   }
   if (!imageDone) throw ESkinError(kPngCompressionError);
   ResolveTransparentColor();
+  if (progress_) progress_("");
   return std::move(image_);
 }
 
@@ -396,6 +400,7 @@ void PngDecoder::DecodeImageData(ChunkReader& chunks, const Chunk& first, const 
   // A stream too short for the rows cannot inflate to them: fail before allocating for them.
   if (FilteredBytes(h_) > scan.firstRunBytes * kMaxInflateRatio + kInflateSlack) throw ESkinError(kPngCompressionError);
   image_.Pixels = PixelBuffer(h_.width, h_.height);
+  if (progress_) progress_("Transfering...");
   IdatSource source(chunks, first);
   scratch_.lz.Start(source);
   if (h_.interlaced) {
@@ -411,11 +416,11 @@ bool IsPngSignature(const uint8_t* data, size_t size) {
   return size >= sizeof kSignature && std::memcmp(data, kSignature, sizeof kSignature) == 0;
 }
 
-DecodedImage DecodePng(const uint8_t* data, size_t size) {
+DecodedImage DecodePng(const uint8_t* data, size_t size, const PngProgress& progress) {
   thread_local Scratch scratch;
   struct TrimOnExit {
     Scratch& s;
     ~TrimOnExit() { s.Trim(); }
   } trim{scratch};
-  return PngDecoder(data, size, scratch).Run();
+  return PngDecoder(data, size, scratch, progress).Run();
 }

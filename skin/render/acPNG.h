@@ -12,14 +12,19 @@
 // 16-bit samples are reduced as sample * 255 / 65535.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "skin/render/DecodedImage.h"
 #include "skin/render/SkinError.h"
 
+// Told the stage of a decode: "Preparing..." at the start, "Transfering..."
+// before the image data, "" when the picture is complete.
+using PngProgress = std::function<void(const char* stage)>;
+
 // Decodes one PNG file held in memory. Throws ESkinError with the user-facing
 // text on any fault (bad signature or header, CRC mismatch, unknown critical
 // chunk, inflate errors, sizes beyond kMaxImagePixels).
-DecodedImage DecodePng(const uint8_t* data, size_t size);
+DecodedImage DecodePng(const uint8_t* data, size_t size, const PngProgress& progress = {});
 
 // True when the bytes start with the PNG signature.
 bool IsPngSignature(const uint8_t* data, size_t size);

@@ -338,6 +338,11 @@ TEST(RasterTest, StretchPixelsTakesTheNearestPixel) {
   EXPECT_EQ(std::vector<uint32_t>(down.Row(0), down.Row(0) + 2), (std::vector<uint32_t>{11, 13}));
   StretchPixels(edge, {-1, 0, 3, 1}, src, {2, 0, 6, 1});  // source columns 4, 5 do not exist
   EXPECT_EQ(std::vector<uint32_t>(edge.Row(0), edge.Row(0) + 3), (std::vector<uint32_t>{13, 0, 0}));
+  // Pixels of the transparent colour leave the target as it was, whatever their alpha.
+  src.At(1, 0) = 0xFF332211;
+  PixelBuffer keyed = Filled(4, 1, 7);
+  StretchPixels(keyed, keyed.Bounds(), src, src.Bounds(), RGBColor(0x33, 0x22, 0x11));
+  EXPECT_EQ(std::vector<uint32_t>(keyed.Row(0), keyed.Row(0) + 4), (std::vector<uint32_t>{10, 7, 12, 13}));
 }
 
 TEST(RasterTest, TrianglesSharingAnEdgePaintEveryPixelOnce) {

@@ -229,6 +229,18 @@ TEST(PngDecodeTest, CorruptedImageDataFailsOnItsCrcBeforeInflating) {
   EXPECT_EQ(ErrorOf(png), kCrc);
 }
 
+TEST(PngDecodeTest, ProgressIsToldEachStageAndTheEndOnlyOfACompletePicture) {
+  std::vector<std::string> stages;
+  const PngProgress progress = [&](const char* stage) { stages.push_back(stage); };
+  std::vector<uint8_t> png = EncodePngRaw(MakeRaw(3, 2, 8, 6, [](int32_t x, int32_t, int) { return uint32_t(x); }));
+  DecodePng(png.data(), png.size(), progress);
+  EXPECT_EQ(stages, (std::vector<std::string>{"Preparing...", "Transfering...", ""}));
+  stages.clear();
+  png.resize(pngtest::FindChunk(png, "IDAT"));  // the header only
+  EXPECT_THROW(DecodePng(png.data(), png.size(), progress), ESkinError);
+  EXPECT_EQ(stages, (std::vector<std::string>{"Preparing..."}));
+}
+
 TEST(PngDecodeTest, MalformedFilesFailWithTheirMessage) {
   const std::vector<uint8_t> rgbRow = {0, 1, 2, 3};  // filter byte and one RGB pixel
   const Chunk ihdr{"IHDR", IhdrData(1, 1, 8, 2)};
