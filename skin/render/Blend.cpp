@@ -6,10 +6,6 @@
 
 #include "skin/render/PixelSpans.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace {
 
 constexpr uint32_t kAlphaMask = 0xFF000000u;
@@ -25,7 +21,7 @@ void FillPixels(PixelBuffer& buffer, const TRect& rect, TColor rgb, uint8_t alph
   const TRect r = ClipToBuffer(buffer, rect);
   if (r.IsEmpty()) return;
   const uint32_t value = (ExchangeRedBlue(rgb) & 0x00FFFFFFu) | (uint32_t(alpha) << 24);
-  for (int32_t y = r.Top; y < r.Bottom; ++y) FillRow(buffer.Row(y) + r.Left, r.Width(), value);
+  FillRect(buffer, r, value);
 }
 
 TColor LerpColor(TColor a, TColor b, double w) {
@@ -92,30 +88,6 @@ void BlendBuffers(PixelBuffer& dst, const PixelBuffer& src, int k, TPoint dstPoi
   k = std::clamp(k, 0, 255);  // outside 0..255 the formula leaves the byte range
   for (int32_t i = 0; i < s.Height; ++i)
     BlendRow(dst.Row(s.DstY + i) + s.DstX, src.Row(s.SrcY + i) + s.SrcX, s.Width, k);
-}
-
-void MaskRuleRow(uint32_t* dst, const uint32_t* image, const uint32_t* mask, int32_t count, bool opaque) {
-  int32_t i = 0;
-  const uint32_t setAlpha = opaque ? kAlphaMask : 0;
-#if defined(__SSE2__)
-  // d * m + s * (256 - m) stays below 65536; the alpha lane gets m = 256 so it keeps d.
-  const __m128i zero = _mm_setzero_si128(), full = _mm_set1_epi16(256);
-  const __m128i alphaLanes = _mm_set_epi16(-1, 0, 0, 0, -1, 0, 0, 0), orAlpha = _mm_set1_epi32(int(setAlpha));
-  auto half = [&](__m128i d, __m128i s, __m128i m) {
-    m = _mm_or_si128(_mm_andnot_si128(alphaLanes, m), _mm_and_si128(alphaLanes, full));
-    const __m128i sum = _mm_add_epi16(_mm_mullo_epi16(d, m), _mm_mullo_epi16(s, _mm_sub_epi16(full, m)));
-    return _mm_srli_epi16(sum, 8);
-  };
-  for (; i + 4 <= count; i += 4) {
-    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
-    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(image + i));
-    const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(mask + i));
-    const __m128i lo = half(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(m, zero));
-    const __m128i hi = half(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(m, zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_or_si128(_mm_packus_epi16(lo, hi), orAlpha));
-  }
-#endif
-  for (; i < count; ++i) dst[i] = MaskRule(dst[i], image[i], mask[i]) | setAlpha;
 }
 
 void CopyWithKey(PixelBuffer& dst, const PixelBuffer& src, TPoint dstPoint, const TRect& srcInclusive, TColor key) {

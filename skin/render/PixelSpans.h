@@ -25,7 +25,8 @@ CopySpan ClipSourceInclusive(const PixelBuffer& dst, TPoint dstPoint, const Pixe
 // The clipped half-open part of rect inside the buffer.
 TRect ClipToBuffer(const PixelBuffer& buffer, const TRect& rect);
 
-void FillRow(uint32_t* dst, int32_t count, uint32_t value);
+// Fills a rectangle already clipped to the buffer.
+void FillRect(PixelBuffer& buffer, const TRect& clipped, uint32_t value);
 // Every byte: (d * k + s * (256 - k)) >> 8, k in 0..255.
 void BlendRow(uint32_t* dst, const uint32_t* src, int32_t count, int32_t k);
 // Pixels of src other than key replace dst.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -23,6 +24,37 @@ TEST(FillPixelsTest, WritesOnlyTheOverlapWithAlphaAndExchangedChannels) {
     for (int32_t x = 0; x < 4; ++x) EXPECT_EQ(b.At(x, y), x < 2 ? 0x80112233u : 0u) << x << "," << y;
   FillPixels(b, {3, 0, 2, 3}, 0xFFFFFF, 255);  // empty
   EXPECT_EQ(b.At(3, 0), 0u);
+}
+
+// Whole rows without gaps are filled as one run, long runs by string stores:
+// every layout must still write exactly the rectangle.
+TEST(FillPixelsTest, RunsOfEveryLengthAndLayoutWriteExactlyTheRectangle) {
+  struct Case {
+    int32_t width, height, padding;  // padding: pixels between rows; -1 stores rows bottom-up
+    TRect rect;
+  } cases[] = {
+      {300, 4, 0, {0, 0, 300, 4}},    {300, 4, 0, {0, 1, 300, 3}},  {300, 4, 0, {1, 0, 299, 4}},
+      {20, 20, 0, {0, 0, 20, 20}},    {7, 3, 0, {0, 0, 7, 3}},      {260, 3, 10, {0, 0, 260, 3}},
+      {260, 3, -1, {0, 0, 260, 3}},   {257, 2, 0, {-5, 1, 400, 9}},
+  };
+  for (const Case& c : cases) {
+    const int32_t pitch = c.width + std::max(c.padding, 0);
+    std::vector<uint32_t> memory(size_t(pitch) * size_t(c.height) + 1, 0x11111111u);
+    uint8_t* base = reinterpret_cast<uint8_t*>(memory.data());
+    PixelBuffer b = c.padding < 0 ? PixelBuffer::Wrap(base + size_t(c.height - 1) * pitch * 4, c.width, c.height, -pitch * 4)
+                                  : PixelBuffer::Wrap(base, c.width, c.height, pitch * 4);
+    FillPixels(b, c.rect, 0x00332211, 0x80);
+    int failures = 0;
+    for (int32_t y = 0; y < c.height; ++y)
+      for (int32_t x = 0; x < c.width; ++x) {
+        const bool inside = x >= c.rect.Left && x < c.rect.Right && y >= c.rect.Top && y < c.rect.Bottom;
+        if (b.At(x, y) != (inside ? 0x80112233u : 0x11111111u) && ++failures <= 3)
+          ADD_FAILURE() << c.width << "x" << c.height << " padding " << c.padding << " at " << x << "," << y;
+      }
+    for (int32_t y = 0; y < c.height && c.padding > 0; ++y)
+      for (int32_t x = c.width; x < pitch; ++x) EXPECT_EQ(memory[size_t(y) * pitch + x], 0x11111111u) << "gap " << x;
+    EXPECT_EQ(memory.back(), 0x11111111u);
+  }
 }
 
 TEST(LerpColorTest, TruncatesAndKeepsTheFirstTopByte) {
