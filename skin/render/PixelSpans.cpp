@@ -56,8 +56,6 @@ TRect ClipToBuffer(const PixelBuffer& buffer, const TRect& rect) {
           std::min(rect.Bottom, buffer.Height())};
 }
 
-namespace {
-
 // A string store writes whole cache lines without reading them first, about
 // twice the speed of vector stores on long runs; it starts slowly, so short
 // runs keep the vector loop.
@@ -81,8 +79,6 @@ void FillRun(uint32_t* dst, int64_t count, uint32_t value) {
 #endif
   for (; i < count; ++i) dst[i] = value;
 }
-
-}  // namespace
 
 void FillRect(PixelBuffer& buffer, const TRect& clipped, uint32_t value) {
   if (clipped.IsEmpty()) return;

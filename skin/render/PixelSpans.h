@@ -25,6 +25,8 @@ CopySpan ClipSourceInclusive(const PixelBuffer& dst, TPoint dstPoint, const Pixe
 // The clipped half-open part of rect inside the buffer.
 TRect ClipToBuffer(const PixelBuffer& buffer, const TRect& rect);
 
+// count pixels of one value from dst on.
+void FillRun(uint32_t* dst, int64_t count, uint32_t value);
 // Fills a rectangle already clipped to the buffer.
 void FillRect(PixelBuffer& buffer, const TRect& clipped, uint32_t value);
 // Every byte: (d * k + s * (256 - k)) >> 8, k in 0..255.

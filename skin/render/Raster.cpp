@@ -1,6 +1,7 @@
 #include "skin/render/Raster.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "skin/render/Blend.h"
@@ -17,6 +18,45 @@ void CopyPixels(PixelBuffer& dst, TPoint dstPoint, const PixelBuffer& src, const
   }
 }
 
+namespace {
+
+__extension__ typedef __int128 Wide;  // both compilers of the project have it
+
+// Source positions of a nearest-pixel stretch from a span of m to a span of n,
+// start + (2i + 1) * m div 2n for i = first, first + 1, ..., stepped with a
+// remainder instead of a division per pixel.
+class NearestSteps {
+ public:
+  NearestSteps(int64_t first, int64_t n, int64_t m, int64_t start) : den_(2 * n) {
+    // Sizes reach 2^32, so the first product may need more than 64 bits.
+    if (2 * first + 1 <= INT64_MAX / m) {
+      const int64_t num = (2 * first + 1) * m;
+      position_ = start + num / den_;
+      rest_ = num % den_;
+    } else {
+      const Wide num = (Wide(2) * first + 1) * m;
+      position_ = start + int64_t(num / den_);
+      rest_ = int64_t(num % den_);
+    }
+    whole_ = 2 * m / den_;
+    part_ = 2 * m % den_;
+  }
+  int64_t Position() const { return position_; }
+  void Next() {
+    position_ += whole_;
+    rest_ += part_;
+    if (rest_ >= den_) {
+      rest_ -= den_;
+      ++position_;
+    }
+  }
+
+ private:
+  int64_t den_, position_ = 0, rest_ = 0, whole_ = 0, part_ = 0;
+};
+
+}  // namespace
+
 void StretchPixels(PixelBuffer& dst, const TRect& dstRect, const PixelBuffer& src, const TRect& srcRect,
                    TColor transparent) {
   const int64_t dw = int64_t(dstRect.Right) - dstRect.Left, dh = int64_t(dstRect.Bottom) - dstRect.Top;
@@ -28,17 +68,42 @@ void StretchPixels(PixelBuffer& dst, const TRect& dstRect, const PixelBuffer& sr
     const PixelBuffer copy = src.Clone();
     return StretchPixels(dst, dstRect, copy, srcRect, transparent);
   }
-  // No colour of 24 bits equals the key of clNone.
-  const uint32_t key = transparent == clNone ? 0xFFFFFFFFu : ExchangeRedBlue(transparent) & 0x00FFFFFFu;
-  auto sourceOf = [](int64_t i, int64_t n, int64_t m, int64_t start) { return start + (2 * i + 1) * m / (2 * n); };
-  for (int32_t y = visible.Top; y < visible.Bottom; ++y) {
-    const int64_t sy = sourceOf(y - dstRect.Top, dh, sh, srcRect.Top);
+  const bool keyed = transparent != clNone;
+  const uint32_t key = ExchangeRedBlue(transparent) & 0x00FFFFFFu;
+  const NearestSteps firstColumn(visible.Left - int64_t(dstRect.Left), dw, sw, srcRect.Left);
+  const NearestSteps lastColumn(visible.Right - 1 - int64_t(dstRect.Left), dw, sw, srcRect.Left);
+  // Positions only grow, so the ends tell whether every column finds its source pixel.
+  const bool columnsInside = firstColumn.Position() >= 0 && lastColumn.Position() < src.Width();
+  const int32_t width = visible.Width();
+  NearestSteps rows(visible.Top - int64_t(dstRect.Top), dh, sh, srcRect.Top);
+  int64_t previousSource = -1;
+  for (int32_t y = visible.Top; y < visible.Bottom; ++y, rows.Next()) {
+    const int64_t sy = rows.Position();
     if (sy < 0 || sy >= src.Height()) continue;
+    uint32_t* d = dst.Row(y) + visible.Left;
+    // A row made entirely from the same source row as the one above is the same row.
+    if (!keyed && columnsInside && sy == previousSource) {
+      std::memcpy(d, dst.Row(y - 1) + visible.Left, size_t(width) * 4);
+      continue;
+    }
+    previousSource = sy;
     const uint32_t* s = src.Row(int32_t(sy));
-    uint32_t* d = dst.Row(y);
-    for (int32_t x = visible.Left; x < visible.Right; ++x) {
-      const int64_t sx = sourceOf(x - dstRect.Left, dw, sw, srcRect.Left);
-      if (sx >= 0 && sx < src.Width() && (s[sx] & 0x00FFFFFFu) != key) d[x] = s[sx];
+    NearestSteps columns = firstColumn;
+    if (!keyed && columnsInside) {
+      if (sw == dw) {
+        std::memcpy(d, s + columns.Position(), size_t(width) * 4);
+        continue;
+      }
+      if (sw == 1) {
+        FillRun(d, width, s[columns.Position()]);
+        continue;
+      }
+      for (int32_t x = 0; x < width; ++x, columns.Next()) d[x] = s[columns.Position()];
+      continue;
+    }
+    for (int32_t x = 0; x < width; ++x, columns.Next()) {
+      const int64_t sx = columns.Position();
+      if (sx >= 0 && sx < src.Width() && (!keyed || (s[sx] & 0x00FFFFFFu) != key)) d[x] = s[sx];
     }
   }
 }

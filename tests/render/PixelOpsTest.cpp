@@ -377,6 +377,43 @@ TEST(RasterTest, StretchPixelsTakesTheNearestPixel) {
   EXPECT_EQ(std::vector<uint32_t>(keyed.Row(0), keyed.Row(0) + 4), (std::vector<uint32_t>{10, 7, 12, 13}));
 }
 
+// Stepped source positions against the formula itself, over shrinking,
+// enlarging, clipped and keyed stretches and source spans past the picture.
+TEST(RasterTest, StretchPixelsMatchesTheFormulaEverywhere) {
+  std::mt19937 rng(5);
+  PixelBuffer src(13, 9);
+  for (int32_t y = 0; y < 9; ++y)
+    for (int32_t x = 0; x < 13; ++x) src.At(x, y) = rng() % 5 == 0 ? 0x00FF00FFu | (rng() << 24) : rng();
+  auto pick = [&](int32_t lo, int32_t hi) { return lo + int32_t(rng() % uint32_t(hi - lo + 1)); };
+  int failures = 0;
+  for (int round = 0; round < 600 && failures < 5; ++round) {
+    const TRect from = MakeRect(pick(-3, 12), pick(-3, 8), pick(1, 16), pick(1, 12));
+    const TRect to = MakeRect(pick(-12, 20), pick(-12, 20), pick(1, 40), pick(1, 40));
+    const TColor key = round % 3 == 0 ? RGBColor(0xFF, 0, 0xFF) : clNone;
+    PixelBuffer dst = Filled(24, 24, 0x12345678);
+    StretchPixels(dst, to, src, from, key);
+    for (int32_t y = 0; y < 24; ++y)
+      for (int32_t x = 0; x < 24; ++x) {
+        uint32_t expected = 0x12345678;
+        if (x >= to.Left && x < to.Right && y >= to.Top && y < to.Bottom) {
+          const int64_t sx = from.Left + (2 * int64_t(x - to.Left) + 1) * from.Width() / (2 * int64_t(to.Width()));
+          const int64_t sy = from.Top + (2 * int64_t(y - to.Top) + 1) * from.Height() / (2 * int64_t(to.Height()));
+          if (sx >= 0 && sy >= 0 && sx < 13 && sy < 9) {
+            const uint32_t p = src.At(int32_t(sx), int32_t(sy));
+            if (key == clNone || (p & 0x00FFFFFFu) != 0x00FF00FFu) expected = p;
+          }
+        }
+        if (dst.At(x, y) != expected && ++failures <= 5)
+          ADD_FAILURE() << "round " << round << " at " << x << "," << y;
+      }
+  }
+  // Spans of 2^32 pixels: the positions must not overflow on the way.
+  PixelBuffer wide = Filled(5, 1, 0);
+  const TRect all{INT32_MIN, 0, INT32_MAX, 1};
+  StretchPixels(wide, all, src, all);
+  for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(wide.At(x, 0), src.At(x, 0)) << x;
+}
+
 TEST(RasterTest, TrianglesSharingAnEdgePaintEveryPixelOnce) {
   const GradientVertex a{0, 0, 0xFF00, 0, 0, 0xFF00}, b{7, 0, 0xFF00, 0, 0, 0xFF00}, c{7, 5, 0xFF00, 0, 0, 0xFF00},
       d{0, 5, 0xFF00, 0, 0, 0xFF00};
