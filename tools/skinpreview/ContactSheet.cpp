@@ -6,7 +6,7 @@
 
 #include "skin/render/BorderMask.h"
 #include "skin/render/GlyphFrame.h"
-#include "skin/render/SectionPainter.h"
+#include "tools/skinpreview/SectionCell.h"
 #include "tools/skinpreview/SheetDrawing.h"
 #include "tools/skinpreview/TinyFont.h"
 #include "tools/skinpreview/WindowMock.h"
@@ -64,26 +64,6 @@ int32_t ImageRowHeight(const TsMaskData& mask) {
   return std::max(FrameCell(mask).cy + 2 * kPad, kLineHeight * 2) + 6;
 }
 
-std::vector<int32_t> ShownSections(const LoadedSkin& skin) {
-  std::vector<int32_t> shown;
-  for (size_t i = 0; i < skin.Sections.size(); ++i)
-    if (skin.Sections[i].SectionName != "GLOBALINFO") shown.push_back(int32_t(i));
-  return shown;
-}
-
-// The cell of a section: the common size, except along a side where its
-// border picture has no middle to stretch (knobs, toggles): there it keeps
-// its own size, as the controls that use it do.
-TSize SectionCell(const LoadedSkin& skin, const TsGeneralData& section) {
-  TSize size{kCellWidth, kCellHeight};
-  if (const TsMaskData* border = skin.Images.Mask(section.BorderIndex)) {
-    const TBorderWidths b = border->EffectiveBorders();
-    if (border->Width() - b.Left - b.Right <= 0) size.cx = border->Width();
-    if (border->Height() - b.Top - b.Bottom <= 0) size.cy = border->Height();
-  }
-  return size;
-}
-
 void DrawSectionRow(PixelBuffer& sheet, const LoadedSkin& skin, int32_t index, TPoint at) {
   const TsGeneralData& section = skin.Sections[size_t(index)];
   DrawTinyText(sheet, at.X, at.Y + 4, section.SectionName, kInk);
@@ -91,14 +71,13 @@ void DrawSectionRow(PixelBuffer& sheet, const LoadedSkin& skin, int32_t index, T
   if (const TsMaskData* border = skin.Images.Mask(section.BorderIndex))
     info += " MODE " + std::to_string(border->PaintMode);
   DrawTinyText(sheet, at.X, at.Y + 4 + kLineHeight, info, kMutedInk);
-  const SkinPaintView view = PaintViewOf(skin);
-  const int32_t states = std::clamp(section.States, 1, kMaxStates);
-  const TSize size = SectionCell(skin, section);
+  const int32_t states = std::min(SectionStateCount(section), kMaxStates);
+  const TSize size = SectionCellSize(skin, section, {kCellWidth, kCellHeight});
   for (int32_t s = 0; s < states; ++s) {
     const TRect cell = MakeRect(at.X + kSectionLabelWidth + s * (kCellWidth + kCellGap),
                                 at.Y + (kCellHeight - size.cy) / 2, size.cx, size.cy);
     FillArea(sheet, {cell.Left - kPad, cell.Top - kPad, cell.Right + kPad, cell.Bottom + kPad}, kParentSurface);
-    PaintSection(view, index, InPlaceBackground(sheet, cell), s, cell, {0, 0}, sheet);
+    PaintSectionCell(skin, index, s, sheet, cell);
     const std::string_view sample = "TEXT";
     if (size.cx > TinyTextWidth(sample) + 4 && size.cy > kTinyGlyphHeight + 4)
       DrawTinyText(sheet, cell.Left + (size.cx - TinyTextWidth(sample)) / 2, cell.Top + (size.cy - kTinyGlyphHeight) / 2,
@@ -157,7 +136,7 @@ int32_t TwoColumns(size_t count, const std::vector<int32_t>& heights, int32_t to
 
 PixelBuffer RenderContactSheet(const LoadedSkin& skin, const std::vector<NamedPicture>& enginePictures,
                                std::string_view title) {
-  const std::vector<int32_t> sections = ShownSections(skin);
+  const std::vector<int32_t> sections = PaintableSections(skin);
   const std::vector<int32_t> images = ImageRecords(skin);
   const std::vector<int32_t> sectionHeights(sections.size(), kSectionRowHeight);
   std::vector<int32_t> imageHeights;

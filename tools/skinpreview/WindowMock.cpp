@@ -5,7 +5,7 @@
 
 #include "skin/render/BorderMask.h"
 #include "skin/render/GlyphFrame.h"
-#include "skin/render/SectionPainter.h"
+#include "tools/skinpreview/SectionCell.h"
 #include "tools/skinpreview/SheetDrawing.h"
 #include "tools/skinpreview/TinyFont.h"
 
@@ -23,8 +23,7 @@ const TsMaskData* GlobalMask(const LoadedSkin& skin, std::string_view key) {
 }
 
 void Section(const LoadedSkin& skin, PixelBuffer& cache, std::string_view name, int32_t state, const TRect& rect) {
-  PaintSection(PaintViewOf(skin), SectionIndexOf(skin, name), InPlaceBackground(cache, rect), state, rect, {0, 0},
-               cache);
+  PaintSectionCell(skin, SectionIndexOf(skin, name), state, cache, rect);
 }
 
 void Glyph(const LoadedSkin& skin, PixelBuffer& cache, std::string_view key, int32_t state, TPoint at) {
