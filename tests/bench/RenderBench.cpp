@@ -9,17 +9,15 @@
 #define STB_IMAGE_RESIZE_IMPLEMENTATION
 #include <stb_image_resize.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "skin/render/Blend.h"
 #include "skin/render/Resample.h"
+#include "tests/bench/RatioReporter.h"
 
 namespace {
 
@@ -209,53 +207,6 @@ void BM_PixmanConvolution(benchmark::State& state, ResampleCase c) {
   CountPixels(state, int64_t(c.To) * c.To);
 }
 
-// One line of the closing table: figure / anchor as throughput, against a target.
-struct Comparison {
-  std::string Figure, Anchor;
-  double Target;  // ratio of throughputs the figure should reach (0: shown only)
-};
-
-// Prints the usual table, then every comparison. Each benchmark keeps its
-// fastest repetition (CPU time): the machine is shared, and other load only
-// ever slows a run down.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  explicit RatioReporter(std::vector<Comparison> comparisons) : comparisons_(std::move(comparisons)) {}
-
-  // Shows the repetitions, not their statistics.
-  void ReportRuns(const std::vector<Run>& runs) override {
-    std::vector<Run> shown;
-    for (const Run& r : runs) {
-      if (r.run_type != Run::RT_Iteration) continue;
-      shown.push_back(r);
-      const auto items = r.counters.find("items_per_second");
-      if (items == r.counters.end()) continue;
-      double& best = rate_[r.run_name.function_name];
-      best = std::max(best, double(items->second));
-    }
-    ConsoleReporter::ReportRuns(shown);
-  }
-
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\n%-40s %-40s %9s %9s %7s %7s\n", "figure", "anchor", "Mpix/s", "anchor", "ratio", "target");
-    for (const Comparison& c : comparisons_) {
-      const auto f = rate_.find(c.Figure), a = rate_.find(c.Anchor);
-      if (f == rate_.end() || a == rate_.end()) continue;
-      const double ratio = f->second / a->second;
-      char target[32] = "";
-      if (c.Target > 0) std::snprintf(target, sizeof target, ">=%.2f %s", c.Target, ratio >= c.Target ? "met" : "MISSED");
-      std::printf("%-40s %-40s %9.1f %9.1f %7.3f %s\n", c.Figure.c_str(), c.Anchor.c_str(), f->second / 1e6,
-                  a->second / 1e6, ratio, target);
-    }
-    std::printf("(throughput ratios, fastest repetition by CPU time; for resampling, time ratio = 1 / ratio)\n");
-  }
-
- private:
-  std::vector<Comparison> comparisons_;
-  std::map<std::string, double> rate_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -282,7 +233,7 @@ int main(int argc, char** argv) {
     comparisons.push_back({"Resample/" + n, "PixmanConvolution/" + n, 0});
   }
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter(std::move(comparisons));
+  RatioReporter reporter(std::move(comparisons), "for resampling, time ratio = 1 / ratio");
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
 }
