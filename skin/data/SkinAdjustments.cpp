@@ -109,14 +109,6 @@ KeptAreas KeepMaskHalves(LoadedSkin& skin) {
 
 bool IsPngName(const std::string& name) { return name.size() >= 4 && name.ends_with(".PNG"); }
 
-// Clears white pixels of alpha 0 to zero, as older skins' PNG pictures are drawn.
-void ClearTransparentWhite(PixelBuffer& picture) {
-  for (int32_t y = 0; y < picture.Height(); ++y) {
-    uint32_t* row = picture.Row(y);
-    std::replace(row, row + picture.Width(), uint32_t(0x00FFFFFF), uint32_t(0));
-  }
-}
-
 }  // namespace
 
 void ApplySkinAdjustments(LoadedSkin& skin, const SkinAdjustments& adjustments) {

@@ -82,6 +82,13 @@ void PremultiplyAlpha(PixelBuffer& buffer, const TRect& rect) {
 
 void PremultiplyAlpha(PixelBuffer& buffer) { PremultiplyAlpha(buffer, buffer.Bounds()); }
 
+void ClearTransparentWhite(PixelBuffer& buffer) {
+  for (int32_t y = 0; y < buffer.Height(); ++y) {
+    uint32_t* row = buffer.Row(y);
+    std::replace(row, row + buffer.Width(), uint32_t(0x00FFFFFF), uint32_t(0));
+  }
+}
+
 void BlendBuffers(PixelBuffer& dst, const PixelBuffer& src, int k, TPoint dstPoint, const TRect& srcRect) {
   const CopySpan s = ClipBothSides(dst, dstPoint, src, srcRect);
   if (s.Empty()) return;

@@ -27,6 +27,8 @@ void AssignAlpha(PixelBuffer& buffer, const TRect& rect, uint8_t alpha, uint32_t
 // c = (c * a) >> 8 for every colour channel; 0x00FFFFFF (white, alpha 0) becomes 0.
 void PremultiplyAlpha(PixelBuffer& buffer, const TRect& rect);
 void PremultiplyAlpha(PixelBuffer& buffer);
+// Only the first rule of PremultiplyAlpha: 0x00FFFFFF becomes 0, the rest stays.
+void ClearTransparentWhite(PixelBuffer& buffer);
 
 // Puts srcRect of src at dstPoint: every byte (alpha too) becomes
 // ((d - s) * k + s * 256) >> 8; k is the destination's weight (0 copies the source).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 const char kInvalidFormat[] = "Cannot load image. Invalid or unexpected BMP image format.";
@@ -34,6 +35,18 @@ struct Field {
     return bits >= 8 ? x >> (bits - 8) : x * 255u / ((1u << bits) - 1);
   }
 };
+// One row of 24-bit pixels. Four bytes are read at once where the row holds
+// them (the byte after a pixel's three is the next pixel's); the last pixel
+// of a row may end the file, so it is read byte by byte.
+void ConvertRow24(const uint8_t* s, uint32_t* t, int64_t width) {
+  int64_t x = 0;
+  for (; x + 4 < width; x += 4, s += 12) {
+    uint32_t v[4];
+    for (int i = 0; i < 4; ++i) std::memcpy(&v[i], s + 3 * i, 4);
+    for (int i = 0; i < 4; ++i) t[x + i] = v[i] | 0xFF000000u;  // blue, green, red; the fourth byte made alpha 255
+  }
+  for (; x < width; ++x, s += 3) t[x] = s[0] | uint32_t(s[1]) << 8 | uint32_t(s[2]) << 16 | 0xFF000000u;
+}
 }  // namespace
 
 DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
@@ -123,7 +136,7 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
         break;
       }
       case 24:
-        for (int64_t x = 0; x < width; ++x, s += 3) t[x] = s[0] | uint32_t(s[1]) << 8 | uint32_t(s[2]) << 16 | 0xFF000000u;
+        ConvertRow24(s, t, width);
         break;
       default:
         if (!bitFields) {
@@ -138,4 +151,30 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
     }
   }
   return image;
+}
+
+DecodedImage DecodeBmpResource(const uint8_t* data, size_t size) {
+  if (size < 4) throw ESkinError(kInvalidFormat);
+  // The file header's one fact is where the pixels start; the resource implies it.
+  const uint32_t infoBytes = Load32(data);
+  size_t pixelsAt = kFileHeaderBytes + infoBytes;
+  if (infoBytes == kCoreHeaderBytes && size >= kCoreHeaderBytes) {
+    const uint32_t bpp = Load16(data + 10);
+    if (bpp <= 8) pixelsAt += 3u << bpp;
+  } else if (infoBytes >= kInfoHeaderBytes && size >= kInfoHeaderBytes) {
+    const uint32_t bpp = Load16(data + 14), compression = Load32(data + 16), colorsUsed = Load32(data + 32);
+    if (infoBytes == kInfoHeaderBytes && compression == kBitFields) pixelsAt += 12;
+    if (infoBytes == kInfoHeaderBytes && compression == kAlphaBitFields) pixelsAt += 16;
+    if (bpp <= 8) pixelsAt += 4 * size_t(colorsUsed ? std::min(colorsUsed, 256u) : 1u << bpp);
+  }
+  if (pixelsAt > UINT32_MAX || size > UINT32_MAX - kFileHeaderBytes) throw ESkinError(kInvalidFormat);
+  std::vector<uint8_t> file(kFileHeaderBytes + size);
+  file[0] = 'B';
+  file[1] = 'M';
+  for (int i = 0; i < 4; ++i) {
+    file[size_t(2 + i)] = uint8_t(file.size() >> (8 * i));
+    file[size_t(10 + i)] = uint8_t(pixelsAt >> (8 * i));
+  }
+  std::copy(data, data + size, file.begin() + kFileHeaderBytes);
+  return DecodeBmp(file.data(), file.size());
 }

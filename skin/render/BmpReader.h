@@ -11,3 +11,8 @@
 // Decodes one BMP file held in memory (starting with the "BM" file header).
 // Throws ESkinError on any malformed or unsupported file.
 DecodedImage DecodeBmp(const uint8_t* data, size_t size);
+
+// Decodes a bitmap resource: a BMP file without its 14-byte file header, the
+// pixels following the info header, bit-field masks and colour table.
+// Throws ESkinError as DecodeBmp does.
+DecodedImage DecodeBmpResource(const uint8_t* data, size_t size);

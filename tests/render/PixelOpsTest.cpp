@@ -94,14 +94,22 @@ TEST(AssignAlphaTest, SkipsKeyPixelsUnlessKeyIsNone) {
   EXPECT_EQ(b.At(0, 0), 0x7FFF00FFu);
 }
 
+// ClearTransparentWhite keeps every pixel but transparent white as it is.
 TEST(PremultiplyAlphaTest, ShiftsByEightAndClearsTransparentWhite) {
   struct Case {
-    uint32_t in, out;
-  } cases[] = {{0x00FFFFFF, 0}, {0x00FFFFFE, 0}, {0xFFFFFFFF, 0xFFFEFEFE}, {0x80FF4020, 0x807F2010}, {0, 0}};
+    uint32_t in, out, cleared;
+  } cases[] = {{0x00FFFFFF, 0, 0},
+               {0x00FFFFFE, 0, 0x00FFFFFE},
+               {0xFFFFFFFF, 0xFFFEFEFE, 0xFFFFFFFF},
+               {0x80FF4020, 0x807F2010, 0x80FF4020},
+               {0, 0, 0}};
   for (const Case& c : cases) {
     PixelBuffer b = Filled(1, 1, c.in);
     PremultiplyAlpha(b);
     EXPECT_EQ(b.At(0, 0), c.out) << std::hex << c.in;
+    PixelBuffer kept = Filled(1, 1, c.in);
+    ClearTransparentWhite(kept);
+    EXPECT_EQ(kept.At(0, 0), c.cleared) << std::hex << c.in;
   }
 }
 
