@@ -9,6 +9,7 @@ function(dr_unit_test name)
 endfunction()
 
 # dr_fuzzer(name SOURCE file LIBS ... [SECONDS n]): a libFuzzer target and a short run of it in ctest.
+# The run grows a corpus in the build tree from the committed seeds in seeds/<name>, which it only reads.
 function(dr_fuzzer name)
   cmake_parse_arguments(F "" "SOURCE;SECONDS" "LIBS" ${ARGN})
   if(NOT F_SECONDS)
@@ -19,7 +20,11 @@ function(dr_fuzzer name)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus)
   file(MAKE_DIRECTORY ${corpus})
-  add_test(NAME ${name} COMMAND ${name} -max_total_time=${F_SECONDS} -rss_limit_mb=2048 -timeout=10 ${corpus})
+  set(seeds ${CMAKE_CURRENT_SOURCE_DIR}/seeds/${name})
+  if(NOT IS_DIRECTORY ${seeds})
+    set(seeds "")
+  endif()
+  add_test(NAME ${name} COMMAND ${name} -max_total_time=${F_SECONDS} -rss_limit_mb=2048 -timeout=10 ${corpus} ${seeds})
 endfunction()
 
 # dr_host_tool(var name): the path of a build-time tool, native even when cross-building.
