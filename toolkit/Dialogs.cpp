@@ -137,3 +137,9 @@ int MessageDlgPos(const std::string& text, TMsgDlgType type, int x, int y) {
 }
 
 void ShowMessagePos(const std::string& text, int x, int y) { MessageDlgPos(text, TMsgDlgType::mtCustom, x, y); }
+
+void ShowMessage(const std::string& text) {
+  std::unique_ptr<TMessageForm> form(CreateMessageDialog(text, TMsgDlgType::mtCustom));
+  form->Position = TPosition::poDesktopCenter;
+  form->ShowModal();
+}

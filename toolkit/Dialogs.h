@@ -36,3 +36,5 @@ TMessageForm* CreateMessageDialog(const std::string& text, TMsgDlgType type);
 // Shows a message window modally with its frame's top-left corner at (x, y) on the screen.
 int MessageDlgPos(const std::string& text, TMsgDlgType type, int x, int y);
 void ShowMessagePos(const std::string& text, int x, int y);
+// A plain message window (the application title, no icon) at the centre of the desktop.
+void ShowMessage(const std::string& text);

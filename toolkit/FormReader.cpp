@@ -30,37 +30,12 @@ std::vector<TPropertyHook>& Hooks() {
   return hooks;
 }
 
-// Typed access to a stored value; a wrong type is an error of the definition.
-struct Reader {
-  const std::string& className;
-  const std::string& name;
-  const TStoredValue& value;
+// A stored value with the form's handlers at hand.
+struct Reader : TStoredReader {
   const TFormMethods& methods;
 
-  [[noreturn]] void Fail(const char* what) const {
-    throw std::runtime_error("Stored property " + className + "." + name + ": " + what);
-  }
-  int64_t Int() const {
-    if (auto* v = std::get_if<int64_t>(&value)) return *v;
-    Fail("integer expected");
-  }
-  bool Bool() const {
-    if (auto* v = std::get_if<bool>(&value)) return *v;
-    Fail("boolean expected");
-  }
-  std::string Text() const {
-    if (auto* v = std::get_if<std::string>(&value)) return Cp1251::FromUtf8(*v);
-    Fail("text expected");
-  }
-  std::vector<std::string> List() const {
-    auto* v = std::get_if<std::vector<std::string>>(&value);
-    if (!v) Fail("list expected");
-    std::vector<std::string> out;
-    for (const std::string& s : *v) out.push_back(Cp1251::FromUtf8(s));
-    return out;
-  }
   const std::string& Method() const {
-    if (auto* v = std::get_if<TStoredMethod>(&value)) return v->Name;
+    if (auto* v = std::get_if<TStoredMethod>(&Value)) return v->Name;
     Fail("handler expected");
   }
   template <class Event>
@@ -183,7 +158,7 @@ void Apply(TComponent& c, const TStoredProperty& p, const TFormMethods& methods)
   for (const TPropertyHook& hook : Hooks())
     if (hook(c, p.Name, p.Value)) return;
   std::string className = c.ClassName();
-  Reader r{className, p.Name, p.Value, methods};
+  Reader r{{className, p.Name, p.Value}, methods};
   if (p.Name == "Tag") {
     c.Tag = int(r.Int());
     return;
@@ -195,6 +170,38 @@ void Apply(TComponent& c, const TStoredProperty& p, const TFormMethods& methods)
 }
 
 }  // namespace
+
+void TStoredReader::Fail(const char* what) const {
+  throw std::runtime_error("Stored property " + ClassName + "." + Name + ": " + what);
+}
+
+int64_t TStoredReader::Int() const {
+  if (auto* v = std::get_if<int64_t>(&Value)) return *v;
+  Fail("integer expected");
+}
+
+bool TStoredReader::Bool() const {
+  if (auto* v = std::get_if<bool>(&Value)) return *v;
+  Fail("boolean expected");
+}
+
+std::string TStoredReader::Text() const {
+  if (auto* v = std::get_if<std::string>(&Value)) return Cp1251::FromUtf8(*v);
+  Fail("text expected");
+}
+
+std::vector<std::string> TStoredReader::List() const {
+  auto* v = std::get_if<std::vector<std::string>>(&Value);
+  if (!v) Fail("list expected");
+  std::vector<std::string> out;
+  for (const std::string& s : *v) out.push_back(Cp1251::FromUtf8(s));
+  return out;
+}
+
+const TStoredItems& TStoredReader::Items() const {
+  if (auto* v = std::get_if<TStoredItems>(&Value)) return *v;
+  Fail("collection expected");
+}
 
 void RegisterComponentClass(const std::string& className, TComponentFactory factory) {
   Classes()[className] = std::move(factory);
@@ -225,7 +232,7 @@ void ReadForm(TCustomForm& form, const TFormDefinition& definition, const TFormM
   }
   if (activeControl) {
     std::string formClass = form.ClassName();
-    std::string name = Reader{formClass, activeControl->Name, activeControl->Value, methods}.Text();
+    std::string name = TStoredReader{formClass, activeControl->Name, activeControl->Value}.Text();
     auto* control = dynamic_cast<TWinControl*>(form.FindComponent(name));
     if (!control) throw std::runtime_error("Stored property ActiveControl: no windowed control " + name);
     form.SetActiveControl(control);

@@ -15,8 +15,11 @@
 struct TStoredMethod {
   std::string Name;
 };
+struct TStoredProperty;
+// The items of a stored collection, each with its own settings.
+using TStoredItems = std::vector<std::vector<TStoredProperty>>;
 // Strings are UTF-8 here and 1251 once applied; integers carry colours and enumerations too.
-using TStoredValue = std::variant<int64_t, bool, std::string, std::vector<std::string>, TStoredMethod>;
+using TStoredValue = std::variant<int64_t, bool, std::string, std::vector<std::string>, TStoredMethod, TStoredItems>;
 
 struct TStoredProperty {
   std::string Name;
@@ -32,6 +35,21 @@ struct TStoredComponent {
 struct TFormDefinition {
   std::vector<TStoredProperty> FormProperties;
   std::vector<TStoredComponent> Components;
+};
+
+// Typed access to one stored value, for the reader and its property hooks;
+// a value of another type is an error of the definition.
+struct TStoredReader {
+  const std::string& ClassName;
+  const std::string& Name;
+  const TStoredValue& Value;
+
+  [[noreturn]] void Fail(const char* what) const;
+  int64_t Int() const;
+  bool Bool() const;
+  std::string Text() const;               // 1251
+  std::vector<std::string> List() const;  // 1251
+  const TStoredItems& Items() const;
 };
 
 // Component classes that definitions can name. The toolkit's own are registered already.
