@@ -16,6 +16,15 @@ enum class TacThirdKind {
 };
 inline constexpr int kThirdListCount = 23;
 
+// The lists' names in TacThirdKind order, as stored settings name them.
+inline constexpr std::array<std::string_view, kThirdListCount> kThirdListNames = {
+    "ThirdEdits", "ThirdButtons", "ThirdBitBtns", "ThirdCheckBoxes", "ThirdComboBoxes", "ThirdGrids",
+    "ThirdGroupBoxes", "ThirdListViews", "ThirdPanels", "ThirdTreeViews", "ThirdWWEdits", "ThirdGridEh",
+    "ThirdVirtualTrees", "ThirdPageControl", "ThirdTabControl", "ThirdToolBar", "ThirdStatusBar",
+    "ThirdSpeedButton", "ThirdScrollControl", "ThirdUpDown", "ThirdScrollBar", "ThirdStaticText",
+    "ThirdNativePaint",
+};
+
 class ThirdPartyList {
  public:
   // The stored text of one list (lines separated by CR LF).

@@ -8,6 +8,7 @@
 #include "skin/data/SkinCommands.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
+#include "toolkit/Dialogs.h"
 
 namespace {
 
@@ -189,7 +190,5 @@ void ShowEngineVersionIfAsked() {
   std::vector<std::string> arguments;
   for (int i = 1; i < count; ++i) arguments.push_back(Cp1251::FromWide(wide[i]));
   LocalFree(wide);
-  if (AsksForVersion(arguments))
-    MessageBoxW(nullptr, Cp1251::ToWide(kVersionMessage).c_str(),
-                Cp1251::ToWide(Application ? Application->Title() : std::string()).c_str(), MB_OK);
+  if (AsksForVersion(arguments)) ShowMessage(std::string(kVersionMessage));
 }

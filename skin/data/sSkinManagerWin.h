@@ -68,4 +68,5 @@ class WinSkinManagerHost final : public SkinManagerHost {
 WinSkinManagerHost& ProgramSkinHost();
 
 // "/acver" on the command line: a plain message window with the engine version.
+// The program asks once at start, before its main window is created.
 void ShowEngineVersionIfAsked();
