@@ -8,6 +8,9 @@
 #include "app/InOutError.h"
 #include "app/TargetName.h"
 #include "resources/mainwindow/MainWindowDefinition.h"
+#include "skin/data/ProgramResources.h"
+#include "skin/data/sSkinManagerStored.h"
+#include "skin/data/sSkinManagerWin.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
 
@@ -80,6 +83,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     return {};
   };
   RegisterBuiltinGlyphs();
+  RegisterSkinManagerClass();
   ReadForm(*this, MainWindowDefinition(), methods);
   SpeedButton1 = Field<TSpeedButton>(*this, "SpeedButton1");
   btnExit = Field<TSpeedButton>(*this, "btnExit");
@@ -94,6 +98,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   workType = Field<TComboBox>(*this, "workType");
   Memo1 = Field<TMemo>(*this, "Memo1");
   OpenDialog = Field<TOpenDialog>(*this, "OpenDialog");
+  sSkinManager1 = Field<TsSkinManager>(*this, "sSkinManager1");
   HandleNeeded();
   DoCreate();
 }
@@ -269,6 +274,8 @@ void StartDocRenamer() {
   new TApplication();
   Application->Initialize();
   Application->SetTitle(Ru("Переименование документов"));
+  ShowEngineVersionIfAsked();
+  ProgramSkinHost().SetBuiltins(&ProgramPictures());
   TForm1* form;
   Application->CreateForm(form);
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "skin/data/sSkinManager.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/StdCtrls.h"
@@ -33,6 +34,7 @@ class TForm1 : public TForm {
   TComboBox* workType;
   TMemo* Memo1;
   TOpenDialog* OpenDialog;
+  TsSkinManager* sSkinManager1;
 
   // Handlers named by the stored definition.
   void FormCreate(TObject* sender);
@@ -68,7 +70,8 @@ class TForm1 : public TForm {
   const std::string& PlaceholderFor(int tag) const;
 };
 
-// The program: application object, title, main window. Start leaves the
-// window created but not shown; Run shows it and runs the message loop.
+// The program: application object, title, the engine version when the
+// command line asks for it, the skin engine's pictures, main window. Start
+// leaves the window created but not shown; Run shows it and runs the message loop.
 void StartDocRenamer();
 int RunDocRenamer();

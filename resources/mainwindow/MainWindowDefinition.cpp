@@ -90,9 +90,49 @@ TFormDefinition Build() {
               {"WordWrap", true}, {"OnChange", On("Memo1Change")}, {"OnEnter", On("Memo1Enter")},
               {"OnExit", On("Memo1Exit")}})},
       {"TOpenDialog", "OpenDialog", {}},
-      // The skin manager "sSkinManager1" (internal skin "windows 10 (internal)") and the
-      // skin provider "sSkinProvider1" (section "FORM", no title buttons of its own, no
-      // added header height) come here, last, once their classes are registered.
+      // The skin is found and loaded when SkinName is read, so the internal skin and
+      // the folder come before it; the announcement waits for the end of loading.
+      {"TsSkinManager", "sSkinManager1",
+       {{"ExtendedBorders", true},
+        {"InternalSkins", TStoredItems{{{"Name", std::string("windows 10 (internal)")},
+                                        {"Shadow1Color", int64_t(0)},
+                                        {"Shadow1Offset", int64_t(0)},
+                                        {"Shadow1Transparency", int64_t(0)},
+                                        {"Data", std::string("BUILTINSKIN")}}}},
+        {"MenuSupport.IcoLineSkin", std::string("ICOLINE")},
+        {"MenuSupport.UseExtraLine", true},
+        {"MenuSupport.ExtraLineFont.Name", std::string("MS Sans Serif")},
+        {"MenuSupport.ExtraLineFont.Height", int64_t(-11)},
+        {"MenuSupport.ExtraLineFont.Color", int64_t(clBlack)},
+        {"SkinDirectory", std::string("c:\\Skins")},
+        {"SkinName", std::string("windows 10 (internal)")},
+        {"ThirdParty.ThirdEdits",
+         std::string("TEdit\r\nTMemo\r\nTMaskEdit\r\nTLabeledEdit\r\nTHotKey\r\nTListBox\r\nTCheckListBox\r\n"
+                     "TRichEdit\r\nTDateTimePicker")},
+        {"ThirdParty.ThirdButtons", std::string("TButton")},
+        {"ThirdParty.ThirdBitBtns", std::string("TBitBtn")},
+        {"ThirdParty.ThirdCheckBoxes", std::string("TCheckBox\r\nTRadioButton\r\nTGroupButton")},
+        {"ThirdParty.ThirdComboBoxes", std::string("TComboBox\r\nTColorBox")},
+        {"ThirdParty.ThirdGrids", std::string("TStringGrid\r\nTDrawGrid")},
+        {"ThirdParty.ThirdGroupBoxes", std::string("TGroupBox\r\nTRadioGroup")},
+        {"ThirdParty.ThirdListViews", std::string("TListView")},
+        {"ThirdParty.ThirdPanels", std::string("TPanel")},
+        {"ThirdParty.ThirdTreeViews", std::string("TTreeView")},
+        {"ThirdParty.ThirdWWEdits", std::string(" ")},  // a single blank: an empty list
+        {"ThirdParty.ThirdGridEh", std::string(" ")},
+        {"ThirdParty.ThirdVirtualTrees", std::string(" ")},
+        {"ThirdParty.ThirdPageControl", std::string("TPageControl")},
+        {"ThirdParty.ThirdTabControl", std::string("TTabControl")},
+        {"ThirdParty.ThirdToolBar", std::string("TToolBar")},
+        {"ThirdParty.ThirdStatusBar", std::string("TStatusBar")},
+        {"ThirdParty.ThirdSpeedButton", std::string("TSpeedButton")},
+        {"ThirdParty.ThirdScrollControl", std::string("TScrollBox")},
+        {"ThirdParty.ThirdUpDown", std::string("TUpDown")},
+        {"ThirdParty.ThirdScrollBar", std::string("TScrollBar")},
+        {"ThirdParty.ThirdStaticText", std::string("TStaticText")},
+        {"ThirdParty.ThirdNativePaint", std::string(" ")}}},
+      // The skin provider "sSkinProvider1" (section "FORM", no title buttons of its own,
+      // no added header height) comes here, last, once its class is registered.
   };
   return d;
 }

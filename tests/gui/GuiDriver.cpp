@@ -31,10 +31,11 @@ BOOL CALLBACK FindModal(HWND window, LPARAM found) {
 
 GuiDriver::GuiDriver() {
   current = this;
+  // Answering starts first, so that a message shown while the program starts is recorded, not waited on.
+  timer_ = SetTimer(nullptr, 0, 30, AnswerModal);
   StartDocRenamer();
   form_ = dynamic_cast<TForm1*>(Application->MainForm());
   form_->Show();
-  timer_ = SetTimer(nullptr, 0, 30, AnswerModal);
   Pump();
 }
 

@@ -3,6 +3,9 @@
 
 #include <windowsx.h>
 
+#include "skin/data/ProgramResources.h"
+#include "skin/data/SkinLoader.h"
+#include "skin/data/sSkinManagerWin.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
@@ -310,6 +313,94 @@ TEST_F(MainWindowTest, PathOutsideTheCodePageIsTakenAndRenamed) {
   EXPECT_FALSE(folder.Exists(name));
   EXPECT_EQ(folder.Read(L"9_2024_01_y.pdf"), "%PDF");
   EXPECT_EQ(folder.Read(L"9_2024_01_y.txt"), "y\r\n");
+}
+
+// The real entry path: the stored manager loads the internal skin, announces it and shows nothing.
+TEST_F(MainWindowTest, StartsWithTheInternalSkinInForceAndNoMessage) {
+  for (const SeenMessage& m : driver->Messages) ADD_FAILURE() << "message at start: " << m.Caption << ": " << m.Text;
+  TsSkinManager* manager = F().sSkinManager1;
+  ASSERT_NE(manager, nullptr);
+  EXPECT_EQ(manager->Owner(), &F());
+  EXPECT_TRUE(manager->IsDefault());
+  EXPECT_TRUE(manager->Active());
+  EXPECT_EQ(manager->SkinName(), "windows 10 (internal)");
+  EXPECT_EQ(manager->SkinInfo(), "10");
+  ASSERT_NE(manager->Skin(), nullptr);
+  EXPECT_EQ(manager->Skin()->SkinData.SkinPath, "");  // the internal skin, not a file
+
+  // The stored settings.
+  EXPECT_TRUE(manager->ExtendedBorders());
+  ASSERT_EQ(manager->InternalSkins().size(), 1u);
+  const TsStoredSkin& stored = manager->InternalSkins()[0];
+  EXPECT_EQ(stored.Name, "windows 10 (internal)");
+  EXPECT_EQ(stored.Shadow1Color, 0u);
+  EXPECT_EQ(stored.Shadow1Offset, 0);
+  EXPECT_EQ(stored.Shadow1Transparency, 0);
+  std::span<const uint8_t> package = ProgramResourceData("BUILTINSKIN");
+  ASSERT_GT(package.size(), 4u);
+  EXPECT_TRUE(std::equal(stored.Data.begin(), stored.Data.end(), package.begin(), package.end()));
+  EXPECT_EQ(std::string(stored.Data.begin(), stored.Data.begin() + 4), "ASzf");
+  EXPECT_EQ(manager->MenuSupport.IcoLineSkin, "ICOLINE");
+  EXPECT_TRUE(manager->MenuSupport.UseExtraLine);
+  EXPECT_EQ(manager->MenuSupport.ExtraLineFont.Name, "MS Sans Serif");
+  EXPECT_EQ(manager->MenuSupport.ExtraLineFont.Height, -11);
+  EXPECT_EQ(manager->MenuSupport.ExtraLineFont.Color, clBlack);
+  EXPECT_EQ(manager->SkinDirectory(), "c:\\Skins");
+  const ThirdPartyList& third = manager->ThirdParty;
+  EXPECT_EQ(third.Names(TacThirdKind::ThirdEdits),
+            (std::vector<std::string>{"TEdit", "TMemo", "TMaskEdit", "TLabeledEdit", "THotKey", "TListBox",
+                                      "TCheckListBox", "TRichEdit", "TDateTimePicker"}));
+  EXPECT_EQ(third.Names(TacThirdKind::ThirdCheckBoxes),
+            (std::vector<std::string>{"TCheckBox", "TRadioButton", "TGroupButton"}));
+  EXPECT_EQ(third.Names(TacThirdKind::ThirdScrollControl), std::vector<std::string>{"TScrollBox"});
+  for (TacThirdKind empty : {TacThirdKind::ThirdWWEdits, TacThirdKind::ThirdGridEh, TacThirdKind::ThirdVirtualTrees,
+                             TacThirdKind::ThirdNativePaint})
+    EXPECT_TRUE(third.Names(empty).empty()) << int(empty);
+
+  // The well-known elements the windows and controls look up.
+  const TacSkinElements& elements = manager->Elements();
+  EXPECT_GE(elements.GlobalInfo, 0);
+  for (size_t i = 0; i < kWellKnownMaskKeys.size(); ++i) EXPECT_GE(elements.GlobalMasks[i], 0) << kWellKnownMaskKeys[i];
+  for (std::string_view name : {"BUTTON", "EDIT", "COMBOBOX", "SPEEDBUTTON", "MENUITEM", "CHECKBOX", "PANEL"})
+    EXPECT_GE(elements.Section(name), 0) << name;
+  EXPECT_GE(elements.ComboBoxGlyph, 0);
+  // Extended borders were known when the skin loaded: the skin's own shadow with its margins.
+  EXPECT_FALSE(manager->BorderImages().Active.Empty());
+  EXPECT_EQ(manager->BorderImages().MarginL, 34);
+
+  // The engine's own pictures reached the window side.
+  ASSERT_EQ(ProgramSkinHost().Builtins(), &ProgramPictures());
+  for (std::string_view name : {"BLUR5", "acSHDA", "acSHDI", "acGLOW", "acHINT"}) {
+    const PixelBuffer* picture = ProgramPictures().Picture(name);
+    ASSERT_NE(picture, nullptr) << name;
+    EXPECT_FALSE(picture->Empty()) << name;
+  }
+  for (std::string_view shadow : {"acSHDA", "acSHDI"}) {
+    const PixelBuffer& picture = *ProgramPictures().Picture(shadow);
+    int transparentWhite = 0;
+    for (int32_t y = 0; y < picture.Height(); ++y)
+      for (int32_t x = 0; x < picture.Width(); ++x) transparentWhite += picture.At(x, y) == 0x00FFFFFFu;
+    EXPECT_EQ(transparentWhite, 0) << shadow;
+  }
+}
+
+// Run on its own as "gui_tests ... x /AcVer": the engine version is shown once, at the
+// centre of the desktop, and the program then starts as usual.
+TEST(ProgramStartWithVersionArgument, ShowsTheEngineVersionFirst) {
+  Unit1Seams().CurrentYear = [] { return 2024; };
+  GuiDriver driver;
+  ASSERT_EQ(driver.Messages.size(), 1u);
+  const SeenMessage& seen = driver.Messages[0];
+  EXPECT_EQ(seen.ClassName, "TMessageForm");
+  EXPECT_EQ(seen.Text, "Veltrane v10.22");
+  EXPECT_EQ(seen.Caption, Ru("Переименование документов"));
+  EXPECT_FALSE(seen.HasIcon);
+  RECT desktop;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
+  EXPECT_NEAR((seen.Frame.left + seen.Frame.right) / 2, (desktop.left + desktop.right) / 2, 1);
+  EXPECT_NEAR((seen.Frame.top + seen.Frame.bottom) / 2, (desktop.top + desktop.bottom) / 2, 1);
+  EXPECT_TRUE(driver.Form().sSkinManager1->SkinInForce());
+  EXPECT_TRUE(IsWindowVisible(driver.Form().WindowHandle()));
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindow) {
