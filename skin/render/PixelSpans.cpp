@@ -143,15 +143,21 @@ template <bool Opaque>
 void MaskRuns(uint32_t* dst, const uint32_t* image, const uint32_t* mask, int32_t count) {
   int32_t i = 0;
 #if defined(__SSE2__)
-  // d * m + s * (256 - m) stays below 65536 as in BlendRow, the weights now
-  // per byte. The alpha byte is mixed too and then replaced.
-  const __m128i full = _mm_set1_epi16(256), alpha = _mm_set1_epi32(int(0xFF000000u));
+  // (d - s) * m + s * 256 lies in 0..65535, so the wrapping 16-bit product of
+  // the signed difference gives it exactly with one multiply per lane; s * 256
+  // of the odd bytes is s itself with the even bytes cleared. The alpha byte
+  // is mixed too and then replaced.
+  const __m128i alpha = _mm_set1_epi32(int(0xFF000000u)), high = _mm_set1_epi16(int16_t(0xFF00));
   for (; i + 4 <= count; i += 4) {
     const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
     const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(image + i));
     const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(mask + i));
-    const __m128i mEven = EvenBytes(m), mOdd = OddBytes(m);
-    const __m128i mixed = MixBytes(d, s, mEven, _mm_sub_epi16(full, mEven), mOdd, _mm_sub_epi16(full, mOdd));
+    const __m128i sEven = EvenBytes(s);
+    const __m128i even = _mm_add_epi16(_mm_mullo_epi16(_mm_sub_epi16(EvenBytes(d), sEven), EvenBytes(m)),
+                                       _mm_slli_epi16(sEven, 8));
+    const __m128i odd = _mm_add_epi16(_mm_mullo_epi16(_mm_sub_epi16(OddBytes(d), OddBytes(s)), OddBytes(m)),
+                                      _mm_and_si128(s, high));
+    const __m128i mixed = JoinSums(even, odd);
     const __m128i out = Opaque ? _mm_or_si128(mixed, alpha)
                                : _mm_or_si128(_mm_andnot_si128(alpha, mixed), _mm_and_si128(alpha, d));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), out);
