@@ -127,6 +127,56 @@ TEST(BmpReaderTest, LyingOrUnsupportedHeadersAreRejected) {
   for (const Case& c : cases) EXPECT_EQ(ErrorOf([&] { DecodeBmp(c.file.data(), c.file.size()); }), c.message) << c.name;
 }
 
+// A bitmap resource is the file less its first 14 bytes; the pixels must be found all the same.
+TEST(BmpReaderTest, ResourceWithoutFileHeaderGivesTheFilesPixels) {
+  BmpSpec s;
+  s.width = 5;
+  s.height = 2;
+  struct Case {
+    const char* name;
+    int bpp;
+    bool core;
+    size_t paletteSize;
+    uint32_t compression;
+    std::vector<uint32_t> masks;
+  };
+  const Case cases[] = {
+      {"24 bits", 24, false, 0, 0, {}},
+      {"32 bits with masks", 32, false, 0, 3, {0x00FF0000, 0x0000FF00, 0x000000FF}},
+      {"8 bits, short palette", 8, false, 5, 0, {}},
+      {"4 bits, core header", 4, true, 16, 0, {}},
+  };
+  for (const Case& c : cases) {
+    BmpSpec spec = s;
+    spec.bpp = c.bpp;
+    spec.coreHeader = c.core;
+    spec.compression = c.compression;
+    spec.masks = c.masks;
+    spec.palette.assign(kPalette16.begin(), kPalette16.begin() + c.paletteSize);
+    spec.pixel = [&](int32_t x, int32_t y) -> uint32_t {
+      return c.bpp <= 8 ? uint32_t(x + y) % c.paletteSize : 0xFF000000u | uint32_t(x * 40) << 8 | uint32_t(y * 90);
+    };
+    const std::vector<uint8_t> file = MakeBmp(spec);
+    const DecodedImage fromFile = DecodeBmp(file.data(), file.size());
+    const DecodedImage fromResource = DecodeBmpResource(file.data() + 14, file.size() - 14);
+    ASSERT_EQ(fromResource.Pixels.Width(), 5) << c.name;
+    for (int32_t y = 0; y < 2; ++y)
+      for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(fromResource.Pixels.At(x, y), fromFile.Pixels.At(x, y)) << c.name;
+  }
+  const std::vector<uint8_t> tiny = {40, 0, 0};
+  EXPECT_EQ(ErrorOf([&] { DecodeBmpResource(tiny.data(), tiny.size()); }),
+            "Cannot load image. Invalid or unexpected BMP image format.");
+  std::vector<uint8_t> lying = MakeBmp([&] {
+    BmpSpec spec = s;
+    spec.pixel = [](int32_t, int32_t) { return 0u; };
+    return spec;
+  }());
+  lying.erase(lying.begin(), lying.begin() + 14);
+  lying.resize(lying.size() - 8);  // rows cut short
+  EXPECT_EQ(ErrorOf([&] { DecodeBmpResource(lying.data(), lying.size()); }),
+            "Cannot load image. Invalid or unexpected BMP image format.");
+}
+
 namespace {
 uint8_t Smooth(int x, int y, int c) { return uint8_t(40 + x * 3 + y * 2 + c * 40); }
 }  // namespace
