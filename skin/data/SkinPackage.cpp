@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "skin/data/SkinText.h"
+#include "skin/render/Adler32.h"
 #include "skin/render/SkinError.h"
 
 namespace {
@@ -21,13 +22,19 @@ constexpr size_t kSmallestMemberBytes = 4 + 4 + 8;  // two lengths and the small
 constexpr uint64_t kMaxPackageFileBytes = 256u << 20;
 constexpr uint64_t kMaxInflatedBytes = 1u << 30;  // all members together
 constexpr size_t kFirstOutputBytes = 65536;
+// A member's buffer is allocated at its stated size at once when the rest of
+// the package could plausibly hold it (skin pictures deflate by less than
+// this) and it is not huge; other sizes grow with what the stream really
+// yields, so a lying header costs no more than this bound.
+constexpr uint64_t kPlausibleDeflateRatio = 64;
+constexpr size_t kMaxUpfrontBytes = 16u << 20;
 
 [[noreturn]] void Damaged(const std::string& detail) {
   throw ESkinError("The skin package is damaged: " + detail + ".");
 }
 
-std::string MemberLabel(uint32_t index, std::string_view name) {
-  return "member " + std::to_string(index + 1) + " (\"" + std::string(name) + "\")";
+[[noreturn]] void MemberDamaged(uint32_t index, std::string_view name, const std::string& detail) {
+  Damaged("member " + std::to_string(index + 1) + " (\"" + std::string(name) + "\")" + detail);
 }
 
 class ByteReader {
@@ -57,6 +64,10 @@ class ByteReader {
   size_t pos_ = 0;
 };
 
+// One inflater for all members of a package: reset between members, so its
+// state and window are allocated once. The Adler-32 of each member is summed
+// here with a vector sum, as for PNG image data, instead of a byte at a time
+// inside zlib.
 struct InflateStream {
   z_stream z{};
   InflateStream() {
@@ -67,15 +78,24 @@ struct InflateStream {
   InflateStream& operator=(const InflateStream&) = delete;
 };
 
+size_t FirstOutputSize(uint32_t size, size_t remaining) {
+  if (size <= kFirstOutputBytes) return size;
+  if (size <= kMaxUpfrontBytes && size <= remaining * kPlausibleDeflateRatio) return size;
+  return kFirstOutputBytes;
+}
+
 // Inflates one zlib stream that starts at the reader's position into exactly
 // size bytes, and leaves the position on the first byte after its Adler-32
-// trailer. The output grows with what the stream really yields, so a size the
-// data cannot back costs no memory.
-std::vector<uint8_t> InflateMember(ByteReader& reader, uint32_t size, const std::string& label) {
+// trailer.
+std::vector<uint8_t> InflateMember(InflateStream& stream, ByteReader& reader, uint32_t size, uint32_t index,
+                                   std::string_view name) {
   const std::span<const uint8_t> input = reader.Rest();
-  InflateStream stream;
   z_stream& z = stream.z;
-  std::vector<uint8_t> out(std::min<size_t>(size, kFirstOutputBytes));
+  if (inflateReset(&z) != Z_OK || inflateValidate(&z, 0) != Z_OK)
+    throw ESkinError("Not enough memory to unpack the skin package.");
+  z.avail_in = 0;
+  uint32_t adler = kAdler32Start;
+  std::vector<uint8_t> out(FirstOutputSize(size, input.size()));
   size_t fed = 0;      // input bytes handed to the inflater
   size_t written = 0;  // output bytes produced
   uint8_t spill = 0;   // catches a byte beyond the stated size
@@ -91,27 +111,39 @@ std::vector<uint8_t> InflateMember(ByteReader& reader, uint32_t size, const std:
     z.next_out = full ? &spill : out.data() + written;
     z.avail_out = full ? 1 : uInt(std::min<size_t>(out.size() - written, std::numeric_limits<uInt>::max()));
     const uInt before = z.avail_out;
-    const int rc = inflate(&z, Z_NO_FLUSH);
+    // Z_FINISH lets zlib skip copying the output into its window when the
+    // stream ends within this call; a call that cannot finish says Z_BUF_ERROR.
+    const int rc = inflate(&z, Z_FINISH);
     const size_t produced = before - z.avail_out;
-    if (full && produced > 0) Damaged(label + " inflates to more than " + std::to_string(size) + " bytes");
-    written += full ? 0 : produced;
+    if (full && produced > 0)
+      MemberDamaged(index, name, " inflates to more than " + std::to_string(size) + " bytes");
+    if (!full) {
+      adler = UpdateAdler32(adler, out.data() + written, produced);
+      written += produced;
+    }
     if (rc == Z_STREAM_END) break;
     if (rc == Z_MEM_ERROR) throw ESkinError("Not enough memory to unpack the skin package.");
+    if (rc == Z_BUF_ERROR && z.avail_out == 0) continue;  // the output is full: it grows, or catches an extra byte
     if (rc == Z_BUF_ERROR && z.avail_in == 0) {
-      if (fed == input.size()) Damaged(label + " runs past the end of the package");
+      if (fed == input.size()) MemberDamaged(index, name, " runs past the end of the package");
       continue;  // the next chunk follows
     }
-    if (rc != Z_OK) Damaged(label + " has a damaged compressed stream");
+    if (rc != Z_OK) MemberDamaged(index, name, " has a damaged compressed stream");
   }
+  // The stream's last four bytes, which zlib has read but not compared: the big-endian Adler-32.
+  const size_t consumed = fed - z.avail_in;
+  const uint8_t* trailer = input.data() + consumed - 4;
+  if ((uint32_t(trailer[0]) << 24 | uint32_t(trailer[1]) << 16 | uint32_t(trailer[2]) << 8 | trailer[3]) != adler)
+    MemberDamaged(index, name, " has a damaged compressed stream");
   if (written != size)
-    Damaged(label + " inflates to " + std::to_string(written) + " bytes instead of " + std::to_string(size));
-  reader.Skip(fed - z.avail_in);  // the unconsumed rest of the last chunk belongs to the next member
+    MemberDamaged(index, name, " inflates to " + std::to_string(written) + " bytes instead of " + std::to_string(size));
+  reader.Skip(consumed);  // the unconsumed rest of the last chunk belongs to the next member
   return out;
 }
 
 bool HasBitmapExtension(std::string_view name) {
   constexpr std::string_view kBmp = ".BMP";
-  return name.size() >= kBmp.size() && AnsiUpperCase(name.substr(name.size() - kBmp.size())) == kBmp;
+  return name.size() >= kBmp.size() && UpperCaseEquals(name.substr(name.size() - kBmp.size()), kBmp);
 }
 
 void PutU32(std::vector<uint8_t>& out, uint32_t v) {
@@ -152,18 +184,18 @@ bool TacSkinConvertor::Unpack(std::span<const uint8_t> package) {
   if (count > reader.Remaining() / kSmallestMemberBytes)
     Damaged("it names " + std::to_string(count) + " members, more than its data can hold");
   uint64_t inflatedTotal = 0;
+  InflateStream stream;
   for (uint32_t i = 0; i < count; ++i) {
     uint32_t nameLength = 0, size = 0;
     std::string name;
     if (!reader.ReadU32(nameLength) || !reader.ReadText(nameLength, name) || !reader.ReadU32(size))
       Damaged("it ends inside the header of member " + std::to_string(i + 1));
-    const std::string label = MemberLabel(i, name);
     if (size > reader.Remaining() * kMaxDeflateRatio + kMaxDeflateRatio)
-      Damaged(label + " claims " + std::to_string(size) + " bytes, more than its data can hold");
+      MemberDamaged(i, name, " claims " + std::to_string(size) + " bytes, more than its data can hold");
     inflatedTotal += size;
     if (inflatedTotal > kMaxInflatedBytes) throw ESkinError("The skin package is too large.");
-    std::vector<uint8_t> data = InflateMember(reader, size, label);
-    if (AnsiUpperCase(name) == AnsiUpperCase(kOptionsMemberName)) {
+    std::vector<uint8_t> data = InflateMember(stream, reader, size, i, name);
+    if (SameTextIgnoringCase(name, kOptionsMemberName)) {
       // A second options member is ignored: the first match wins, as for images.
       if (!options_) options_ = std::make_unique<std::vector<uint8_t>>(std::move(data));
       continue;
@@ -176,7 +208,7 @@ bool TacSkinConvertor::Unpack(std::span<const uint8_t> package) {
 
 const TacImageItem* TacSkinConvertor::FindImage(std::string_view upperName) const {
   for (const TacImageItem& item : items_)
-    if (AnsiUpperCase(item.FileName) == upperName) return &item;
+    if (UpperCaseEquals(item.FileName, upperName)) return &item;
   return nullptr;
 }
 

@@ -34,3 +34,10 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
     if (kUpper[static_cast<unsigned char>(a[i])] != kUpper[static_cast<unsigned char>(b[i])]) return false;
   return true;
 }
+
+bool UpperCaseEquals(std::string_view text, std::string_view upper) {
+  if (text.size() != upper.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i)
+    if (kUpper[static_cast<unsigned char>(text[i])] != static_cast<unsigned char>(upper[i])) return false;
+  return true;
+}

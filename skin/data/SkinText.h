@@ -9,3 +9,5 @@
 std::string AnsiUpperCase(std::string_view text);
 // Comparison without regard to case, as AnsiUpperCase sees it.
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+// AnsiUpperCase(text) == upper, without making the upper-case copy.
+bool UpperCaseEquals(std::string_view text, std::string_view upper);

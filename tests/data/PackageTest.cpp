@@ -126,16 +126,24 @@ TEST(SkinPackage, DamagedPackagesRaiseErrors) {
   struct Case {
     const char* What;
     void (*Damage)(std::vector<uint8_t>&);
+    const char* Detail;  // the message between "damaged: " and the final "."
   };
   const Case cases[] = {
-      {"count beyond the data", [](std::vector<uint8_t>& p) { Put32(p, 4, 0xFFFFFFFF); }},
-      {"count one too high", [](std::vector<uint8_t>& p) { Put32(p, 4, 3); }},
-      {"name longer than the data", [](std::vector<uint8_t>& p) { Put32(p, 8, 0x7FFFFFFF); }},
-      {"size beyond any stream", [](std::vector<uint8_t>& p) { Put32(p, sizeField, 0xFFFFFFFF); }},
-      {"size one too high", [](std::vector<uint8_t>& p) { p[sizeField] += 1; }},
-      {"size one too low", [](std::vector<uint8_t>& p) { p[sizeField] -= 1; }},
-      {"broken zlib header", [](std::vector<uint8_t>& p) { p[sizeField + 4] ^= 0xFF; }},
-      {"broken Adler-32 trailer", [](std::vector<uint8_t>& p) { p.back() ^= 1; }},
+      {"count beyond the data", [](std::vector<uint8_t>& p) { Put32(p, 4, 0xFFFFFFFF); },
+       "it names 4294967295 members, more than its data can hold"},
+      {"count one too high", [](std::vector<uint8_t>& p) { Put32(p, 4, 3); }, "it ends inside the header of member 3"},
+      {"name longer than the data", [](std::vector<uint8_t>& p) { Put32(p, 8, 0x7FFFFFFF); },
+       "it ends inside the header of member 1"},
+      {"size beyond any stream", [](std::vector<uint8_t>& p) { Put32(p, sizeField, 0xFFFFFFFF); },
+       "member 1 (\"Options.dat\") claims 4294967295 bytes, more than its data can hold"},
+      {"size one too high", [](std::vector<uint8_t>& p) { p[sizeField] += 1; },
+       "member 1 (\"Options.dat\") inflates to 15 bytes instead of 16"},
+      {"size one too low", [](std::vector<uint8_t>& p) { p[sizeField] -= 1; },
+       "member 1 (\"Options.dat\") inflates to more than 14 bytes"},
+      {"broken zlib header", [](std::vector<uint8_t>& p) { p[sizeField + 4] ^= 0xFF; },
+       "member 1 (\"Options.dat\") has a damaged compressed stream"},
+      {"broken Adler-32 trailer", [](std::vector<uint8_t>& p) { p.back() ^= 1; },
+       "member 2 (\"a.bmp\") has a damaged compressed stream"},
   };
   for (const Case& k : cases) {
     std::vector<uint8_t> bad = good;
@@ -145,7 +153,7 @@ TEST(SkinPackage, DamagedPackagesRaiseErrors) {
       c.Unpack(bad);
       ADD_FAILURE() << k.What << ": no error";
     } catch (const ESkinError& e) {
-      EXPECT_EQ(std::string(e.what()).rfind("The skin package is damaged: ", 0), 0u) << k.What << ": " << e.what();
+      EXPECT_EQ(std::string(e.what()), "The skin package is damaged: " + std::string(k.Detail) + ".") << k.What;
     }
   }
 }
