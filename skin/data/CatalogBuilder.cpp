@@ -72,7 +72,7 @@ class CatalogBuilder {
     return picture;
   }
 
-  void AddValue(uint32_t sectionIndex, const std::string& section, const std::string& key, const std::string& value) {
+  void AddValue(uint32_t sectionIndex, std::string_view section, std::string_view key, std::string_view value) {
     ImageValue v = ParseImageValue(value, section, key);
     if (v.Form == ImageValueForm::NotAnImage) return;
     TsMaskData& r = v.Record;

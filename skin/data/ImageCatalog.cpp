@@ -1,22 +1,43 @@
 #include "skin/data/ImageCatalog.h"
 
+#include <algorithm>
+#include <numeric>
+
 #include "skin/data/sSkinData.h"
 
 namespace {
 
 bool ValidIndex(const TsGeneralDataArray& sections, int index) { return index >= 0 && size_t(index) < sections.size(); }
 
+// Whether a section names a parent other than itself.
+bool NamesParent(const TsGeneralData& s) {
+  return !s.ParentClass.empty() && s.ParentClass != "?" && s.ParentClass != s.SectionName;
+}
+
 // The index of a section's parent, or -1. A chain that loops is cut by the
 // lookups, which visit at most as many sections as the table holds.
 int ParentIndex(const TsGeneralDataArray& sections, int index) {
   const TsGeneralData& s = sections[size_t(index)];
-  if (s.ParentClass.empty() || s.ParentClass == "?" || s.ParentClass == s.SectionName) return -1;
-  return FindSection(sections, s.ParentClass);
+  return NamesParent(s) ? FindSection(sections, s.ParentClass) : -1;
 }
 
+// ParentIndex of every section, the names found by binary search in the
+// sections sorted by name rather than by a scan of all sections per section.
 std::vector<int> ParentIndexes(const TsGeneralDataArray& sections) {
-  std::vector<int> parents(sections.size());
-  for (size_t i = 0; i < sections.size(); ++i) parents[i] = ParentIndex(sections, int(i));
+  std::vector<int> byName(sections.size());
+  std::iota(byName.begin(), byName.end(), 0);
+  const auto nameOf = [&sections](int i) -> std::string_view { return sections[size_t(i)].SectionName; };
+  // Stable: of equal names the first section comes first, as FindSection finds it.
+  std::stable_sort(byName.begin(), byName.end(), [&](int a, int b) { return nameOf(a) < nameOf(b); });
+  std::vector<int> parents(sections.size(), -1);
+  for (size_t i = 0; i < sections.size(); ++i) {
+    const TsGeneralData& s = sections[i];
+    if (!NamesParent(s)) continue;
+    const std::string_view parent = s.ParentClass;
+    const auto it = std::lower_bound(byName.begin(), byName.end(), parent,
+                                     [&](int a, std::string_view name) { return nameOf(a) < name; });
+    if (it != byName.end() && nameOf(*it) == parent) parents[i] = *it;
+  }
   return parents;
 }
 
@@ -30,10 +51,20 @@ const TsMaskData* TsImageCatalog::Mask(int index) const {
   return index >= 0 && size_t(index) < masks_.size() ? &masks_[size_t(index)] : nullptr;
 }
 
+void TsImageCatalog::Append(Chain& chain, int index, std::vector<int>& next) {
+  if (chain.Last >= 0) {
+    next[size_t(chain.Last)] = index;
+  } else {
+    chain.First = index;
+  }
+  chain.Last = index;
+  next.push_back(-1);
+}
+
 int TsImageCatalog::AddMask(TsMaskData mask) {
   const int index = int(masks_.size());
-  bySectionIndex_[mask.SectionIndex].push_back(index);
-  bySectionName_[mask.SectionName].push_back(index);
+  Append(bySectionIndex_[mask.SectionIndex], index, nextOfIndex_);
+  Append(bySectionName_.try_emplace(mask.SectionName).first->second, index, nextOfName_);
   masks_.push_back(std::move(mask));
   return index;
 }
@@ -43,7 +74,7 @@ int TsImageCatalog::FindMaskIn(const TsGeneralDataArray& sections, const std::ve
   for (size_t hops = 0; ValidIndex(sections, sectionIndex) && hops < sections.size(); ++hops) {
     const auto it = bySectionIndex_.find(uint32_t(sectionIndex));
     if (it != bySectionIndex_.end()) {
-      for (const int i : it->second) {
+      for (int i = it->second.First; i >= 0; i = nextOfIndex_[size_t(i)]) {
         if (masks_[size_t(i)].KeyName == key) return i;
       }
     }
@@ -59,7 +90,7 @@ int TsImageCatalog::FindMask(const TsGeneralDataArray& sections, int sectionInde
 int TsImageCatalog::FindMaskByName(std::string_view sectionName, std::string_view key) const {
   const auto it = bySectionName_.find(sectionName);
   if (it == bySectionName_.end()) return -1;
-  for (const int i : it->second) {
+  for (int i = it->second.First; i >= 0; i = nextOfName_[size_t(i)]) {
     if (masks_[size_t(i)].KeyName == key) return i;
   }
   return -1;
@@ -71,7 +102,7 @@ int TsImageCatalog::FindPatternIn(const TsGeneralDataArray& sections, const std:
   for (size_t hops = 0; hops <= sections.size(); ++hops) {
     const auto it = bySectionName_.find(name);
     if (it != bySectionName_.end()) {
-      for (const int i : it->second) {
+      for (int i = it->second.First; i >= 0; i = nextOfName_[size_t(i)]) {
         const TsMaskData& m = masks_[size_t(i)];
         if (m.ImageKind == kPatternImage && m.KeyName == key) return i;
       }
@@ -110,6 +141,8 @@ void TsImageCatalog::Clear() {
   masks_.clear();
   bySectionIndex_.clear();
   bySectionName_.clear();
+  nextOfIndex_.clear();
+  nextOfName_.clear();
   ExtImages.clear();
   MasterBitmap = PixelBuffer();
 }

@@ -2,7 +2,6 @@
 // The image catalog of a loaded skin: the master bitmap, the external images
 // loaded for it (each file once), and one TsMaskData record per image value of
 // the options text. Indexes into Masks are valid until the next load.
-#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -64,12 +63,25 @@ class TsImageCatalog {
   int FindPatternIn(const TsGeneralDataArray& sections, const std::vector<int>* parents, int sectionIndex,
                     std::string_view sectionName, std::string_view key) const;
 
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+
   TsMaskArray masks_;
-  // Record indexes in ascending order, by section index and by section name:
-  // lookups run once per section and key at every load, so they must not scan
-  // the whole catalog each time.
-  std::unordered_map<uint32_t, std::vector<int>> bySectionIndex_;
-  std::map<std::string, std::vector<int>, std::less<>> bySectionName_;
+  // The records of one section index or name, in ascending order, as a chain
+  // through next*_ (-1 ends it): lookups run once per section and key at
+  // every load, so they must not scan the whole catalog, and a load adds a
+  // few hundred records, so adding one must not allocate a list of its own.
+  struct Chain {
+    int First = -1;
+    int Last = -1;
+  };
+  std::unordered_map<uint32_t, Chain> bySectionIndex_;
+  std::unordered_map<std::string, Chain, NameHash, std::equal_to<>> bySectionName_;
+  std::vector<int> nextOfIndex_;  // per record: the next record of the same section index
+  std::vector<int> nextOfName_;   // per record: the next record of the same section name
+  static void Append(Chain& chain, int index, std::vector<int>& next);
 };
 
 // Sets each section's image indexes from the catalog (every section but

@@ -1,9 +1,9 @@
 #include "skin/data/ImageValue.h"
 
 #include <algorithm>
-#include <charconv>
+#include <array>
+#include <cstdint>
 #include <limits>
-#include <vector>
 
 #include "skin/data/SkinText.h"
 #include "skin/render/SkinError.h"
@@ -29,15 +29,24 @@ bool MayBeImage(std::string_view value) {
          ContainsIgnoringCase(value, ".BMP");
 }
 
-// Optional sign and decimal digits, nothing else; false when that is not what the text holds.
+// Optional sign and decimal digits, nothing else, within 32 bits; false when
+// that is not what the text holds. Image values hold a dozen such fields each.
 bool ReadDecimal(std::string_view text, int32_t& out) {
-  if (!text.empty() && text.front() == '+') {
-    text.remove_prefix(1);
-    if (!text.empty() && text.front() == '-') return false;
+  size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) i = 1;
+  if (i == text.size()) return false;
+  int64_t v = 0;
+  for (; i < text.size(); ++i) {
+    const unsigned digit = unsigned(text[i]) - '0';
+    if (digit > 9) return false;
+    v = v * 10 + digit;
+    if (v > int64_t(INT32_MAX) + 1) return false;
   }
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, out);
-  return ec == std::errc() && ptr == end;
+  if (negative) v = -v;
+  if (v > INT32_MAX) return false;
+  out = int32_t(v);
+  return true;
 }
 
 int16_t Clamp16(int32_t v) {
@@ -48,20 +57,32 @@ int16_t Clamp16(int32_t v) {
 // count of 0, a mask-row count of -1) instead of faulting.
 int32_t DivideOrZero(int32_t a, int32_t b) { return b > 0 ? a / b : 0; }
 
-// Fields split at `separator`; runs of separators count as one and leading ones are ignored.
-std::vector<std::string_view> Words(std::string_view s, char separator) {
-  std::vector<std::string_view> words;
+// The fields of a value split at `separator`, runs of separators counting as
+// one and leading ones ignored: how many there are, and the first kKept.
+struct Words {
+  static constexpr size_t kKept = 9;  // the "!" form reads nine fields, the "~" form its seventh
+  std::array<std::string_view, kKept> Word;
+  size_t Count = 0;
+};
+
+Words SplitWords(std::string_view s, char separator) {
+  Words words;
   size_t i = 0;
   while (i < s.size()) {
     while (i < s.size() && s[i] == separator) ++i;
     const size_t start = i;
     while (i < s.size() && s[i] != separator) ++i;
-    if (i > start) words.push_back(s.substr(start, i - start));
+    if (i > start) {
+      if (words.Count < Words::kKept) words.Word[words.Count] = s.substr(start, i - start);
+      ++words.Count;
+    }
   }
   return words;
 }
 
-// Reads the fixed columns of "^", "@" and "~" values, counted from 1.
+// Reads the fixed columns of "^", "@" and "~" values, counted from 1. The
+// value is read as written: letter case changes no digit, and a field that
+// is not a number is shown in upper case.
 class ColumnReader {
  public:
   ColumnReader(std::string_view value, std::string_view section, std::string_view key)
@@ -72,7 +93,7 @@ class ColumnReader {
         firstColumn - 1 < value_.size() ? value_.substr(firstColumn - 1, length) : std::string_view();
     int32_t v = 0;
     if (!ReadDecimal(field, v)) {
-      throw ESkinError("'" + std::string(field) + "' is not a valid integer value (key \"" + std::string(key_) +
+      throw ESkinError("'" + AnsiUpperCase(field) + "' is not a valid integer value (key \"" + std::string(key_) +
                        "\" of section \"" + std::string(section_) + "\")");
     }
     return v;
@@ -127,19 +148,19 @@ void ParsePattern(const ColumnReader& col, std::string_view value, ImageValue& o
   r.FrameCount = 1;
   r.ImageKind = kPatternImage;
   if (value.size() > 26) {
-    const auto words = Words(value, '~');
-    if (words.size() >= 7) out.FileName = std::string(words[6]);
+    const Words words = SplitWords(value, '~');
+    if (words.Count >= 7) out.FileName = AnsiUpperCase(words.Word[6]);
   }
 }
 
 void ParseExternal(std::string_view value, ImageValue& out) {
-  const auto words = Words(value, '!');
-  out.FieldCount = int(words.size());
-  if (!words.empty()) out.FileName = std::string(words[0]);
+  const Words words = SplitWords(value, '!');
+  out.FieldCount = int(std::min<size_t>(words.Count, std::numeric_limits<int>::max()));
+  if (words.Count > 0) out.FileName = AnsiUpperCase(words.Word[0]);
   // Missing fields and fields that are not numbers count as 0.
   auto field = [&words](size_t n) {
     int32_t v = 0;
-    return n <= words.size() && ReadDecimal(words[n - 1], v) ? v : 0;
+    return n <= words.Count && ReadDecimal(words.Word[n - 1], v) ? v : 0;
   };
   TsMaskData& r = out.Record;
   r.FrameCount = Clamp16(field(2));
@@ -154,10 +175,9 @@ void ParseExternal(std::string_view value, ImageValue& out) {
 
 }  // namespace
 
-ImageValue ParseImageValue(std::string_view rawValue, std::string_view section, std::string_view key) {
+ImageValue ParseImageValue(std::string_view value, std::string_view section, std::string_view key) {
   ImageValue out;
-  if (!MayBeImage(rawValue)) return out;
-  const std::string value = AnsiUpperCase(rawValue);
+  if (!MayBeImage(value)) return out;
   const ColumnReader col(value, section, key);
   switch (value.front()) {
     case '^':
@@ -178,7 +198,7 @@ ImageValue ParseImageValue(std::string_view rawValue, std::string_view section, 
       break;
     default:  // MayBeImage found ".JPG" or ".BMP"
       out.Form = ImageValueForm::WholeFile;
-      out.FileName = value;
+      out.FileName = AnsiUpperCase(value);
       out.Record.FrameCount = 1;
       out.Record.ImageKind = kPatternImage;
       break;
@@ -186,8 +206,7 @@ ImageValue ParseImageValue(std::string_view rawValue, std::string_view section, 
   return out;
 }
 
-ImageValue ParseBorderedValue(std::string_view rawValue, std::string_view section, std::string_view key) {
-  const std::string value = AnsiUpperCase(rawValue);
+ImageValue ParseBorderedValue(std::string_view value, std::string_view section, std::string_view key) {
   ImageValue out;
   out.Form = ImageValueForm::Bordered;
   ParseBordered(ColumnReader(value, section, key), out.Record);

@@ -1,6 +1,7 @@
 #include "skin/data/SectionTable.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "skin/data/SkinOptions.h"
@@ -12,48 +13,69 @@ namespace {
 constexpr size_t kShortestGradient = 3;  // a shorter gradient value means no gradient
 constexpr int32_t kByteLimit = 255;
 
-// The keys of one state record, for states 0, 1 and 2.
-struct StateKeys {
-  const char* GSize;
-  const char* TextureShare;
-  const char* Transparency;
-  const char* GradientShare;
-  const char* Color;
-  const char* GCol;
-  const char* TextColor;
-  const char* TCLeft;
-  const char* TCTop;
-  const char* TCRight;
-  const char* TCBottom;
-  const char* GradientData;
+// The keys of one state record: four integers, seven colours and the
+// gradient, in the order of the fields below; K is a name or a looked-up key.
+constexpr size_t kStateIntegers = 4, kStateColors = 7;
+template <typename K>
+struct StateKeysOf {
+  std::array<K, kStateIntegers> Integers;
+  std::array<K, kStateColors> Colors;
+  K GradientData;
 };
+using StateKeys = StateKeysOf<const char*>;
+using StateKeyIds = StateKeysOf<TacSkinOptions::Key>;
+
+constexpr int32_t TsGenState::*kIntegerFields[kStateIntegers] = {&TsGenState::GSize, &TsGenState::TextureShare,
+                                                                &TsGenState::Transparency, &TsGenState::GradientShare};
+constexpr TColor TsGenState::*kColorFields[kStateColors] = {&TsGenState::Color,   &TsGenState::GCol,
+                                                           &TsGenState::TextColor, &TsGenState::TCLeft,
+                                                           &TsGenState::TCTop,   &TsGenState::TCRight,
+                                                           &TsGenState::TCBottom};
+
+// States 0 (normal), 1 (hot) and 2.
 constexpr StateKeys kStateKeys[3] = {
-    {"GSIZE", "IMAGEPERCENT", "TRANSPARENCY", "GRADIENTPERCENT", "COLOR", "GCOL", "FONTCOLOR", "TCLEFT", "TCTOP",
-     "TCRIGHT", "TCBOTTOM", "GRADIENTDATA"},
-    {"HGSIZE", "HOTIMAGEPERCENT", "HOTTRANSPARENCY", "HOTGRADIENTPERCENT", "HOTCOLOR", "HGCOL", "HOTFONTCOLOR",
-     "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM", "HOTGRADIENTDATA"},
-    {"GSIZE2", "IMAGEPERCENT2", "TRANSPARENCY2", "GRADIENTPERCENT2", "COLOR2", "GCOL2", "FONTCOLOR2", "TCLEFT2",
-     "TCTOP2", "TCRIGHT2", "TCBOTTOM2", "GRADIENTDATA2"},
+    {{"GSIZE", "IMAGEPERCENT", "TRANSPARENCY", "GRADIENTPERCENT"},
+     {"COLOR", "GCOL", "FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM"},
+     "GRADIENTDATA"},
+    {{"HGSIZE", "HOTIMAGEPERCENT", "HOTTRANSPARENCY", "HOTGRADIENTPERCENT"},
+     {"HOTCOLOR", "HGCOL", "HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM"},
+     "HOTGRADIENTDATA"},
+    {{"GSIZE2", "IMAGEPERCENT2", "TRANSPARENCY2", "GRADIENTPERCENT2"},
+     {"COLOR2", "GCOL2", "FONTCOLOR2", "TCLEFT2", "TCTOP2", "TCRIGHT2", "TCBOTTOM2"},
+     "GRADIENTDATA2"},
 };
 
-// Visits the integer fields of a state record with their keys.
-template <typename Visit>
-void ForEachStateInteger(TsGenState& s, const StateKeys& k, Visit visit) {
-  visit(k.GSize, s.GSize);
-  visit(k.TextureShare, s.TextureShare);
-  visit(k.Transparency, s.Transparency);
-  visit(k.GradientShare, s.GradientShare);
+StateKeyIds FindStateKeys(const TacSkinOptions& text, const StateKeys& names) {
+  StateKeyIds ids;
+  for (size_t i = 0; i < kStateIntegers; ++i) ids.Integers[i] = text.FindKey(names.Integers[i]);
+  for (size_t i = 0; i < kStateColors; ++i) ids.Colors[i] = text.FindKey(names.Colors[i]);
+  ids.GradientData = text.FindKey(names.GradientData);
+  return ids;
 }
-template <typename Visit>
-void ForEachStateColor(TsGenState& s, const StateKeys& k, Visit visit) {
-  visit(k.Color, s.Color);
-  visit(k.GCol, s.GCol);
-  visit(k.TextColor, s.TextColor);
-  visit(k.TCLeft, s.TCLeft);
-  visit(k.TCTop, s.TCTop);
-  visit(k.TCRight, s.TCRight);
-  visit(k.TCBottom, s.TCBottom);
-}
+
+// The keys read from every section, looked up once per text.
+struct SectionKeys {
+  using Key = TacSkinOptions::Key;
+  explicit SectionKeys(const TacSkinOptions& text)
+      : ParentClass(text.FindKey("PARENTCLASS")),
+        ReservedBoolean(text.FindKey("RESERVEDBOOLEAN")),
+        GiveOwnFont(text.FindKey("GIVEOWNFONT")),
+        Glow(text.FindKey("GLOW")),
+        GlowMargin(text.FindKey("GLOWMARGIN")),
+        States(text.FindKey("STATES")),
+        OutOffsL(text.FindKey("OUTOFFSL")),
+        OutOffsT(text.FindKey("OUTOFFST")),
+        OutOffsR(text.FindKey("OUTOFFSR")),
+        OutOffsB(text.FindKey("OUTOFFSB")),
+        OutOpacity(text.FindKey("OUTOPACITY")),
+        OuterMode(text.FindKey("OUTERMODE")),
+        UseState2(text.FindKey("USESTATE2")),
+        State{FindStateKeys(text, kStateKeys[0]), FindStateKeys(text, kStateKeys[1]),
+              FindStateKeys(text, kStateKeys[2])} {}
+  Key ParentClass, ReservedBoolean, GiveOwnFont, Glow, GlowMargin, States, OutOffsL, OutOffsT, OutOffsR, OutOffsB,
+      OutOpacity, OuterMode, UseState2;
+  StateKeyIds State[3];
+};
 
 void SetGradient(TsGenState& s, std::string_view text) {
   if (text.size() < kShortestGradient) {
@@ -64,26 +86,43 @@ void SetGradient(TsGenState& s, std::string_view text) {
   }
 }
 
-void ReadSection(const TacSkinOptions& text, const std::string& name, TsGeneralData& g) {
+// The twelve keys of one state, read from the section of this index (-1: none).
+TsGenState ReadState(const TacSkinOptions& text, int section, const StateKeyIds& keys, const TsGenState& defaults) {
+  TsGenState s = defaults;
+  for (size_t i = 0; i < kStateIntegers; ++i) {
+    int32_t& field = s.*kIntegerFields[i];
+    field = text.ReadInheritedInteger(section, keys.Integers[i], field);
+  }
+  for (size_t i = 0; i < kStateColors; ++i) {
+    TColor& field = s.*kColorFields[i];
+    field = TColor(text.ReadInheritedInteger(section, keys.Colors[i], int32_t(field)));
+  }
+  SetGradient(s, text.ReadInheritedText(section, keys.GradientData, " "));
+  return s;
+}
+
+void ReadSection(const TacSkinOptions& text, const SectionKeys& k, std::string_view name, TsGeneralData& g) {
+  // A section named twice is read from its first occurrence, as every lookup by name is.
+  const int section = text.SectionIndex(name);
   g.SectionName = name;
-  g.ParentClass = text.ReadText(name, "PARENTCLASS");
-  g.ReservedBoolean = text.ReadInheritedFlag(name, "RESERVEDBOOLEAN", false);
-  g.GiveOwnFont = text.ReadInheritedFlag(name, "GIVEOWNFONT", false);
-  g.Glow = text.ReadInheritedInteger(name, "GLOW", 0, kByteLimit);
-  g.GlowMargin = text.ReadInheritedInteger(name, "GLOWMARGIN", 0, kByteLimit);
-  g.States = text.ReadInheritedInteger(name, "STATES", 3, kByteLimit);
-  g.OutOffsL = text.ReadInheritedInteger(name, "OUTOFFSL", 0, kByteLimit);
-  g.OutOffsT = text.ReadInheritedInteger(name, "OUTOFFST", 0, kByteLimit);
-  g.OutOffsR = text.ReadInheritedInteger(name, "OUTOFFSR", 0, kByteLimit);
-  g.OutOffsB = text.ReadInheritedInteger(name, "OUTOFFSB", 0, kByteLimit);
-  g.OutOpacity = text.ReadInheritedInteger(name, "OUTOPACITY", 200, kByteLimit);
-  g.OuterMode = text.ReadInheritedInteger(name, "OUTERMODE", 2);
+  g.ParentClass = text.Value(section, k.ParentClass).value_or(std::string_view());
+  g.ReservedBoolean = text.ReadInheritedFlag(section, k.ReservedBoolean, false);
+  g.GiveOwnFont = text.ReadInheritedFlag(section, k.GiveOwnFont, false);
+  g.Glow = text.ReadInheritedInteger(section, k.Glow, 0, kByteLimit);
+  g.GlowMargin = text.ReadInheritedInteger(section, k.GlowMargin, 0, kByteLimit);
+  g.States = text.ReadInheritedInteger(section, k.States, 3, kByteLimit);
+  g.OutOffsL = text.ReadInheritedInteger(section, k.OutOffsL, 0, kByteLimit);
+  g.OutOffsT = text.ReadInheritedInteger(section, k.OutOffsT, 0, kByteLimit);
+  g.OutOffsR = text.ReadInheritedInteger(section, k.OutOffsR, 0, kByteLimit);
+  g.OutOffsB = text.ReadInheritedInteger(section, k.OutOffsB, 0, kByteLimit);
+  g.OutOpacity = text.ReadInheritedInteger(section, k.OutOpacity, 200, kByteLimit);
+  g.OuterMode = text.ReadInheritedInteger(section, k.OuterMode, 2);
   g.ImgTopLeft = g.ImgTopRight = g.ImgBottomLeft = g.ImgBottomRight = -1;
-  g.Props[0] = ReadStateRecord(text, name, 0);
+  g.Props[0] = ReadState(text, section, k.State[0], TsGenState());
   // The hot state's defaults are the fixed defaults, not the normal state's values.
-  g.Props[1] = g.States < 2 ? g.Props[0] : ReadStateRecord(text, name, 1);
-  g.UseState2 = text.ReadInheritedInteger(name, "USESTATE2", 0) == 1;
-  g.Props[2] = g.UseState2 ? ReadStateRecord(text, name, 2) : g.Props[1];
+  g.Props[1] = g.States < 2 ? g.Props[0] : ReadState(text, section, k.State[1], TsGenState());
+  g.UseState2 = text.ReadInheritedInteger(section, k.UseState2, 0) == 1;
+  g.Props[2] = g.UseState2 ? ReadState(text, section, k.State[2], TsGenState()) : g.Props[1];
 }
 
 // Plain reads of the common sections: hexadecimal allowed, flags in any case.
@@ -107,11 +146,10 @@ void MergeSection(const TacSkinOptions& common, std::string_view name, TsGeneral
   for (int state = 0; state < 2; ++state) {
     TsGenState& s = g.Props[size_t(state)];
     const StateKeys& keys = kStateKeys[state];
-    const auto mergeField = [&](const char* key, auto& field) { merge(key, field, TacSkinOptions::kNoLimit); };
-    ForEachStateInteger(s, keys, mergeField);
-    ForEachStateColor(s, keys, [&](const char* key, TColor& field) {
-      if (const auto v = CommonInteger(common, name, key)) field = TColor(*v);
-    });
+    for (size_t i = 0; i < kStateIntegers; ++i) merge(keys.Integers[i], s.*kIntegerFields[i], TacSkinOptions::kNoLimit);
+    for (size_t i = 0; i < kStateColors; ++i) {
+      if (const auto v = CommonInteger(common, name, keys.Colors[i])) s.*kColorFields[i] = TColor(*v);
+    }
     if (const auto gradient = common.Value(name, keys.GradientData)) SetGradient(s, *gradient);
   }
 }
@@ -134,21 +172,14 @@ int FindSection(const TsGeneralDataArray& sections, std::string_view name) {
 
 TsGenState ReadStateRecord(const TacSkinOptions& text, std::string_view section, int state,
                            const TsGenState& defaults) {
-  TsGenState s = defaults;
-  const StateKeys& keys = kStateKeys[std::clamp(state, 0, 2)];
-  ForEachStateInteger(s, keys, [&](const char* key, int32_t& field) {
-    field = text.ReadInheritedInteger(section, key, field);
-  });
-  ForEachStateColor(s, keys, [&](const char* key, TColor& field) {
-    field = TColor(text.ReadInheritedInteger(section, key, int32_t(field)));
-  });
-  SetGradient(s, text.ReadInheritedText(section, keys.GradientData, " "));
-  return s;
+  return ReadState(text, text.SectionIndex(section), FindStateKeys(text, kStateKeys[std::clamp(state, 0, 2)]),
+                   defaults);
 }
 
 TsGeneralDataArray BuildSectionTable(const TacSkinOptions& text) {
+  const SectionKeys keys(text);
   TsGeneralDataArray table(text.Sections().size());
-  for (size_t i = 0; i < table.size(); ++i) ReadSection(text, text.Sections()[i].Name, table[i]);
+  for (size_t i = 0; i < table.size(); ++i) ReadSection(text, keys, text.Sections()[i].Name, table[i]);
   return table;
 }
 

@@ -5,20 +5,22 @@
 // a section the first occurrence of a key wins. The value "?" counts as absent.
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+// Names and values are views into the text that the parsed options own.
 struct TacOptionsKey {
-  std::string Name;
-  std::string Value;  // empty for a line without "="
+  std::string_view Name;
+  std::string_view Value;  // empty for a line without "="
 };
 
 struct TacOptionsSection {
-  std::string Name;
-  std::vector<TacOptionsKey> Keys;  // in text order, duplicates kept
+  std::string_view Name;
+  std::span<const TacOptionsKey> Keys;  // in text order, duplicates kept
 };
 
 // Value forms shared by every reader of option values.
@@ -36,9 +38,15 @@ class TacSkinOptions {
   static constexpr int32_t kNoLimit = std::numeric_limits<int32_t>::max();
 
   TacSkinOptions() = default;
+  // Moves keep every view valid; copies would not, so there are none.
+  TacSkinOptions(TacSkinOptions&&) noexcept = default;
+  TacSkinOptions& operator=(TacSkinOptions&&) noexcept = default;
+  TacSkinOptions(const TacSkinOptions&) = delete;
+  TacSkinOptions& operator=(const TacSkinOptions&) = delete;
+
   // Splits at CR, LF or CR LF; blanks and control characters at both ends of a
   // line are removed; empty lines, ";" comments and lines before the first
-  // section are skipped.
+  // section are skipped. The text is copied: the result stands alone.
   static TacSkinOptions Parse(std::string_view text);
 
   bool Empty() const { return sections_.empty(); }
@@ -47,8 +55,24 @@ class TacSkinOptions {
   int SectionIndex(std::string_view section) const;
   bool HasSection(std::string_view section) const { return SectionIndex(section) >= 0; }
 
+  // A key name looked up once, for reading the same key from many sections
+  // (the section table reads some fifty keys from every section). Valid for
+  // the object that made it.
+  class Key {
+   public:
+    Key() = default;
+
+   private:
+    friend class TacSkinOptions;
+    explicit Key(int id) : id_(id) {}
+    int id_ = -1;  // -1: no section has a key of this name
+  };
+  Key FindKey(std::string_view name) const;
+
   // The value of a key, or nothing when the section or key is absent or the value is "?".
+  // A section may also be given by its index (-1: none), a key by its Key.
   std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
+  std::optional<std::string_view> Value(int section, Key key) const;
 
   // Plain readers (no inheritance): "GLOBALINFO" and the "PARENTCLASS" key.
   std::string ReadText(std::string_view section, std::string_view key, std::string_view def = {}) const;
@@ -61,23 +85,41 @@ class TacSkinOptions {
   // already visited, or grows longer than kMaxParentDepth, ends there.
   static constexpr int kMaxParentDepth = 64;
   std::string ReadInheritedText(std::string_view section, std::string_view key, std::string_view def = {}) const;
+  std::string ReadInheritedText(int section, Key key, std::string_view def = {}) const;
   // -1 in a section counts as absent; an inherited system colour is turned into
   // RGB; the result is at most limit.
   int32_t ReadInheritedInteger(std::string_view section, std::string_view key, int32_t def,
                                int32_t limit = kNoLimit) const;
+  int32_t ReadInheritedInteger(int section, Key key, int32_t def, int32_t limit = kNoLimit) const;
   bool ReadInheritedFlag(std::string_view section, std::string_view key, bool def) const;
+  bool ReadInheritedFlag(int section, Key key, bool def) const;
 
  private:
-  struct TextHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  // Entries of the open-addressing tables below; Index -1 marks a free slot.
+  struct NameSlot {
+    uint32_t Hash = 0;
+    int32_t Index = -1;
   };
-  using NameIndex = std::unordered_map<std::string, size_t, TextHash, std::equal_to<>>;
-  const std::string* FindRaw(int section, std::string_view key) const;
-  int UsableParent(int section) const;  // -1 when PARENTCLASS is empty, "?", own name or unknown
+  struct KeySlot {
+    int32_t Section = -1;
+    int32_t Name = -1;  // id of the key's name
+    int32_t Index = -1;
+  };
+  const std::string_view* FindRaw(int section, Key key) const;
+  template <typename Found>
+  auto WalkParents(int start, Key key, Found found) const;
   void Index();
 
+  std::unique_ptr<char[]> text_;
+  std::vector<TacOptionsKey> keys_;  // all sections' keys, section after section
   std::vector<TacOptionsSection> sections_;
-  std::vector<NameIndex> firstKey_;  // per section: key name -> index of its first line
-  NameIndex firstSection_;           // section name -> index of its first occurrence
+  std::vector<NameSlot> sectionSlots_;  // section name -> index of its first occurrence
+  // Key names are numbered once, so that the many lookups of one key up a
+  // chain of parents compare numbers rather than text.
+  std::vector<std::string_view> names_;  // distinct key names; the index is the name's id
+  std::vector<NameSlot> nameSlots_;      // key name -> id
+  std::vector<KeySlot> keySlots_;        // (section, name id) -> index of the key's first line
+  // Per section: the section its "PARENTCLASS" names, or -1 when the value is
+  // empty, "?", the section's own name or unknown.
+  std::vector<int> parents_;
 };
