@@ -1,7 +1,7 @@
 #pragma once
 // Adler-32 checksum of zlib streams (RFC 1950), with an SSE2 path: the image
-// data of a PNG is checked here rather than inside zlib, which sums one byte
-// at a time.
+// data of a PNG and the members of a skin package are checked here rather
+// than inside zlib, which sums one byte at a time.
 #include <cstddef>
 #include <cstdint>
 
