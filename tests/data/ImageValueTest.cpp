@@ -57,13 +57,22 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"", F::NotAnImage, {}, 0, 0, 0, 0, 0, {0, 0, 0, 0}, ""}));
 
 TEST(ImageValueTest, NumberFieldThatIsNotANumberStopsTheLoad) {
-  for (const char* bad : {"^0006^00X6^0009^0009^0001^0001^0001^0001^1^0^1^1", "^0006^0006", "@0256@0000@0295@0013@A@0",
-                          "~0000~0021~0006~0027~1 ~1", "~0000~0021~0006~0027~10~Z"}) {
+  const struct {
+    const char* Value;
+    const char* Field;  // as the message shows it: in upper case like the value it was read from
+  } cases[] = {{"^0006^00x6^0009^0009^0001^0001^0001^0001^1^0^1^1", "00X6"},
+               {"^0006^0006", ""},
+               {"@0256@0000@0295@0013@a@0", "A"},
+               {"~0000~0021~0006~0027~1 ~1", "1 "},
+               {"~0000~0021~0006~0027~10~z", "Z"}};
+  for (const auto& c : cases) {
     try {
-      ParseImageValue(bad, "BUTTON", "BORDERSMASK");
-      ADD_FAILURE() << bad;
+      ParseImageValue(c.Value, "BUTTON", "BORDERSMASK");
+      ADD_FAILURE() << c.Value;
     } catch (const ESkinError& e) {
-      EXPECT_NE(std::string(e.what()).find("\"BORDERSMASK\" of section \"BUTTON\""), std::string::npos) << e.what();
+      EXPECT_EQ(std::string(e.what()), "'" + std::string(c.Field) +
+                                           "' is not a valid integer value (key \"BORDERSMASK\" of section \"BUTTON\")")
+          << c.Value;
     }
   }
 }
