@@ -262,12 +262,16 @@ void TForm1::SpeedButton2Click(TObject*) { Unit1Seams().OpenFolder(Handle(), sou
 
 void TForm1::btnExitClick(TObject*) { Close(); }
 
-void TForm1::WndProc(TMessage& message) {
-  if (message.Msg == WM_DROPFILES) {
-    WMDropFiles(reinterpret_cast<HDROP>(message.WParam));
-    return;
+LRESULT TForm1::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_DROPFILES: return OnDropFiles(reinterpret_cast<HDROP>(message.WParam));
+    default:           return TForm::WndProc(message);
   }
-  TForm::WndProc(message);
+}
+
+LRESULT TForm1::OnDropFiles(HDROP drop) {
+  WMDropFiles(drop);
+  return 0;
 }
 
 void StartDocRenamer() {

@@ -53,7 +53,7 @@ class TForm1 : public TForm {
   void btnExitClick(TObject* sender);
   void WMDropFiles(HDROP drop);
 
-  void WndProc(TMessage& message) override;
+  LRESULT WndProc(TMessage& message) override;
 
   // Texts kept for the life of the window (1251).
   std::string numberPlaceholder, titlePlaceholder, filePlaceholder;
@@ -64,6 +64,7 @@ class TForm1 : public TForm {
   std::wstring sourcePath, sourceName, sourceFolder, staleSidecarName;
 
  private:
+  LRESULT OnDropFiles(HDROP drop);
   void TakeFile(const std::wstring& path);
   void WriteSidecar(const std::wstring& path, const std::string& text);
   bool InputsIncomplete() const;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "toolkit/Cp1251.h"
+#include "toolkit/MessageCrackers.h"
 
 TApplication* Application = nullptr;
 
@@ -64,37 +65,51 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, 
   }
   TMessage m{msg, wParam, lParam, 0};
   try {
-    for (const auto& hook : std::vector<std::pair<int, TWindowHook>>(app->hooks_))
-      if (hook.second(m)) return m.Result;
-    switch (msg) {
-      case WM_CLOSE:
-        // Closing the task-bar button closes the main form.
-        if (app->mainForm_) app->mainForm_->Close();
-        return 0;
-      case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE) {
-          if (app->mainForm_) app->mainForm_->Close();
-          return 0;
-        }
-        break;
-      case WM_SETFOCUS:
-        // The application window passes the focus on to the main form.
-        if (app->mainForm_ && app->mainForm_->WindowHandle() &&
-            IsWindowEnabled(app->mainForm_->WindowHandle()) && IsWindowVisible(app->mainForm_->WindowHandle())) {
-          SetFocus(app->mainForm_->WindowHandle());
-          return 0;
-        }
-        break;
-      case WM_NCDESTROY:
-        RemovePropW(window, kAppProperty);
-        app->handle_ = nullptr;
-        break;
-    }
-    m.Result = DefWindowProcW(window, msg, wParam, lParam);
+    m.Result = app->WndProc(m);
   } catch (...) {
-    app->HandleException(std::current_exception());
+    ReportCurrentException();
   }
   return m.Result;
+}
+
+LRESULT TApplication::WndProc(TMessage& m) {
+  for (const auto& hook : std::vector<std::pair<int, TWindowHook>>(hooks_))
+    if (hook.second(m)) return m.Result;
+  switch (m.Msg) {
+    case WM_CLOSE:      return OnClose();
+    case WM_SYSCOMMAND: return OnSysCommand(m, SysCommandOf(m));
+    case WM_SETFOCUS:   return OnSetFocus(m);
+    case WM_NCDESTROY:  return OnNcDestroy(m);
+    default:            return DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
+  }
+}
+
+// Closing the task-bar button closes the main form.
+LRESULT TApplication::OnClose() {
+  if (mainForm_) mainForm_->Close();
+  return 0;
+}
+
+LRESULT TApplication::OnSysCommand(TMessage& m, UINT command) {
+  if (command == SC_CLOSE) return OnClose();
+  return DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
+}
+
+// The application window passes the focus on to the main form.
+LRESULT TApplication::OnSetFocus(TMessage& m) {
+  HWND main = mainForm_ ? mainForm_->WindowHandle() : nullptr;
+  if (main && IsWindowEnabled(main) && IsWindowVisible(main)) {
+    SetFocus(main);
+    return 0;
+  }
+  return DefWindowProcW(handle_, m.Msg, m.WParam, m.LParam);
+}
+
+LRESULT TApplication::OnNcDestroy(TMessage& m) {
+  HWND window = handle_;
+  RemovePropW(window, kAppProperty);
+  handle_ = nullptr;
+  return DefWindowProcW(window, m.Msg, m.WParam, m.LParam);
 }
 
 void TApplication::Run() {
@@ -148,6 +163,14 @@ void TApplication::HandleException(std::exception_ptr error) {
   HWND owner = GetActiveWindow();
   if (!owner && mainForm_) owner = mainForm_->WindowHandle();
   MessageBoxW(owner, Cp1251::ToWide(text).c_str(), Cp1251::ToWide(title_).c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void ReportCurrentException() noexcept {
+  try {
+    if (Application) Application->HandleException(std::current_exception());
+  } catch (...) {
+    // The display itself failed (no memory for the text): nothing more can be shown.
+  }
 }
 
 void TApplication::SetMouseControl(TControl* control) {

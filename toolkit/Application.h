@@ -53,6 +53,11 @@ class TApplication : public TComponent {
  private:
   bool ProcessMessage(MSG& msg);
   static LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT WndProc(TMessage& message);  // the hooks, then the application window's own handling
+  LRESULT OnClose();
+  LRESULT OnSysCommand(TMessage& message, UINT command);
+  LRESULT OnSetFocus(TMessage& message);
+  LRESULT OnNcDestroy(TMessage& message);
 
   HWND handle_ = nullptr;
   std::string title_;
@@ -65,3 +70,8 @@ class TApplication : public TComponent {
 };
 
 extern TApplication* Application;
+
+// The exception wall of every window procedure, used in its catch (...):
+// shows the exception being handled through the general error display, so
+// that no exception crosses into the system. Never throws.
+void ReportCurrentException() noexcept;

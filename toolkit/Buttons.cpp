@@ -1,45 +1,57 @@
 #include "toolkit/Buttons.h"
 
-#include <windowsx.h>
-
 #include "skin/render/PixelBufferDc.h"
 #include "toolkit/Cp1251.h"
+#include "toolkit/MessageCrackers.h"
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {}
 
-void TSpeedButton::WndProc(TMessage& m) {
+LRESULT TSpeedButton::WndProc(TMessage& m) {
   switch (m.Msg) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (!Enabled()) break;
-      tracking_ = down_ = true;
-      Invalidate();
-      break;
-    case WM_MOUSEMOVE:
-      if (tracking_) {
-        int x = GET_X_LPARAM(m.LParam), y = GET_Y_LPARAM(m.LParam);
-        bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
-        if (inside != down_) {
-          down_ = inside;
-          Invalidate();
-        }
-      }
-      break;
-    case WM_LBUTTONUP:
-      if (tracking_) {
-        bool clicked = down_;
-        tracking_ = down_ = false;
-        Invalidate();
-        if (clicked) Click();
-      }
-      break;
+    case WM_LBUTTONDBLCLK:  return OnLeftDown(m);
+    case WM_MOUSEMOVE:      return OnMouseMove(m, PointOf(m));
+    case WM_LBUTTONUP:      return OnLeftUp(m);
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
-    case CM_ENABLEDCHANGED:
-      Invalidate();
-      break;
+    case CM_ENABLEDCHANGED: return OnLookChanged(m);
+    default:                return TGraphicControl::WndProc(m);
   }
-  TGraphicControl::WndProc(m);
+}
+
+LRESULT TSpeedButton::OnLeftDown(TMessage& m) {
+  if (Enabled()) {
+    tracking_ = down_ = true;
+    Invalidate();
+  }
+  return TGraphicControl::WndProc(m);
+}
+
+// While the button is held it shows pressed only with the pointer over it.
+LRESULT TSpeedButton::OnMouseMove(TMessage& m, TPoint p) {
+  bool inside = p.X >= 0 && p.Y >= 0 && p.X < Width() && p.Y < Height();
+  if (tracking_ && inside != down_) {
+    down_ = inside;
+    Invalidate();
+  }
+  return TGraphicControl::WndProc(m);
+}
+
+// The click comes last: its handler may destroy the button.
+LRESULT TSpeedButton::OnLeftUp(TMessage& m) {
+  bool clicked = tracking_ && down_;
+  if (tracking_) {
+    tracking_ = down_ = false;
+    Invalidate();
+  }
+  LRESULT result = TGraphicControl::WndProc(m);
+  if (clicked) Click();
+  return result;
+}
+
+LRESULT TSpeedButton::OnLookChanged(TMessage& m) {
+  Invalidate();
+  return TGraphicControl::WndProc(m);
 }
 
 void TSpeedButton::Paint(HDC dc) {

@@ -14,12 +14,17 @@ class TSpeedButton : public TGraphicControl {
   PixelBuffer Glyph;
   bool Down() const { return down_; }
 
-  void WndProc(TMessage& message) override;
+  LRESULT WndProc(TMessage& message) override;
 
  protected:
   void Paint(HDC dc) override;
 
  private:
+  LRESULT OnLeftDown(TMessage& message);
+  LRESULT OnMouseMove(TMessage& message, TPoint point);
+  LRESULT OnLeftUp(TMessage& message);
+  LRESULT OnLookChanged(TMessage& message);
+
   bool down_ = false;     // shown pressed
   bool tracking_ = false;  // the left button went down on us and is still held
 };

@@ -1,10 +1,9 @@
 #include "toolkit/Control.h"
 
-#include <windowsx.h>
-
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
 #include "toolkit/Forms.h"
+#include "toolkit/MessageCrackers.h"
 #include "toolkit/WinControl.h"
 
 TFont::~TFont() {
@@ -41,7 +40,6 @@ void TFont::Changed() {
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
-  WindowProc = [this](TMessage& m) { WndProc(m); };
   Font.OnChange = [this] { FontChanged(); };
 }
 
@@ -96,7 +94,7 @@ void TControl::SetColor(TColor color) {
   color_ = color;
   Perform(CM_COLORCHANGED);
   if (auto* self = dynamic_cast<TWinControl*>(this))
-    for (TControl* child : self->Controls()) child->Perform(CM_PARENTCOLORCHANGED);
+    self->ForEachChild([](TControl* child) { child->Perform(CM_PARENTCOLORCHANGED); });
   Invalidate();
 }
 
@@ -114,33 +112,29 @@ void TControl::FontChanged() {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage m{msg, wParam, lParam, 0};
-  WindowProc(m);
-  return m.Result;
+  return Dispatch(m);
 }
 
-void TControl::WndProc(TMessage& message) {
-  switch (message.Msg) {
+LRESULT TControl::WndProc(TMessage& m) {
+  switch (m.Msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONUP:
-      HandleMouse(message);
-      break;
-    case CM_FONTCHANGED:
-      Invalidate();
-      break;
+    case WM_MBUTTONDOWN: return OnButtonDown(m, ButtonOf(m.Msg), PointOf(m));
+    case CM_FONTCHANGED: return OnFontChanged(m);
+    default:             return DefaultHandler(m);
   }
-  DefaultHandler(message);
 }
 
-void TControl::DefaultHandler(TMessage&) {}
+LRESULT TControl::DefaultHandler(TMessage&) { return 0; }
 
-void TControl::HandleMouse(TMessage& message) {
-  int x = GET_X_LPARAM(message.LParam), y = GET_Y_LPARAM(message.LParam);
-  TMouseButton button = message.Msg == WM_RBUTTONDOWN   ? TMouseButton::mbRight
-                        : message.Msg == WM_MBUTTONDOWN ? TMouseButton::mbMiddle
-                                                        : TMouseButton::mbLeft;
-  if (message.Msg != WM_LBUTTONUP && OnMouseDown) OnMouseDown(this, button, x, y);
+LRESULT TControl::OnButtonDown(TMessage& m, TMouseButton button, TPoint point) {
+  if (OnMouseDown) OnMouseDown(this, button, point.X, point.Y);
+  return DefaultHandler(m);
+}
+
+LRESULT TControl::OnFontChanged(TMessage& m) {
+  Invalidate();
+  return DefaultHandler(m);
 }
 
 void TControl::Invalidate() {}
@@ -162,12 +156,16 @@ bool TControl::MouseInControl() const { return Application && Application->Mouse
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
-void TGraphicControl::WndProc(TMessage& message) {
-  if (message.Msg == WM_PAINT) {
-    Paint(reinterpret_cast<HDC>(message.WParam));
-    return;
+LRESULT TGraphicControl::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_PAINT: return OnPaint(DcOf(m));
+    default:       return TControl::WndProc(m);
   }
-  TControl::WndProc(message);
+}
+
+LRESULT TGraphicControl::OnPaint(HDC dc) {
+  Paint(dc);
+  return 0;
 }
 
 void TGraphicControl::Invalidate() {

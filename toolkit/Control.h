@@ -1,6 +1,6 @@
 #pragma once
 // Controls: the rectangle on a parent, visibility, enabling, colour, font,
-// text and the replaceable message dispatch shared by windowed and windowless
+// text and the hookable message dispatch shared by windowed and windowless
 // controls.
 #include <windows.h>
 
@@ -11,6 +11,7 @@
 #include "skin/render/Geometry.h"
 #include "toolkit/Component.h"
 #include "toolkit/Messages.h"
+#include "toolkit/WndHook.h"
 
 class TControl;
 class TWinControl;
@@ -18,11 +19,7 @@ class TWinControl;
 using TObject = TComponent;
 using TNotifyEvent = std::function<void(TObject* sender)>;
 using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;  // key: a 1251 character; 0 swallows it
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, int x, int y)>;
-// The dispatch a control's messages go through; replace it to take messages
-// over and call the saved value to pass them on.
-using TWndMethod = std::function<void(TMessage&)>;
 
 class TFont {
  public:
@@ -87,12 +84,13 @@ class TControl : public TComponent {
   TNotifyEvent OnClick;
   TMouseEvent OnMouseDown;
 
-  // Message dispatch: WindowProc starts as WndProc; Perform calls WindowProc
-  // directly, with or without a window.
-  TWndMethod WindowProc;
+  // Message dispatch: every message, from the window or from Perform (with or
+  // without a window), goes through the installed hooks (TWndHook), the last
+  // installed first, and then to WndProc. Handlers return the message's result.
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
-  virtual void WndProc(TMessage& message);
-  virtual void DefaultHandler(TMessage& message);
+  LRESULT Dispatch(TMessage& message) { return hooks_.Dispatch(message); }
+  virtual LRESULT WndProc(TMessage& message);
+  virtual LRESULT DefaultHandler(TMessage& message);
 
   virtual void Invalidate();
   void Repaint();
@@ -100,8 +98,6 @@ class TControl : public TComponent {
   bool MouseInControl() const;
 
  protected:
-  // Default handling of the toolkit's mouse messages (client coordinates in LParam).
-  void HandleMouse(TMessage& message);
   virtual void BoundsChanged() {}
   virtual void EnabledChanged() {}
   virtual void VisibleChanged() {}
@@ -114,6 +110,14 @@ class TControl : public TComponent {
   bool enabled_ = true;
   TColor color_ = clBtnFace;
   std::string text_;
+
+ private:
+  friend class TWndHook;
+  LRESULT OnButtonDown(TMessage& message, TMouseButton button, TPoint point);
+  LRESULT OnFontChanged(TMessage& message);
+
+  TWndHookChain hooks_{[this](TMessage& m) { return WndProc(m); }};
+  bool removing_ = false;  // its parent is taking it out of the list of controls
 };
 
 // A windowless control: its parent paints it (WM_PAINT with the parent's DC
@@ -123,11 +127,14 @@ class TGraphicControl : public TControl {
  public:
   explicit TGraphicControl(TComponent* owner);
   std::string ClassName() const override { return "TGraphicControl"; }
-  void WndProc(TMessage& message) override;
+  LRESULT WndProc(TMessage& message) override;
   void Invalidate() override;
 
  protected:
   virtual void Paint(HDC dc) = 0;
+
+ private:
+  LRESULT OnPaint(HDC dc);
 };
 
 // The GDI colour of a TColor, system colours resolved.

@@ -53,18 +53,22 @@ void TTimer::Update() {
 }
 
 LRESULT CALLBACK TTimer::TimerWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* timer = static_cast<TTimer*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(timer));
-  }
+  if (msg == WM_NCCREATE)
+    SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
   auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (msg == WM_TIMER && timer && wParam == kTimerId) {
-    try {
-      if (timer->onTimer_) timer->onTimer_(timer);
-    } catch (...) {
-      if (Application) Application->HandleException(std::current_exception());
+  if (!timer) return DefWindowProcW(window, msg, wParam, lParam);
+  try {
+    switch (msg) {
+      case WM_TIMER: return timer->OnTimerMessage(UINT_PTR(wParam));
+      default:       return DefWindowProcW(window, msg, wParam, lParam);
     }
+  } catch (...) {
+    ReportCurrentException();
     return 0;
   }
-  return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+LRESULT TTimer::OnTimerMessage(UINT_PTR id) {
+  if (id == kTimerId && onTimer_) onTimer_(this);
+  return 0;
 }

@@ -20,6 +20,7 @@ class TTimer : public TComponent {
 
  private:
   static LRESULT CALLBACK TimerWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnTimerMessage(UINT_PTR id);
   void Update();
 
   HWND window_ = nullptr;  // a message-only window that receives the ticks

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/Application.h"
+#include "toolkit/MessageCrackers.h"
 #include "toolkit/StdCtrls.h"
 
 namespace {
@@ -206,33 +207,47 @@ void TCustomForm::DoCreate() {
   if (OnCreate) OnCreate(this);
 }
 
-void TCustomForm::WndProc(TMessage& m) {
+LRESULT TCustomForm::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case WM_ACTIVATE:
-      if (LOWORD(m.WParam) != WA_INACTIVE && activeControl_ && activeControl_->CanFocus()) {
-        activeControl_->SetFocus();
-        return;
-      }
-      break;
-    case WM_NEXTDLGCTL:
-      if (m.LParam) {
-        if (TWinControl* c = FromHandle(reinterpret_cast<HWND>(m.WParam))) c->SetFocus();
-      } else {
-        SelectNext(activeControl_, m.WParam == 0);
-      }
-      return;
-    case WM_CLOSE:
-      Close();
-      return;
-    case WM_COMMAND:
-      // A command without a control window: the id of a button that closes a modal form.
-      if (m.LParam == 0 && modal_ && HIWORD(m.WParam) == 0 && LOWORD(m.WParam) != 0) {
-        ModalResult = LOWORD(m.WParam);
-        return;
-      }
-      break;
+    case WM_ACTIVATE:    return OnActivate(m, ActivationOf(m));
+    case WM_NEXTDLGCTL:  return OnNextDlgCtl(m.WParam, m.LParam != 0);
+    case WM_CLOSE:       return OnCloseRequest();
+    case WM_COMMAND:     return OnCommand(m, CommandIdOf(m), NotifyCodeOf(m), CommandWindowOf(m));
+    default:             return TWinControl::WndProc(m);
   }
-  TWinControl::WndProc(m);
+}
+
+// The active control gets the focus back with the form's activation.
+LRESULT TCustomForm::OnActivate(TMessage& m, UINT activation) {
+  if (activation != WA_INACTIVE && activeControl_ && activeControl_->CanFocus()) {
+    activeControl_->SetFocus();
+    return 0;
+  }
+  return TWinControl::WndProc(m);
+}
+
+// wParam: the control's window when byHandle, else 0 for the next tab stop and 1 for the previous.
+LRESULT TCustomForm::OnNextDlgCtl(WPARAM wParam, bool byHandle) {
+  if (!byHandle) {
+    SelectNext(activeControl_, wParam == 0);
+  } else if (TWinControl* c = FromHandle(reinterpret_cast<HWND>(wParam))) {
+    c->SetFocus();
+  }
+  return 0;
+}
+
+LRESULT TCustomForm::OnCloseRequest() {
+  Close();
+  return 0;
+}
+
+// A command without a control window: the id of a button that closes a modal form.
+LRESULT TCustomForm::OnCommand(TMessage& m, UINT id, UINT code, HWND control) {
+  if (!control && modal_ && code == 0 && id != 0) {
+    ModalResult = int(id);
+    return 0;
+  }
+  return TWinControl::WndProc(m);
 }
 
 namespace Screen {

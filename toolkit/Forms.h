@@ -52,13 +52,17 @@ class TCustomForm : public TWinControl {
   // Tab, Enter and Escape for the form: next control, default and cancel buttons.
   bool DialogKey(WPARAM virtualKey, TWinControl* focused);
 
-  void WndProc(TMessage& message) override;
+  LRESULT WndProc(TMessage& message) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void WindowCreated() override;
 
  private:
+  LRESULT OnActivate(TMessage& message, UINT activation);
+  LRESULT OnNextDlgCtl(WPARAM wParam, bool byHandle);
+  LRESULT OnCloseRequest();
+  LRESULT OnCommand(TMessage& message, UINT id, UINT code, HWND control);
   void ApplyLayered();
   TRect FrameForClient() const;
 

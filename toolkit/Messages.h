@@ -1,8 +1,8 @@
 #pragma once
 // The message record every control handles, and the toolkit's own
-// notifications. Notifications travel through a control's WindowProc like
-// window messages, so a replaced WindowProc sees them too; they are sent with
-// Perform and never reach the window system.
+// notifications. Notifications travel through a control's hooks and WndProc
+// like window messages, so a hook sees them too; they are sent with Perform
+// and never reach the window system.
 #include <windows.h>
 
 struct TMessage {
@@ -11,6 +11,8 @@ struct TMessage {
   LPARAM LParam = 0;
   LRESULT Result = 0;
 };
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
 // 0xB000.. is free of the engine's private messages (0xA100, 0xA400, 0xBCB3).
 constexpr UINT CM_BASE = 0xB000;
@@ -28,7 +30,6 @@ constexpr UINT CM_MOUSEWHEEL = CM_BASE + 11;      // a wheel message nobody hand
 constexpr UINT CM_RECREATEWND = CM_BASE + 12;     // the control's window was destroyed and created anew
 constexpr UINT CM_ENTER = CM_BASE + 13;           // became the form's active control
 constexpr UINT CM_EXIT = CM_BASE + 14;            // stopped being the form's active control
-constexpr UINT CM_INVALIDATE = CM_BASE + 15;      // a windowless control asks to be repainted
 
 // Notifications a parent passes back to the child they concern ("control
 // notifications"), so that each control handles its own.

@@ -2,6 +2,7 @@
 
 #include "toolkit/Cp1251.h"
 #include "toolkit/Forms.h"
+#include "toolkit/MessageCrackers.h"
 
 namespace {
 
@@ -57,18 +58,24 @@ void TCustomEdit::Change() {
   if (!Loading() && OnChange) OnChange(this);
 }
 
-void TCustomEdit::WndProc(TMessage& m) {
+LRESULT TCustomEdit::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case CN_COMMAND:
-      if (HIWORD(m.WParam) == EN_CHANGE && !settingText_) Change();
-      return;
-    case WM_SETFOCUS:
-      TWinControl::WndProc(m);
-      if (AutoSelect && !(GetWindowLongW(WindowHandle(), GWL_STYLE) & ES_MULTILINE))
-        SendMessageW(WindowHandle(), EM_SETSEL, 0, -1);
-      return;
+    case CN_COMMAND:  return OnCommand(NotifyCodeOf(m));
+    case WM_SETFOCUS: return OnSetFocus(m);
+    default:          return TWinControl::WndProc(m);
   }
-  TWinControl::WndProc(m);
+}
+
+LRESULT TCustomEdit::OnCommand(UINT code) {
+  if (code == EN_CHANGE && !settingText_) Change();
+  return 0;
+}
+
+LRESULT TCustomEdit::OnSetFocus(TMessage& m) {
+  LRESULT result = TWinControl::WndProc(m);
+  if (AutoSelect && !(GetWindowLongW(WindowHandle(), GWL_STYLE) & ES_MULTILINE))
+    SendMessageW(WindowHandle(), EM_SETSEL, 0, -1);
+  return result;
 }
 
 // ---- TMemo
@@ -190,21 +197,28 @@ void TComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
   if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
 }
 
-void TComboBox::WndProc(TMessage& m) {
+LRESULT TComboBox::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case CN_COMMAND:
-      if (HIWORD(m.WParam) == CBN_SELCHANGE && !Loading() && OnChange) OnChange(this);
-      return;
-    case CN_DRAWITEM:
-      DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam));
-      m.Result = TRUE;
-      return;
-    case CN_MEASUREITEM:
-      reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam)->itemHeight = UINT(ItemHeight);
-      m.Result = TRUE;
-      return;
+    case CN_COMMAND:     return OnCommand(NotifyCodeOf(m));
+    case CN_DRAWITEM:    return OnOwnerDraw(DrawItemOf(m));
+    case CN_MEASUREITEM: return OnOwnerMeasure(MeasureItemOf(m));
+    default:             return TWinControl::WndProc(m);
   }
-  TWinControl::WndProc(m);
+}
+
+LRESULT TComboBox::OnCommand(UINT code) {
+  if (code == CBN_SELCHANGE && !Loading() && OnChange) OnChange(this);
+  return 0;
+}
+
+LRESULT TComboBox::OnOwnerDraw(const DRAWITEMSTRUCT& item) {
+  DrawItem(item);
+  return TRUE;
+}
+
+LRESULT TComboBox::OnOwnerMeasure(MEASUREITEMSTRUCT& item) {
+  item.itemHeight = UINT(ItemHeight);
+  return TRUE;
 }
 
 // ---- TButton
@@ -223,16 +237,17 @@ void TButton::Click() {
   TWinControl::Click();
 }
 
-void TButton::WndProc(TMessage& m) {
-  if (m.Msg == CN_COMMAND) {
-    if (HIWORD(m.WParam) == BN_CLICKED) Click();
-    return;
+LRESULT TButton::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case CN_COMMAND:     return OnCommand(NotifyCodeOf(m));
+    case CN_CTLCOLORBTN: return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
+    default:             return TWinControl::WndProc(m);
   }
-  if (m.Msg == CN_CTLCOLORBTN) {
-    m.Result = LRESULT(GetSysColorBrush(COLOR_BTNFACE));
-    return;
-  }
-  TWinControl::WndProc(m);
+}
+
+LRESULT TButton::OnCommand(UINT code) {
+  if (code == BN_CLICKED) Click();
+  return 0;
 }
 
 // ---- TLabel
@@ -244,9 +259,19 @@ void TLabel::Loaded() {
   AdjustBounds();
 }
 
-void TLabel::WndProc(TMessage& m) {
-  TGraphicControl::WndProc(m);
-  if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_FONTCHANGED) AdjustBounds();
+LRESULT TLabel::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case CM_TEXTCHANGED:
+    case CM_FONTCHANGED: return OnLookChanged(m);
+    default:             return TGraphicControl::WndProc(m);
+  }
+}
+
+// Text and font decide the size of an auto-sized label.
+LRESULT TLabel::OnLookChanged(TMessage& m) {
+  LRESULT result = TGraphicControl::WndProc(m);
+  AdjustBounds();
+  return result;
 }
 
 void TLabel::AdjustBounds() {

@@ -20,7 +20,7 @@ class TCustomEdit : public TWinControl {
   void SetReadOnly(bool readOnly);
   void SetMaxLength(int maxLength);
   void Clear() { SetText(""); }
-  void WndProc(TMessage& message) override;
+  LRESULT WndProc(TMessage& message) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -28,6 +28,8 @@ class TCustomEdit : public TWinControl {
   virtual void Change();
 
  private:
+  LRESULT OnCommand(UINT code);
+  LRESULT OnSetFocus(TMessage& message);
   bool settingText_ = false;  // our own text change raises Change once, whatever the system notifies
 };
 
@@ -101,7 +103,7 @@ class TComboBox : public TWinControl {
   int ItemIndex() const;
   void SetItemIndex(int index);  // does not raise OnChange
   std::string Text() const override;
-  void WndProc(TMessage& message) override;
+  LRESULT WndProc(TMessage& message) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -110,6 +112,9 @@ class TComboBox : public TWinControl {
 
  private:
   friend class TComboItems;
+  LRESULT OnCommand(UINT code);
+  LRESULT OnOwnerDraw(const DRAWITEMSTRUCT& item);
+  LRESULT OnOwnerMeasure(MEASUREITEMSTRUCT& item);
   void DrawItem(const DRAWITEMSTRUCT& item);
   int itemIndex_ = -1;
 };
@@ -122,10 +127,13 @@ class TButton : public TWinControl {
   bool Cancel = false;
   int ModalResult = 0;
   void Click() override;
-  void WndProc(TMessage& message) override;
+  LRESULT WndProc(TMessage& message) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
+
+ private:
+  LRESULT OnCommand(UINT code);
 };
 
 class TLabel : public TGraphicControl {
@@ -136,11 +144,12 @@ class TLabel : public TGraphicControl {
   bool WordWrap = false;
   bool AutoSize = true;  // a single-line label takes the width and height of its text
   void Loaded() override;
-  void WndProc(TMessage& message) override;
+  LRESULT WndProc(TMessage& message) override;
 
  protected:
   void Paint(HDC dc) override;
 
  private:
+  LRESULT OnLookChanged(TMessage& message);
   void AdjustBounds();
 };

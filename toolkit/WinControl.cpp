@@ -1,13 +1,12 @@
 #include "toolkit/WinControl.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <stdexcept>
 
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
 #include "toolkit/Forms.h"
+#include "toolkit/MessageCrackers.h"
 
 namespace {
 
@@ -16,31 +15,14 @@ int nextChildId = 100;  // ids of child windows; owner-draw measuring finds a ch
 
 bool IsToolkitMessage(UINT msg) { return msg >= CM_BASE && msg < 0xC000; }
 
-bool IsMouseMessage(UINT msg) {
-  switch (msg) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK:
-      return true;
-  }
-  return false;
-}
-
-bool IsButtonDown(UINT msg) {
-  return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_LBUTTONDBLCLK ||
-         msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
-}
-
-bool IsButtonUp(UINT msg) { return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP; }
-
 }  // namespace
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
   if (handle_) DestroyWindow(handle_);
-  for (TControl* c : std::vector<TControl*>(controls_)) c->SetParent(nullptr);
+  // One at a time from the live list: a removal may remove or destroy siblings.
+  while (!controls_.empty()) RemoveControl(controls_.front());
   if (brush_) DeleteObject(brush_);
 }
 
@@ -102,8 +84,9 @@ void TWinControl::CreateWnd() {
 
 void TWinControl::WindowCreated() {
   SendMessageW(handle_, WM_SETFONT, WPARAM(Font.Handle()), FALSE);
-  for (TControl* c : std::vector<TControl*>(controls_))
+  ForEachChild([](TControl* c) {
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->HandleNeeded();
+  });
   UpdateShowing();
 }
 
@@ -132,14 +115,27 @@ void TWinControl::InsertControl(TControl* control) {
   Perform(CM_CONTROLLISTCHANGE, WPARAM(control), 1);
 }
 
+bool TWinControl::HasChild(const TControl* control) const {
+  return std::find(controls_.begin(), controls_.end(), control) != controls_.end();
+}
+
 void TWinControl::RemoveControl(TControl* control) {
-  auto it = std::find(controls_.begin(), controls_.end(), control);
-  if (it == controls_.end()) return;
-  Perform(CM_CONTROLLISTCHANGE, WPARAM(control), 0);
+  if (!HasChild(control)) return;
+  // The notification comes while the control is still a child. Its handlers
+  // may remove the control themselves, or destroy it (which removes it): a
+  // removal asked for meanwhile is done at once, without a second
+  // notification, and then nothing here touches the control again.
+  if (!control->removing_) {
+    control->removing_ = true;
+    Perform(CM_CONTROLLISTCHANGE, WPARAM(control), 0);
+    if (!HasChild(control)) return;
+    control->removing_ = false;
+  }
   control->Invalidate();
   if (captureControl_ == control) captureControl_ = nullptr;
-  controls_.erase(std::find(controls_.begin(), controls_.end(), control));
+  std::erase(controls_, control);
   control->parent_ = nullptr;
+  control->removing_ = false;
   if (auto* w = dynamic_cast<TWinControl*>(control); w && w->handle_) w->DestroyWnd();
 }
 
@@ -187,8 +183,9 @@ void TWinControl::UpdateShowing() {
     showing_ = showing;
     Perform(CM_SHOWINGCHANGED);
   }
-  for (TControl* c : std::vector<TControl*>(controls_))
+  ForEachChild([](TControl* c) {
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->UpdateShowing();
+  });
 }
 
 void TWinControl::Invalidate() {
@@ -228,31 +225,146 @@ bool TWinControl::DoKeyPress(char& key) {
 }
 
 void TWinControl::PaintWindowless(HDC dc, const RECT& clip) {
-  for (TControl* c : std::vector<TControl*>(controls_)) {
-    if (dynamic_cast<TWinControl*>(c) || !c->Visible()) continue;
+  ForEachChild([&](TControl* c) {
+    if (dynamic_cast<TWinControl*>(c) || !c->Visible()) return;
     TRect b = c->BoundsRect();
     RECT r{b.Left, b.Top, b.Right, b.Bottom}, hit;
-    if (!IntersectRect(&hit, &r, &clip)) continue;
+    if (!IntersectRect(&hit, &r, &clip)) return;
     int saved = SaveDC(dc);
     IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
     SetViewportOrgEx(dc, r.left, r.top, nullptr);
     c->Perform(WM_PAINT, WPARAM(dc));
     RestoreDC(dc, saved);
+  });
+}
+
+// ---- Message handling
+
+LRESULT TWinControl::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_SETFOCUS:         return OnSetFocus(m);
+    case WM_CHAR:             return OnChar(m, CharOf(m));
+    case CM_ENTER:            return RaiseEvent(OnEnter);
+    case CM_EXIT:             return RaiseEvent(OnExit);
+    case CM_FONTCHANGED:      return OnFontChanged();
+    case WM_COMMAND:          return ReflectToChild(m, CommandWindowOf(m), CN_COMMAND);
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:      return ReflectToChild(m, ColorChildOf(m), CN_BASE + m.Msg);
+    case WM_DRAWITEM:         return ReflectToChild(m, DrawItemOf(m).hwndItem, CN_DRAWITEM);
+    case WM_MEASUREITEM:      return ReflectToChild(m, GetDlgItem(handle_, int(MeasureItemOf(m).CtlID)), CN_MEASUREITEM);
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORSTATIC:
+    case CN_CTLCOLORLISTBOX:  return OnChildColors(DcOf(m));
+    case WM_ERASEBKGND:       return OnEraseBackground(m, DcOf(m));
+    case WM_PAINT:            return OnPaint(m, DcOf(m));
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:    return OnMouse(m, PointOf(m));
+    case WM_MOUSELEAVE:       return OnMouseLeave(m);
+    case WM_CAPTURECHANGED:   return OnCaptureChanged(m, NewCaptureOf(m));
+    case WM_MOUSEWHEEL:       return OnMouseWheel(m);
+    case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(m, WindowPosOf(m));
+    case WM_DESTROY:          return OnDestroy(m);
+    default:                  return TControl::WndProc(m);
   }
 }
 
-void TWinControl::HandleMouseRouting(TMessage& m) {
-  TPoint p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+LRESULT TWinControl::OnSetFocus(TMessage& m) {
+  if (TCustomForm* form = GetParentForm(this); form && form != this) form->ActiveControlFocused(this);
+  return TControl::WndProc(m);
+}
+
+LRESULT TWinControl::OnChar(TMessage& m, wchar_t typed) {
+  char key = Cp1251::FromWide(std::wstring_view(&typed, 1))[0];
+  char original = key;
+  if (!DoKeyPress(key)) return 0;
+  if (key != original) m.WParam = Cp1251::ToWide(std::string(1, key))[0];
+  return TControl::WndProc(m);
+}
+
+LRESULT TWinControl::RaiseEvent(const TNotifyEvent& event) {
+  if (event) event(this);
+  return 0;
+}
+
+LRESULT TWinControl::OnFontChanged() {
+  if (handle_) SendMessageW(handle_, WM_SETFONT, WPARAM(Font.Handle()), TRUE);
+  ForEachChild([this](TControl* c) {
+    if (!c->ParentFont) return;
+    c->Font = Font;
+    c->ParentFont = true;
+  });
+  return 0;
+}
+
+LRESULT TWinControl::ReflectToChild(TMessage& m, HWND childWindow, UINT reflected) {
+  TWinControl* child = FromHandle(childWindow);
+  if (!child || child == this) return TControl::WndProc(m);
+  return child->Perform(reflected, m.WParam, m.LParam);
+}
+
+LRESULT TWinControl::OnChildColors(HDC dc) {
+  SetTextColor(dc, ColorRef(Font.Color));
+  SetBkColor(dc, ColorRef(color_));
+  return LRESULT(BrushHandle());
+}
+
+LRESULT TWinControl::OnEraseBackground(TMessage& m, HDC dc) {
+  if (!OwnClass()) return TControl::WndProc(m);
+  RECT r;
+  GetClientRect(handle_, &r);
+  FillRect(dc, &r, BrushHandle());
+  return 1;
+}
+
+LRESULT TWinControl::OnPaint(TMessage& m, HDC dc) {
+  if (!OwnClass()) return TControl::WndProc(m);
+  if (dc) {
+    RECT r;
+    GetClientRect(handle_, &r);
+    PaintWindowless(dc, r);
+    return 0;
+  }
+  PAINTSTRUCT ps;
+  HDC paintDc = BeginPaint(handle_, &ps);
+  PaintWindowless(paintDc, ps.rcPaint);
+  EndPaint(handle_, &ps);
+  return 0;
+}
+
+void TWinControl::TrackMouseLeave() {
+  TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
+  TrackMouseEvent(&track);
+}
+
+LRESULT TWinControl::OnMouse(TMessage& m, TPoint point) {
+  if (OwnClass()) return RouteMouse(m, point);
+  // A system control is one control for the pointer.
+  if (m.Msg == WM_MOUSEMOVE && Application) {
+    TrackMouseLeave();
+    Application->SetMouseControl(this);
+  }
+  return TControl::WndProc(m);
+}
+
+// Windowless children get the mouse messages over them in their own
+// coordinates; the one a button went down on keeps them until the button is up.
+LRESULT TWinControl::RouteMouse(TMessage& m, TPoint p) {
   TControl* target = captureControl_ ? captureControl_ : ControlAtPos(p);
   if (m.Msg == WM_MOUSEMOVE) {
-    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
-    TrackMouseEvent(&track);
+    TrackMouseLeave();
     if (!captureControl_ && Application) Application->SetMouseControl(target ? target : this);
   }
-  if (!target) {
-    TControl::WndProc(m);
-    return;
-  }
+  if (!target) return TControl::WndProc(m);
   if (IsButtonDown(m.Msg) && !captureControl_) {
     captureControl_ = target;
     SetCapture(handle_);
@@ -266,141 +378,46 @@ void TWinControl::HandleMouseRouting(TMessage& m) {
       Application->SetMouseControl(under ? under : this);
     }
   }
+  return 0;
 }
 
-void TWinControl::WndProc(TMessage& m) {
-  bool ownClass = defWndProc_ == DefWindowProcW;
-  switch (m.Msg) {
-    case WM_SETFOCUS:
-      if (TCustomForm* form = GetParentForm(this); form && form != this) form->ActiveControlFocused(this);
-      break;
-    case WM_CHAR: {
-      wchar_t typed = wchar_t(m.WParam);
-      char key = Cp1251::FromWide(std::wstring_view(&typed, 1))[0];
-      char original = key;
-      if (!DoKeyPress(key)) return;
-      if (key != original) m.WParam = Cp1251::ToWide(std::string(1, key))[0];
-      break;
-    }
-    case CM_ENTER:
-      if (OnEnter) OnEnter(this);
-      return;
-    case CM_EXIT:
-      if (OnExit) OnExit(this);
-      return;
-    case CM_FONTCHANGED:
-      if (handle_) SendMessageW(handle_, WM_SETFONT, WPARAM(Font.Handle()), TRUE);
-      for (TControl* c : controls_)
-        if (c->ParentFont) {
-          c->Font = Font;
-          c->ParentFont = true;
-        }
-      return;
-    case WM_COMMAND:
-      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(m.LParam)); child && child != this) {
-        m.Result = child->Perform(CN_COMMAND, m.WParam, m.LParam);
-        return;
-      }
-      break;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(m.LParam)); child && child != this) {
-        m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
-        return;
-      }
-      break;
-    case WM_DRAWITEM:
-      if (TWinControl* child = FromHandle(reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem)) {
-        m.Result = child->Perform(CN_DRAWITEM, m.WParam, m.LParam);
-        return;
-      }
-      break;
-    case WM_MEASUREITEM:
-      if (TWinControl* child = FromHandle(GetDlgItem(handle_, reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam)->CtlID))) {
-        m.Result = child->Perform(CN_MEASUREITEM, m.WParam, m.LParam);
-        return;
-      }
-      break;
-    case CN_CTLCOLOREDIT:
-    case CN_CTLCOLORSTATIC:
-    case CN_CTLCOLORLISTBOX: {
-      HDC dc = reinterpret_cast<HDC>(m.WParam);
-      SetTextColor(dc, ColorRef(Font.Color));
-      SetBkColor(dc, ColorRef(color_));
-      m.Result = LRESULT(BrushHandle());
-      return;
-    }
-    case WM_ERASEBKGND:
-      if (ownClass) {
-        RECT r;
-        GetClientRect(handle_, &r);
-        FillRect(reinterpret_cast<HDC>(m.WParam), &r, BrushHandle());
-        m.Result = 1;
-        return;
-      }
-      break;
-    case WM_PAINT:
-      if (ownClass) {
-        if (m.WParam) {
-          RECT r;
-          GetClientRect(handle_, &r);
-          PaintWindowless(reinterpret_cast<HDC>(m.WParam), r);
-        } else {
-          PAINTSTRUCT ps;
-          HDC dc = BeginPaint(handle_, &ps);
-          PaintWindowless(dc, ps.rcPaint);
-          EndPaint(handle_, &ps);
-        }
-        return;
-      }
-      break;
-    case WM_MOUSELEAVE:
-      if (Application) Application->MouseLeftWindow(this);
-      break;
-    case WM_CAPTURECHANGED:
-      if (captureControl_ && reinterpret_cast<HWND>(m.LParam) != handle_) captureControl_ = nullptr;
-      break;
-    case WM_MOUSEWHEEL:
-      // Offered as an unhandled-wheel notification first; the system's handling follows when nobody takes it.
-      m.Result = Perform(CM_MOUSEWHEEL, m.WParam, m.LParam);
-      if (m.Result) return;
-      break;
-    case WM_WINDOWPOSCHANGED: {
-      auto* pos = reinterpret_cast<WINDOWPOS*>(m.LParam);
-      if (!(pos->flags & SWP_NOSIZE) || !(pos->flags & SWP_NOMOVE)) {
-        RECT r;
-        GetWindowRect(handle_, &r);
-        if (HWND parent = GetParent(handle_); parent && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD))
-          MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-        bounds_ = {r.left, r.top, r.right, r.bottom};
-      }
-      DefaultHandler(m);
-      if (pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) UpdateShowing();
-      return;
-    }
-    case WM_DESTROY:
-      text_ = Text();
-      break;
-  }
-  if (IsMouseMessage(m.Msg)) {
-    if (m.Msg == WM_MOUSEMOVE && !ownClass && Application) {
-      TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
-      TrackMouseEvent(&track);
-      Application->SetMouseControl(this);
-    }
-    if (ownClass) {
-      HandleMouseRouting(m);
-      return;
-    }
-  }
-  TControl::WndProc(m);
+LRESULT TWinControl::OnMouseLeave(TMessage& m) {
+  if (Application) Application->MouseLeftWindow(this);
+  return TControl::WndProc(m);
 }
 
-void TWinControl::DefaultHandler(TMessage& m) {
-  if (!handle_ || IsToolkitMessage(m.Msg)) return;
-  m.Result = CallWindowProcW(defWndProc_, handle_, m.Msg, m.WParam, m.LParam);
+LRESULT TWinControl::OnCaptureChanged(TMessage& m, HWND newCapture) {
+  if (captureControl_ && newCapture != handle_) captureControl_ = nullptr;
+  return TControl::WndProc(m);
+}
+
+// Offered as an unhandled-wheel notification first; the system's handling follows when nobody takes it.
+LRESULT TWinControl::OnMouseWheel(TMessage& m) {
+  if (LRESULT taken = Perform(CM_MOUSEWHEEL, m.WParam, m.LParam)) return taken;
+  return TControl::WndProc(m);
+}
+
+LRESULT TWinControl::OnWindowPosChanged(TMessage& m, const WINDOWPOS& pos) {
+  if (!(pos.flags & SWP_NOSIZE) || !(pos.flags & SWP_NOMOVE)) {
+    RECT r;
+    GetWindowRect(handle_, &r);
+    if (HWND parent = GetParent(handle_); parent && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD))
+      MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    bounds_ = {r.left, r.top, r.right, r.bottom};
+  }
+  LRESULT result = DefaultHandler(m);
+  if (pos.flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) UpdateShowing();
+  return result;
+}
+
+LRESULT TWinControl::OnDestroy(TMessage& m) {
+  text_ = Text();
+  return TControl::WndProc(m);
+}
+
+LRESULT TWinControl::DefaultHandler(TMessage& m) {
+  if (!handle_ || IsToolkitMessage(m.Msg)) return m.Result;
+  return CallWindowProcW(defWndProc_, handle_, m.Msg, m.WParam, m.LParam);
 }
 
 LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -413,9 +430,9 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, L
   }
   TMessage m{msg, wParam, lParam, 0};
   try {
-    control->WindowProc(m);
+    control->Dispatch(m);
   } catch (...) {
-    if (Application) Application->HandleException(std::current_exception());
+    ReportCurrentException();
   }
   if (msg == WM_NCDESTROY) {
     RemovePropW(window, kObjectProperty);

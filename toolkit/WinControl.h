@@ -31,7 +31,17 @@ class TWinControl : public TControl {
 
   // Children, in insertion order (the z order of windowless ones: later on top).
   const std::vector<TControl*>& Controls() const { return controls_; }
+  // Calls fn for every child there is when the walk starts that is still a
+  // child when its turn comes: fn may remove or destroy siblings.
+  template <class Fn>
+  void ForEachChild(Fn fn) {
+    std::vector<TControl*> snapshot(controls_);
+    for (TControl* c : snapshot)
+      if (HasChild(c)) fn(c);
+  }
+  bool HasChild(const TControl* control) const;
   void InsertControl(TControl* control);
+  // Sends CM_CONTROLLISTCHANGE first; safe when its handlers remove or destroy the control.
   void RemoveControl(TControl* control);
   TControl* ControlAtPos(TPoint clientPoint) const;  // a visible windowless child at a point
 
@@ -50,8 +60,8 @@ class TWinControl : public TControl {
   bool Showing() const override;
   void Invalidate() override;
 
-  void WndProc(TMessage& message) override;
-  void DefaultHandler(TMessage& message) override;  // the system's or the superclass's window procedure
+  LRESULT WndProc(TMessage& message) override;
+  LRESULT DefaultHandler(TMessage& message) override;  // the system's or the superclass's window procedure
   // The window procedure of every toolkit window class.
   static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   static TWinControl* FromHandle(HWND window);  // the toolkit control of a window, or null
@@ -74,7 +84,25 @@ class TWinControl : public TControl {
   void UpdateShowing();
 
  private:
-  void HandleMouseRouting(TMessage& message);
+  bool OwnClass() const { return defWndProc_ == DefWindowProcW; }  // not a superclassed system control
+  void TrackMouseLeave();
+  LRESULT RouteMouse(TMessage& message, TPoint point);
+  // Message handlers.
+  LRESULT OnSetFocus(TMessage& message);
+  LRESULT OnChar(TMessage& message, wchar_t typed);
+  LRESULT RaiseEvent(const TNotifyEvent& event);
+  LRESULT OnFontChanged();
+  // A parent's notification about a child goes back to that child as `reflected` (CN_...).
+  LRESULT ReflectToChild(TMessage& message, HWND childWindow, UINT reflected);
+  LRESULT OnChildColors(HDC dc);
+  LRESULT OnEraseBackground(TMessage& message, HDC dc);
+  LRESULT OnPaint(TMessage& message, HDC dc);
+  LRESULT OnMouse(TMessage& message, TPoint point);
+  LRESULT OnMouseLeave(TMessage& message);
+  LRESULT OnCaptureChanged(TMessage& message, HWND newCapture);
+  LRESULT OnMouseWheel(TMessage& message);
+  LRESULT OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos);
+  LRESULT OnDestroy(TMessage& message);
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;

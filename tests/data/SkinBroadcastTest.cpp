@@ -23,9 +23,9 @@ template <class Base>
 class Recorder : public Base {
  public:
   using Base::Base;
-  void WndProc(TMessage& m) override {
+  LRESULT WndProc(TMessage& m) override {
     Record(this->Name, m);
-    Base::WndProc(m);
+    return Base::WndProc(m);
   }
 };
 
@@ -33,12 +33,9 @@ class Recorder : public Base {
 class THandler : public Recorder<TWinControl> {
  public:
   using Recorder::Recorder;
-  void WndProc(TMessage& m) override {
-    if (m.Msg == kSkinMessage && SkinCommandOf(m.WParam) == AC_CTRLHANDLED) {
-      m.Result = 1;
-      return;
-    }
-    Recorder::WndProc(m);
+  LRESULT WndProc(TMessage& m) override {
+    if (m.Msg == kSkinMessage && SkinCommandOf(m.WParam) == AC_CTRLHANDLED) return 1;
+    return Recorder::WndProc(m);
   }
 };
 

@@ -40,12 +40,12 @@ class TPainted : public TGraphicControl {
   std::vector<UINT> Messages;
   std::vector<TPoint> Points;
   TPoint PaintOrigin{-1, -1};
-  void WndProc(TMessage& m) override {
+  LRESULT WndProc(TMessage& m) override {
     if (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONUP || m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) {
       Messages.push_back(m.Msg);
       Points.push_back({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
     }
-    TGraphicControl::WndProc(m);
+    return TGraphicControl::WndProc(m);
   }
 
  protected:
@@ -54,6 +54,14 @@ class TPainted : public TGraphicControl {
     GetViewportOrgEx(dc, &origin);
     PaintOrigin = {origin.x, origin.y};
   }
+};
+
+// An edit that counts its destructions, so that a double free shows.
+class TCounted : public TEdit {
+ public:
+  using TEdit::TEdit;
+  ~TCounted() override { ++destroyed; }
+  static inline int destroyed = 0;
 };
 
 class ToolkitTest : public testing::Test {
@@ -127,32 +135,35 @@ TEST_F(ToolkitTest, StoredDefinitionLoadsThenGivesTheLoadedStep) {
   EXPECT_THROW(ReadForm(*form, bad, methods), std::runtime_error);
 }
 
-TEST_F(ToolkitTest, ReplacedWindowProcSeesMessagesAndChains) {
+TEST_F(ToolkitTest, HookSeesWindowMessagesAndNotificationsAndChains) {
   auto* edit = TComponent::Create<TEdit>(form);
   edit->SetParent(form);
   edit->SetBounds(0, 0, 80, 20);
   form->HandleNeeded();
   int texts = 0, notifications = 0;
-  TWndMethod saved = edit->WindowProc;
-  edit->WindowProc = [&](TMessage& m) {
+  TWndHook hook([&](TMessage& m) {
     if (m.Msg == WM_SETTEXT) ++texts;
     if (m.Msg == CM_TEXTCHANGED) ++notifications;
-    saved(m);
-  };
+    return hook.CallPrevious(m);
+  });
+  hook.Install(*edit);
   edit->SetText("abc");
   EXPECT_EQ(texts, 1);
   EXPECT_EQ(notifications, 1);
   EXPECT_EQ(edit->Text(), "abc");
-  edit->WindowProc = saved;
+  hook.Remove();
   edit->SetText("d");
   EXPECT_EQ(texts, 1);
 
   // Without a window, a message goes straight to the control's dispatch.
   auto* label = TComponent::Create<TLabel>(form);
   int seen = 0;
-  label->WindowProc = [&](TMessage& m) {
-    if (m.Msg == 0xA100) ++seen, m.Result = 7;
-  };
+  TWndHook labelHook([&](TMessage& m) -> LRESULT {
+    if (m.Msg != 0xA100) return labelHook.CallPrevious(m);
+    ++seen;
+    return 7;
+  });
+  labelHook.Install(*label);
   EXPECT_EQ(label->Perform(0xA100, 1 << 16, 0), 7);
   EXPECT_EQ(seen, 1);
 }
@@ -178,17 +189,17 @@ TEST_F(ToolkitTest, WindowlessControlIsPaintedAndFedByItsParent) {
 TEST_F(ToolkitTest, NotificationsOfStateChanges) {
   std::vector<UINT> seen;
   auto* edit = TComponent::Create<TEdit>(form);
-  TWndMethod saved = edit->WindowProc;
-  edit->WindowProc = [&](TMessage& m) {
+  TWndHook editHook([&](TMessage& m) {
     if (m.Msg >= CM_BASE && m.Msg < CN_BASE) seen.push_back(m.Msg);
-    saved(m);
-  };
+    return editHook.CallPrevious(m);
+  });
+  editHook.Install(*edit);
   std::vector<WPARAM> listChanges;
-  TWndMethod formSaved = form->WindowProc;
-  form->WindowProc = [&](TMessage& m) {
+  TWndHook formHook([&](TMessage& m) {
     if (m.Msg == CM_CONTROLLISTCHANGE) listChanges.push_back(m.LParam);
-    formSaved(m);
-  };
+    return formHook.CallPrevious(m);
+  });
+  formHook.Install(*form);
   edit->SetParent(form);
   edit->SetText("kept");
   form->Show();
@@ -205,6 +216,60 @@ TEST_F(ToolkitTest, NotificationsOfStateChanges) {
                         CM_RECREATEWND})
     EXPECT_NE(std::find(seen.begin(), seen.end(), expected), seen.end()) << std::hex << expected;
   delete edit;
+}
+
+TEST_F(ToolkitTest, RemovalSurvivesHandlersThatRemoveOrDestroyTheControl) {
+  struct Case {
+    const char* what;
+    bool triggerByDestroying;                 // else SetParent(nullptr)
+    std::function<void(TControl*)> onRemoval;  // what the removal notification's handler does
+  };
+  const Case cases[] = {
+      {"handler removes it again", false, [](TControl* c) { c->SetParent(nullptr); }},
+      {"handler destroys it", false, [](TControl* c) { delete c; }},
+      {"handler removes it while it is destroyed", true, [](TControl* c) { c->SetParent(nullptr); }},
+  };
+  form->HandleNeeded();
+  for (const Case& c : cases) {
+    TCounted::destroyed = 0;
+    auto* edit = TComponent::Create<TCounted>(form);
+    edit->SetParent(form);
+    int notified = 0;
+    TWndHook hook([&](TMessage& m) {
+      if (m.Msg == CM_CONTROLLISTCHANGE && !m.LParam && ++notified == 1) c.onRemoval(reinterpret_cast<TControl*>(m.WParam));
+      return hook.CallPrevious(m);
+    });
+    hook.Install(*form);
+    if (c.triggerByDestroying)
+      delete edit;
+    else
+      edit->SetParent(nullptr);
+    EXPECT_EQ(notified, 1) << c.what;
+    EXPECT_TRUE(form->Controls().empty()) << c.what;
+    if (TCounted::destroyed == 0) {
+      EXPECT_EQ(edit->Parent(), nullptr) << c.what;
+      EXPECT_FALSE(edit->HandleAllocated()) << c.what;
+      delete edit;
+    }
+    EXPECT_EQ(TCounted::destroyed, 1) << c.what;
+  }
+
+  // A parent being destroyed, whose removal handler destroys a sibling still to come.
+  auto* panel = TComponent::Create<TWinControl>(form);
+  panel->SetParent(form);
+  auto* first = TComponent::Create<TCounted>(form);
+  auto* second = TComponent::Create<TCounted>(form);
+  first->SetParent(panel);
+  second->SetParent(panel);
+  TCounted::destroyed = 0;
+  TWndHook hook([&](TMessage& m) {
+    if (m.Msg == CM_CONTROLLISTCHANGE && !m.LParam && reinterpret_cast<TControl*>(m.WParam) == first) delete second;
+    return hook.CallPrevious(m);
+  });
+  hook.Install(*panel);
+  delete panel;
+  EXPECT_EQ(TCounted::destroyed, 1);
+  EXPECT_EQ(first->Parent(), nullptr);
 }
 
 TEST_F(ToolkitTest, TimerTicksWhileEnabled) {
