@@ -59,10 +59,21 @@ if [ ! -f "$mingw/lib/libjpeg.a" ]; then
   rm -rf "$cache/jpeg-src"
 fi
 
-# A Russian UTF-8 locale for the code page 1251 run of the window tests.
-if [ ! -d "$cache/locale/ru_RU.UTF-8" ]; then
-  mkdir -p "$cache/locale"
-  localedef -i ru_RU -f UTF-8 "$cache/locale/ru_RU.UTF-8" 2>/dev/null || true
+# A Russian UTF-8 locale for the code page 1251 run of the window tests. Without a working one
+# Wine falls back to code page 1252 and that run would test the wrong code page, so stop instead.
+locales="$cache/locale"
+russian_locale_works() { [ "$(LOCPATH="$locales" LC_ALL=ru_RU.UTF-8 locale charmap 2>/dev/null)" = UTF-8 ]; }
+if ! russian_locale_works; then
+  rm -rf "$locales/ru_RU.UTF-8"
+  mkdir -p "$locales"
+  rc=0
+  localedef -i ru_RU -f UTF-8 "$locales/ru_RU.UTF-8" || rc=$?  # 1: written, with warnings
+  if [ "$rc" -gt 1 ] || ! russian_locale_works; then
+    rm -rf "$locales/ru_RU.UTF-8"
+    echo "setup: cannot make the Russian UTF-8 locale in $locales (localedef -i ru_RU -f UTF-8" \
+         "ended with $rc; it needs the 'locales' package); the code page 1251 window tests need it" >&2
+    exit 1
+  fi
 fi
 
 "$root/scripts/wine-prefix.sh"
