@@ -46,15 +46,6 @@ void TApplication::SetTitle(const std::string& title) {
   if (handle_) SetWindowTextW(handle_, Cp1251::ToWide(title).c_str());
 }
 
-int TApplication::HookMainWindow(TWindowHook hook) {
-  hooks_.emplace_back(nextHookId_, std::move(hook));
-  return nextHookId_++;
-}
-
-void TApplication::UnhookMainWindow(int id) {
-  std::erase_if(hooks_, [id](const auto& h) { return h.first == id; });
-}
-
 LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* app = static_cast<TApplication*>(GetPropW(window, kAppProperty));
   if (!app) {
@@ -65,7 +56,7 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, 
   }
   TMessage m{msg, wParam, lParam, 0};
   try {
-    m.Result = app->WndProc(m);
+    app->hooks_.Dispatch(m);
   } catch (...) {
     ReportCurrentException();
   }
@@ -73,8 +64,6 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, 
 }
 
 LRESULT TApplication::WndProc(TMessage& m) {
-  for (const auto& hook : std::vector<std::pair<int, TWindowHook>>(hooks_))
-    if (hook.second(m)) return m.Result;
   switch (m.Msg) {
     case WM_CLOSE:      return OnClose();
     case WM_SYSCOMMAND: return OnSysCommand(m, SysCommandOf(m));

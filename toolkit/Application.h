@@ -4,7 +4,6 @@
 #include <exception>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "toolkit/Forms.h"
@@ -20,11 +19,9 @@ class TApplication : public TComponent {
   void SetTitle(const std::string& title);
 
   // The application window: hidden owner of every form, it carries the task-bar
-  // button. Hooks see each of its messages first; a hook that returns true has handled it.
+  // button. Hooks installed on the application (TWndHook::Install) see each of
+  // its messages first, whether or not the window exists yet.
   HWND Handle() const { return handle_; }
-  using TWindowHook = std::function<bool(TMessage&)>;
-  int HookMainWindow(TWindowHook hook);  // returns an id for UnhookMainWindow
-  void UnhookMainWindow(int id);
 
   void Initialize();
   template <class T>
@@ -53,16 +50,16 @@ class TApplication : public TComponent {
  private:
   bool ProcessMessage(MSG& msg);
   static LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT WndProc(TMessage& message);  // the hooks, then the application window's own handling
+  LRESULT WndProc(TMessage& message);  // the application window's own handling, under the hooks
   LRESULT OnClose();
   LRESULT OnSysCommand(TMessage& message, UINT command);
   LRESULT OnSetFocus(TMessage& message);
   LRESULT OnNcDestroy(TMessage& message);
 
+  friend class TWndHook;
+  TWndHookChain hooks_{[this](TMessage& m) { return WndProc(m); }};
   HWND handle_ = nullptr;
   std::string title_;
-  std::vector<std::pair<int, TWindowHook>> hooks_;
-  int nextHookId_ = 1;
 
   TCustomForm* mainForm_ = nullptr;
   TControl* mouseControl_ = nullptr;

@@ -171,6 +171,11 @@ void TWndHook::Install(TControl& control) {
   control.hooks_.Link(*this);
 }
 
+void TWndHook::Install(TApplication& application) {
+  Remove();
+  application.hooks_.Link(*this);
+}
+
 bool TWndHook::Install(HWND window) {
   Remove();
   if (!IsWindow(window) || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return false;

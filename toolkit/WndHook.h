@@ -2,8 +2,9 @@
 // Window-procedure hooks. A hook sees a window's messages before the handling
 // it was installed over and passes on what it does not take with CallPrevious.
 // It is installed either on a toolkit control (the control's own dispatch,
-// which Perform uses as well) or on any window of this thread by its handle
-// (subclassing through GWLP_WNDPROC, for windows the toolkit did not create).
+// which Perform uses as well) or the application, or on any window of this
+// thread by its handle (subclassing through GWLP_WNDPROC, for windows the
+// toolkit did not create).
 //
 // Lifetime: a chain knows its hooks and a hook its chain, and whichever goes
 // first unlinks the other. A hook destroyed first leaves the chain, wherever
@@ -30,6 +31,7 @@
 
 #include "toolkit/Messages.h"
 
+class TApplication;
 class TControl;
 class TWndHook;
 
@@ -84,6 +86,8 @@ class TWndHook {
 
   // On top of the control's chain; a hook installed elsewhere moves.
   void Install(TControl& control);
+  // On top of the application window's chain (it need not have its window yet).
+  void Install(TApplication& application);
   // On top of the window's chain, subclassing it on first use. False for a
   // window that does not exist or belongs to another thread.
   bool Install(HWND window);

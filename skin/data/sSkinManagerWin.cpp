@@ -18,8 +18,27 @@ std::map<UINT_PTR, TsSkinManager*>& TimerManagers() {
 }
 
 void CALLBACK HotTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
-  auto it = TimerManagers().find(id);
-  if (it != TimerManagers().end()) it->second->HotTimerTick();
+  try {
+    auto it = TimerManagers().find(id);
+    if (it != TimerManagers().end()) it->second->HotTimerTick();
+  } catch (...) {
+    ReportCurrentException();
+  }
+}
+
+// WM_COPYDATA to the application window: true when it carried a pushed skin the manager took.
+bool ReceivePushedSkin(TsSkinManager& manager, const TMessage& message) {
+  const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(message.LParam);
+  if (!copy || !copy->lpData) return false;
+  std::span<const uint8_t> data(static_cast<const uint8_t*>(copy->lpData), copy->cbData);
+  return manager.ReceivePushedSkin(uint32_t(copy->dwData), data);
+}
+
+// The posted load command that follows a received pushed skin; false for other skin commands.
+bool TakePushedSkin(TsSkinManager& manager, const TMessage& message) {
+  if (SkinCommandOf(message.WParam) != AC_PUSHEDSKIN) return false;
+  manager.TakePushedSkin();
+  return true;
 }
 
 UINT IconFlag(TacMessageIcon icon) {
@@ -121,30 +140,22 @@ void WinSkinManagerHost::NotifyNoSkin(TsSkinManager& manager) {
 // Pushed skins arrive at the application window: copy on WM_COPYDATA, load on
 // the posted command 71 so that the sending program is released first.
 void WinSkinManagerHost::WatchApplicationWindow(TsSkinManager& manager, bool on) {
-  if (!Application) return;
   if (!on) {
-    if (auto it = appHooks_.find(&manager); it != appHooks_.end()) {
-      Application->UnhookMainWindow(it->second);
-      appHooks_.erase(it);
-    }
+    appHooks_.erase(&manager);
     return;
   }
-  if (appHooks_.count(&manager)) return;
-  appHooks_[&manager] = Application->HookMainWindow([&manager](TMessage& message) {
-    if (message.Msg == WM_COPYDATA) {
-      const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(message.LParam);
-      if (!copy || !copy->lpData) return false;
-      std::span<const uint8_t> data(static_cast<const uint8_t*>(copy->lpData), copy->cbData);
-      if (!manager.ReceivePushedSkin(uint32_t(copy->dwData), data)) return false;
-      message.Result = 1;
-      return true;
-    }
-    if (message.Msg == kSkinMessage && SkinCommandOf(message.WParam) == AC_PUSHEDSKIN) {
-      manager.TakePushedSkin();
-      return true;
-    }
-    return false;
-  });
+  if (!Application) return;
+  std::unique_ptr<TWndHook>& hook = appHooks_[&manager];
+  if (hook && hook->Installed()) return;
+  if (!hook)
+    hook = std::make_unique<TWndHook>([&manager, &hook](TMessage& message) -> LRESULT {
+      switch (message.Msg) {
+        case WM_COPYDATA:  return ReceivePushedSkin(manager, message) ? 1 : hook->CallPrevious(message);
+        case kSkinMessage: return TakePushedSkin(manager, message) ? 0 : hook->CallPrevious(message);
+        default:           return hook->CallPrevious(message);
+      }
+    });
+  hook->Install(*Application);
 }
 
 void WinSkinManagerHost::PostPushedSkinCommand(TsSkinManager&) {

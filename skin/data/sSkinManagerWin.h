@@ -6,8 +6,10 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "skin/data/sSkinManager.h"
+#include "toolkit/WndHook.h"
 
 // Hooks for the skinned forms' part in a skin change (the border windows).
 struct TacSkinChangeHooks {
@@ -60,7 +62,7 @@ class WinSkinManagerHost final : public SkinManagerHost {
  private:
   StdSkinFileSystem files_;
   const BuiltinPictures* builtins_ = nullptr;
-  std::map<TsSkinManager*, int> appHooks_;
+  std::map<TsSkinManager*, std::unique_ptr<TWndHook>> appHooks_;  // on the application window
   std::map<TsSkinManager*, UINT_PTR> timers_;
 };
 

@@ -295,14 +295,14 @@ TEST_F(ToolkitTest, ApplicationWindowOwnsTheFormsAndHasHooks) {
   GetWindowTextW(app->Handle(), text, 16);
   EXPECT_STREQ(text, L"\u041F\u0440\u0438");
   int seen = 0;
-  int id = app->HookMainWindow([&](TMessage& m) {
-    if (m.Msg != WM_USER + 5) return false;
+  TWndHook hook([&](TMessage& m) -> LRESULT {
+    if (m.Msg != WM_USER + 5) return hook.CallPrevious(m);
     ++seen;
-    m.Result = 9;
-    return true;
+    return 9;
   });
+  hook.Install(*app);
   EXPECT_EQ(SendMessageW(app->Handle(), WM_USER + 5, 0, 0), 9);
-  app->UnhookMainWindow(id);
+  hook.Remove();
   EXPECT_EQ(SendMessageW(app->Handle(), WM_USER + 5, 0, 0), 0);
   EXPECT_EQ(seen, 1);
   TForm* main;
