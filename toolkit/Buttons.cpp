@@ -1,6 +1,6 @@
 #include "toolkit/Buttons.h"
 
-#include "skin/render/PixelBufferDc.h"
+#include "skin/render/core/PixelBufferDc.h"
 #include "toolkit/Cp1251.h"
 #include "toolkit/MessageCrackers.h"
 

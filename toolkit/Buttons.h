@@ -1,6 +1,6 @@
 #pragma once
 // The speed button: a windowless push button that never takes the focus.
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 #include "toolkit/Control.h"
 
 class TSpeedButton : public TGraphicControl {

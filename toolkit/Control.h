@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "skin/render/Color.h"
-#include "skin/render/Geometry.h"
+#include "skin/render/core/Color.h"
+#include "skin/render/core/Geometry.h"
 #include "toolkit/Component.h"
 #include "toolkit/Messages.h"
 #include "toolkit/WndHook.h"

@@ -6,10 +6,10 @@
 #include <cctype>
 #include <stdexcept>
 
-#include "skin/render/DecodedImage.h"
-#include "skin/render/ImageLoader.h"
-#include "skin/render/PixelBufferDc.h"
-#include "skin/render/Raster.h"
+#include "skin/render/core/DecodedImage.h"
+#include "skin/render/core/ImageLoader.h"
+#include "skin/render/core/PixelBufferDc.h"
+#include "skin/render/core/Raster.h"
 
 namespace {
 

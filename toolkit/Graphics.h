@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/Color.h"
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/Color.h"
+#include "skin/render/core/PixelBuffer.h"
 
 class TGraphic {
  public:

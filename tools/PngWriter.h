@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 
 struct PngWriteOptions {
   int CompressionLevel = 9;  // zlib level 0..9

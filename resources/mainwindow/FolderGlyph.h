@@ -1,5 +1,5 @@
 #pragma once
 // The 20 x 20 folder picture of the file button, drawn by code.
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 
 PixelBuffer FolderGlyph();

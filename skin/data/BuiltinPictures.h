@@ -4,7 +4,7 @@
 // name; the program supplies them from its resources, tests from memory.
 #include <string_view>
 
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 
 class BuiltinPictures {
  public:

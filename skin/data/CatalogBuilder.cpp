@@ -6,9 +6,9 @@
 #include "skin/data/SkinPackage.h"
 #include "skin/data/SkinText.h"
 #include "skin/data/sSkinData.h"
-#include "skin/render/BmpReader.h"
-#include "skin/render/Blend.h"
-#include "skin/render/ImageLoader.h"
+#include "skin/render/core/BmpReader.h"
+#include "skin/render/core/Blend.h"
+#include "skin/render/core/ImageLoader.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "skin/data/MaskData.h"
 #include "skin/data/SectionTable.h"
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 
 // One image file loaded for the skin.
 struct TacExtFileData {

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "skin/data/SkinText.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/SkinError.h"
 
 namespace {
 

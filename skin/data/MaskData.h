@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/Geometry.h"
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/Geometry.h"
+#include "skin/render/core/PixelBuffer.h"
 
 class TsSkinManager;
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "skin/data/SkinElements.h"
-#include "skin/render/Blend.h"
-#include "skin/render/BmpReader.h"
-#include "skin/render/acPNG.h"
+#include "skin/render/core/Blend.h"
+#include "skin/render/core/BmpReader.h"
+#include "skin/render/core/acPNG.h"
 #include "toolkit/Cp1251.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/render/Color.h"
-#include "skin/render/Gradient.h"
+#include "skin/render/core/Color.h"
+#include "skin/render/core/Gradient.h"
 
 class TacSkinOptions;
 

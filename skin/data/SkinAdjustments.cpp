@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "skin/data/SkinLoader.h"
-#include "skin/render/Blend.h"
-#include "skin/render/ColorFilters.h"
+#include "skin/render/core/Blend.h"
+#include "skin/render/core/ColorFilters.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "skin/data/SectionTable.h"
-#include "skin/render/Color.h"
+#include "skin/render/core/Color.h"
 
 class TacSkinOptions;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 
 struct LoadedSkin;
 class BuiltinPictures;

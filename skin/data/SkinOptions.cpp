@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "skin/render/Color.h"
+#include "skin/render/core/Color.h"
 
 namespace {
 

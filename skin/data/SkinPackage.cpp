@@ -10,8 +10,8 @@
 #include <system_error>
 
 #include "skin/data/SkinText.h"
-#include "skin/render/Adler32.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/Adler32.h"
+#include "skin/render/core/SkinError.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "skin/render/Color.h"
+#include "skin/render/core/Color.h"
 
 class TacSkinOptions;
 

@@ -7,7 +7,7 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/SkinPackage.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/SkinError.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/Color.h"
+#include "skin/render/core/Color.h"
 
 struct TsStoredSkin {
   std::string Name;

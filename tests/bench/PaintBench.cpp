@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/Blend.h"
+#include "skin/render/core/Blend.h"
 #include "tests/bench/RatioReporter.h"
 #include "tools/skinpreview/PictureFolder.h"
 #include "tools/skinpreview/SectionCell.h"

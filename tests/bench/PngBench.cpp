@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/acPNG.h"
+#include "skin/render/core/acPNG.h"
 #include "tools/PngWriter.h"
 
 namespace {

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/Blend.h"
-#include "skin/render/Resample.h"
+#include "skin/render/core/Blend.h"
+#include "skin/render/core/Resample.h"
 #include "tests/bench/RatioReporter.h"
 
 namespace {

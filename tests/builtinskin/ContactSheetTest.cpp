@@ -12,7 +12,7 @@
 #include <string>
 
 #include "skin/data/SkinImageFiles.h"
-#include "skin/render/acPNG.h"
+#include "skin/render/core/acPNG.h"
 #include "tools/PngWriter.h"
 #include "tools/skinpreview/ContactSheet.h"
 #include "tools/skinpreview/SkinPreviewLoad.h"

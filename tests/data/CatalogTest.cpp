@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "skin/data/SkinLoader.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/SkinError.h"
 #include "tests/data/TinySkin.h"
 #include "tools/PngWriter.h"
 

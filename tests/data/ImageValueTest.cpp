@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/render/SkinError.h"
+#include "skin/render/core/SkinError.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "skin/data/SkinColors.h"
 #include "skin/data/SkinOptions.h"
 #include "skin/data/sSkinData.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/SkinError.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "skin/data/SkinPackage.h"
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 #include "tests/render/TestPictures.h"
 
 // A 24-bit bottom-up bitmap file of the picture (alpha dropped).

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/render/BmpReader.h"
+#include "skin/render/core/BmpReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 64 * 1024) return 0;

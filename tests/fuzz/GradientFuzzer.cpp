@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "skin/render/Gradient.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/Gradient.h"
+#include "skin/render/core/SkinError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 4096) return 0;  // option values are short; longer inputs only slow the search

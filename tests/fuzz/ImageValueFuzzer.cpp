@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "skin/data/ImageValue.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/SkinError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 4096) return 0;  // values are one line of text

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/render/JpegReader.h"
+#include "skin/render/core/JpegReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 32 * 1024) return 0;

@@ -9,7 +9,7 @@
 #include "skin/data/SkinColors.h"
 #include "skin/data/SkinOptions.h"
 #include "skin/data/sSkinData.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/SkinError.h"
 
 namespace {
 constexpr size_t kMaxInput = 64 << 10;  // bytes; an options text is a few tens of kilobytes

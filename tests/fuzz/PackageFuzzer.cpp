@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "skin/data/SkinPackage.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/SkinError.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/render/acPNG.h"
+#include "skin/render/core/acPNG.h"
 
 namespace {
 constexpr size_t kMaxInput = 64 * 1024;

@@ -1,4 +1,4 @@
-#include "skin/render/Blur.h"
+#include "skin/render/core/Blur.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "skin/render/BorderMask.h"
+#include "skin/render/paint/BorderMask.h"
 
 #include <gtest/gtest.h>
 
 #include "PaintTestSkin.h"
-#include "skin/render/Blend.h"
+#include "skin/render/core/Blend.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "skin/render/Gradient.h"
+#include "skin/render/core/Gradient.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "skin/render/SkinError.h"
+#include "skin/render/core/SkinError.h"
 #include "tests/render/TestPictures.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/BmpReader.h"
-#include "skin/render/ImageLoader.h"
-#include "skin/render/JpegReader.h"
+#include "skin/render/core/BmpReader.h"
+#include "skin/render/core/ImageLoader.h"
+#include "skin/render/core/JpegReader.h"
 #include "tests/render/ImageFiles.h"
 #include "tests/render/TestPictures.h"
 

@@ -1,10 +1,10 @@
-#include "skin/render/LayeredPainter.h"
+#include "skin/render/paint/LayeredPainter.h"
 
 #include <gtest/gtest.h>
 
 #include "PaintTestSkin.h"
-#include "skin/render/Blend.h"
-#include "skin/render/DrawArrow.h"
+#include "skin/render/core/Blend.h"
+#include "skin/render/paint/DrawArrow.h"
 
 namespace {
 

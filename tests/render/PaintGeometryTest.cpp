@@ -1,4 +1,4 @@
-#include "skin/render/PaintGeometry.h"
+#include "skin/render/paint/PaintGeometry.h"
 
 #include <gtest/gtest.h>
 

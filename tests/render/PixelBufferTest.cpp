@@ -1,8 +1,8 @@
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/render/Color.h"
+#include "skin/render/core/Color.h"
 
 TEST(PixelBufferTest, RowsFollowTheStride) {
   PixelBuffer b(3, 2);

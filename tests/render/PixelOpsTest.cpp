@@ -4,10 +4,10 @@
 #include <random>
 #include <vector>
 
-#include "skin/render/Blend.h"
-#include "skin/render/ColorFilters.h"
-#include "skin/render/DisabledLook.h"
-#include "skin/render/Raster.h"
+#include "skin/render/core/Blend.h"
+#include "skin/render/core/ColorFilters.h"
+#include "skin/render/core/DisabledLook.h"
+#include "skin/render/core/Raster.h"
 #include "tests/render/TestPictures.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The toolkit's PNG picture: loading through the picture loader, drawing with
 // alpha into a device context, and the plain-bitmap loads of the manager.
-#include "skin/render/acPNGGraphic.h"
+#include "skin/controls/acPNGGraphic.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "skin/render/PixelBufferDc.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/PixelBufferDc.h"
+#include "skin/render/core/SkinError.h"
 #include "tests/render/PngTestSupport.h"
 #include "tests/render/TestPictures.h"
 

@@ -1,13 +1,13 @@
-#include "skin/render/acPNG.h"
+#include "skin/render/core/acPNG.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "skin/render/Adler32.h"
-#include "skin/render/PngColorManager.h"
-#include "skin/render/PngDraw.h"
+#include "skin/render/core/Adler32.h"
+#include "skin/render/core/PngColorManager.h"
+#include "skin/render/core/PngDraw.h"
 #include "tests/render/PngTestSupport.h"
 #include "tests/render/TestPictures.h"
 

@@ -1,10 +1,10 @@
-#include "skin/render/Resample.h"
+#include "skin/render/core/Resample.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "skin/render/ResampleTaps.h"
+#include "skin/render/core/ResampleTaps.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "skin/render/SectionPainter.h"
+#include "skin/render/paint/SectionPainter.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "PaintTestSkin.h"
-#include "skin/render/Blend.h"
+#include "skin/render/core/Blend.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 
 // The pixel value of four channels (memory order blue, green, red, alpha).
 constexpr uint32_t Bgra(uint32_t r, uint32_t g, uint32_t b, uint32_t a) { return b | g << 8 | r << 16 | a << 24; }

@@ -1,10 +1,10 @@
-#include "skin/render/Textures.h"
+#include "skin/render/paint/Textures.h"
 
 #include <gtest/gtest.h>
 
 #include "PaintTestSkin.h"
-#include "skin/render/Blend.h"
-#include "skin/render/GlyphFrame.h"
+#include "skin/render/core/Blend.h"
+#include "skin/render/paint/GlyphFrame.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 #include "tools/skinimages/SkinImages.h"
 
 // The pixels as the file stores them: a masked bitmap is twice as high, with

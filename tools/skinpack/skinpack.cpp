@@ -18,7 +18,7 @@
 
 #include "skin/data/SkinPackage.h"
 #include "skin/data/SkinText.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/SkinError.h"
 
 namespace fs = std::filesystem;
 

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "skin/render/BorderMask.h"
-#include "skin/render/GlyphFrame.h"
+#include "skin/render/paint/BorderMask.h"
+#include "skin/render/paint/GlyphFrame.h"
 #include "tools/skinpreview/SectionCell.h"
 #include "tools/skinpreview/SheetDrawing.h"
 #include "tools/skinpreview/TinyFont.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "skin/data/SkinLoader.h"
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 #include "tools/skinpreview/PictureFolder.h"
 
 PixelBuffer RenderContactSheet(const LoadedSkin& skin, const std::vector<NamedPicture>& enginePictures,

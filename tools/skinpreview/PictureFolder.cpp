@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "skin/data/SkinImageFiles.h"
-#include "skin/render/ImageLoader.h"
-#include "skin/render/SkinError.h"
+#include "skin/render/core/ImageLoader.h"
+#include "skin/render/core/SkinError.h"
 
 PictureFolder::PictureFolder(const std::filesystem::path& folder) {
   const auto list = ReadWholeFile(folder / "files.txt");

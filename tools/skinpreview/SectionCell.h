@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "skin/data/SkinLoader.h"
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 
 // The sections a control can be painted with: all but the global information.
 std::vector<int32_t> PaintableSections(const LoadedSkin& skin);

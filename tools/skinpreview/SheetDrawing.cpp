@@ -52,15 +52,6 @@ BackgroundInfo InPlaceBackground(const PixelBuffer& target, const TRect& area) {
   return bg;
 }
 
-SkinPaintView PaintViewOf(const LoadedSkin& skin) {
-  SkinPaintView view;
-  view.Sections = &skin.Sections;
-  view.Masks = &skin.Images.Masks();
-  view.MasterBitmap = &skin.Images.MasterBitmap;
-  view.Active = true;
-  return view;
-}
-
 int32_t SectionIndexOf(const LoadedSkin& skin, std::string_view name) {
   for (size_t i = 0; i < skin.Sections.size(); ++i)
     if (skin.Sections[i].SectionName == name) return int32_t(i);

@@ -5,9 +5,10 @@
 #include <string_view>
 
 #include "skin/data/SkinLoader.h"
-#include "skin/render/BackgroundInfo.h"
-#include "skin/render/PixelBuffer.h"
-#include "skin/render/SkinPaintView.h"
+#include "skin/render/core/BackgroundInfo.h"
+#include "skin/render/core/PixelBuffer.h"
+#include "skin/render/paint/SkinPaintView.h"
+#include "skin/render/paint/SkinPaintViewOf.h"
 
 inline constexpr uint32_t kPaper = 0xFFFFFFFFu;
 inline constexpr uint32_t kInk = 0xFF303030u;
@@ -25,7 +26,6 @@ uint32_t PixelOf(TColor color);
 // A ready background that is the target itself, for painting in place.
 BackgroundInfo InPlaceBackground(const PixelBuffer& target, const TRect& area);
 
-SkinPaintView PaintViewOf(const LoadedSkin& skin);
 int32_t SectionIndexOf(const LoadedSkin& skin, std::string_view name);
 // Text colour of a section's state, for labels drawn in a section's colours.
 uint32_t SectionTextPixel(const LoadedSkin& skin, int32_t sectionIndex, int32_t state);

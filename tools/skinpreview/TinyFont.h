@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 
 inline constexpr int kTinyGlyphWidth = 5;
 inline constexpr int kTinyGlyphHeight = 7;

@@ -3,7 +3,7 @@
 // extended-border mode: the shadow picture around it, the form and caption
 // sections, the title glyphs and a few controls, with per-pixel alpha.
 #include "skin/data/SkinLoader.h"
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/PixelBuffer.h"
 
 // The window's picture (premultiplied alpha) for the active or inactive look;
 // in the active one the close button is hot and the edit has the focus.

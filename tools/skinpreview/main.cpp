@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "skin/render/SkinError.h"
+#include "skin/render/core/SkinError.h"
 #include "tools/PngWriter.h"
 #include "tools/skinpreview/ContactSheet.h"
 #include "tools/skinpreview/SkinPreviewLoad.h"

@@ -1,0 +1,43 @@
+#pragma once
+// Painting a skin section into a rectangle for one state: the background
+// layers (colour, gradient, texture) mixed with what lies behind by the
+// section's transparency, the corner images and the border mask. Painters
+// never fail: an invalid section, an empty rectangle or one outside the
+// target paints nothing.
+#include <cstdint>
+
+#include "skin/render/core/BackgroundInfo.h"
+#include "skin/render/core/Color.h"
+#include "skin/render/core/PixelBuffer.h"
+#include "skin/render/paint/SkinPaintView.h"
+
+// Background, corner images and border mask of a section. offset is the
+// position of rect inside the area that bg describes; texture indexes below 0
+// take the section's own patterns.
+void PaintSection(const SkinPaintView& skin, int32_t sectionIndex, const BackgroundInfo& bg, int32_t state,
+                  const TRect& rect, TPoint offset, PixelBuffer& target, int32_t normalTexture = -1,
+                  int32_t hotTexture = -1);
+
+// The background layers only. customColor clFuchsia means none; a custom
+// colour replaces colour, transparency, gradient and texture share.
+void PaintSectionBackground(const SkinPaintView& skin, int32_t sectionIndex, const BackgroundInfo& bg, int32_t state,
+                            TColor customColor, int32_t hotTexture, int32_t normalTexture, PixelBuffer& target,
+                            TPoint offset, const TRect& rect);
+
+// What the solid layers of a state are made of.
+struct SolidLayers {
+  TColor Color = clWhite;            // SC
+  int32_t TextureShare = 0;          // I, percent
+  int32_t GradientShare = 0;         // G, percent
+  const TsGradArray* Gradient = nullptr;
+  int32_t Texture = -1;              // mask index of the texture
+  uint8_t CombinedAlpha = 255;       // alpha of the combined gradient-and-texture pass
+};
+
+// Colour, gradient and texture into rect, without any background; textures
+// with a mask see bg behind their key pixels.
+void PaintSolidLayers(const SkinPaintView& skin, PixelBuffer& target, const TRect& rect, const SolidLayers& layers,
+                      const BackgroundInfo& bg);
+
+// True when rect is not empty and lies inside the target.
+bool RectInside(const PixelBuffer& target, const TRect& rect);
