@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "skin/render/core/ByteOrder.h"
+
 namespace {
 
-uint32_t ReadMarker(std::span<const uint8_t> data) {
-  return uint32_t(data[0]) | uint32_t(data[1]) << 8 | uint32_t(data[2]) << 16 | uint32_t(data[3]) << 24;
-}
+uint32_t ReadMarker(std::span<const uint8_t> data) { return LoadLE32(data.data()); }
 
 std::string ReadField(const PushedSkinBlock& block, size_t offset, size_t size) {
   const char* start = reinterpret_cast<const char*>(block.data() + offset);

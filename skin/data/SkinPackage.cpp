@@ -10,7 +10,8 @@
 #include <system_error>
 
 #include "skin/data/SkinText.h"
-#include "skin/render/core/Adler32.h"
+#include "skin/render/core/ByteOrder.h"
+#include "skin/render/core/Inflater.h"
 #include "skin/render/core/SkinError.h"
 
 namespace {
@@ -28,6 +29,8 @@ constexpr size_t kFirstOutputBytes = 65536;
 // yields, so a lying header costs no more than this bound.
 constexpr uint64_t kPlausibleDeflateRatio = 64;
 constexpr size_t kMaxUpfrontBytes = 16u << 20;
+
+constexpr char kNoMemoryToUnpack[] = "Not enough memory to unpack the skin package.";
 
 [[noreturn]] void Damaged(const std::string& detail) {
   throw ESkinError("The skin package is damaged: " + detail + ".");
@@ -48,7 +51,7 @@ class ByteReader {
   bool ReadU32(uint32_t& value) {
     if (Remaining() < 4) return false;
     const uint8_t* p = data_.data() + pos_;
-    value = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+    value = LoadLE32(p);
     pos_ += 4;
     return true;
   }
@@ -64,20 +67,6 @@ class ByteReader {
   size_t pos_ = 0;
 };
 
-// One inflater for all members of a package: reset between members, so its
-// state and window are allocated once. The Adler-32 of each member is summed
-// here with a vector sum, as for PNG image data, instead of a byte at a time
-// inside zlib.
-struct InflateStream {
-  z_stream z{};
-  InflateStream() {
-    if (inflateInit(&z) != Z_OK) throw ESkinError("Not enough memory to unpack the skin package.");
-  }
-  ~InflateStream() { inflateEnd(&z); }
-  InflateStream(const InflateStream&) = delete;
-  InflateStream& operator=(const InflateStream&) = delete;
-};
-
 size_t FirstOutputSize(uint32_t size, size_t remaining) {
   if (size <= kFirstOutputBytes) return size;
   if (size <= kMaxUpfrontBytes && size <= remaining * kPlausibleDeflateRatio) return size;
@@ -87,14 +76,11 @@ size_t FirstOutputSize(uint32_t size, size_t remaining) {
 // Inflates one zlib stream that starts at the reader's position into exactly
 // size bytes, and leaves the position on the first byte after its Adler-32
 // trailer.
-std::vector<uint8_t> InflateMember(InflateStream& stream, ByteReader& reader, uint32_t size, uint32_t index,
+std::vector<uint8_t> InflateMember(TInflater& inflater, ByteReader& reader, uint32_t size, uint32_t index,
                                    std::string_view name) {
   const std::span<const uint8_t> input = reader.Rest();
-  z_stream& z = stream.z;
-  if (inflateReset(&z) != Z_OK || inflateValidate(&z, 0) != Z_OK)
-    throw ESkinError("Not enough memory to unpack the skin package.");
-  z.avail_in = 0;
-  uint32_t adler = kAdler32Start;
+  if (!inflater.Reset()) throw ESkinError(kNoMemoryToUnpack);
+  z_stream& z = inflater.Stream();
   std::vector<uint8_t> out(FirstOutputSize(size, input.size()));
   size_t fed = 0;      // input bytes handed to the inflater
   size_t written = 0;  // output bytes produced
@@ -113,16 +99,13 @@ std::vector<uint8_t> InflateMember(InflateStream& stream, ByteReader& reader, ui
     const uInt before = z.avail_out;
     // Z_FINISH lets zlib skip copying the output into its window when the
     // stream ends within this call; a call that cannot finish says Z_BUF_ERROR.
-    const int rc = inflate(&z, Z_FINISH);
+    const int rc = inflater.Inflate(Z_FINISH);
     const size_t produced = before - z.avail_out;
     if (full && produced > 0)
       MemberDamaged(index, name, " inflates to more than " + std::to_string(size) + " bytes");
-    if (!full) {
-      adler = UpdateAdler32(adler, out.data() + written, produced);
-      written += produced;
-    }
+    written += produced;
     if (rc == Z_STREAM_END) break;
-    if (rc == Z_MEM_ERROR) throw ESkinError("Not enough memory to unpack the skin package.");
+    if (rc == Z_MEM_ERROR) throw ESkinError(kNoMemoryToUnpack);
     if (rc == Z_BUF_ERROR && z.avail_out == 0) continue;  // the output is full: it grows, or catches an extra byte
     if (rc == Z_BUF_ERROR && z.avail_in == 0) {
       if (fed == input.size()) MemberDamaged(index, name, " runs past the end of the package");
@@ -133,7 +116,7 @@ std::vector<uint8_t> InflateMember(InflateStream& stream, ByteReader& reader, ui
   // The stream's last four bytes, which zlib has read but not compared: the big-endian Adler-32.
   const size_t consumed = fed - z.avail_in;
   const uint8_t* trailer = input.data() + consumed - 4;
-  if ((uint32_t(trailer[0]) << 24 | uint32_t(trailer[1]) << 16 | uint32_t(trailer[2]) << 8 | trailer[3]) != adler)
+  if (LoadBE32(trailer) != inflater.Adler())
     MemberDamaged(index, name, " has a damaged compressed stream");
   if (written != size)
     MemberDamaged(index, name, " inflates to " + std::to_string(written) + " bytes instead of " + std::to_string(size));
@@ -184,7 +167,7 @@ bool TacSkinConvertor::Unpack(std::span<const uint8_t> package) {
   if (count > reader.Remaining() / kSmallestMemberBytes)
     Damaged("it names " + std::to_string(count) + " members, more than its data can hold");
   uint64_t inflatedTotal = 0;
-  InflateStream stream;
+  TInflater inflater;
   for (uint32_t i = 0; i < count; ++i) {
     uint32_t nameLength = 0, size = 0;
     std::string name;
@@ -194,7 +177,7 @@ bool TacSkinConvertor::Unpack(std::span<const uint8_t> package) {
       MemberDamaged(i, name, " claims " + std::to_string(size) + " bytes, more than its data can hold");
     inflatedTotal += size;
     if (inflatedTotal > kMaxInflatedBytes) throw ESkinError("The skin package is too large.");
-    std::vector<uint8_t> data = InflateMember(stream, reader, size, i, name);
+    std::vector<uint8_t> data = InflateMember(inflater, reader, size, i, name);
     if (SameTextIgnoringCase(name, kOptionsMemberName)) {
       // A second options member is ignored: the first match wins, as for images.
       if (!options_) options_ = std::make_unique<std::vector<uint8_t>>(std::move(data));

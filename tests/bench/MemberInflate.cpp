@@ -4,11 +4,13 @@
 
 #include <stdexcept>
 
+#include "skin/render/core/ByteOrder.h"
+
 namespace {
 
 uint32_t Read32(std::span<const uint8_t> p, size_t at) {
   if (at + 4 > p.size()) throw std::runtime_error("package cut short");
-  return uint32_t(p[at]) | uint32_t(p[at + 1]) << 8 | uint32_t(p[at + 2]) << 16 | uint32_t(p[at + 3]) << 24;
+  return LoadLE32(p.data() + at);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "skin/render/core/ByteOrder.h"
+
 namespace {
 const char kInvalidFormat[] = "Cannot load image. Invalid or unexpected BMP image format.";
 const char kBadCompression[] = "Cannot load image. The compression scheme is not supported for BMP files.";
@@ -14,9 +16,6 @@ constexpr size_t kFileHeaderBytes = 14;
 constexpr uint32_t kCoreHeaderBytes = 12;  // the old header with 16-bit sizes and 3-byte palette entries
 constexpr uint32_t kInfoHeaderBytes = 40;
 constexpr uint32_t kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
-
-inline uint32_t Load16(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
-inline uint32_t Load32(const uint8_t* p) { return Load16(p) | Load16(p + 2) << 16; }
 
 // One channel of a bit-field pixel: its position and width in the 32-bit value.
 struct Field {
@@ -51,9 +50,9 @@ void ConvertRow24(const uint8_t* s, uint32_t* t, int64_t width) {
 
 DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
   if (size < kFileHeaderBytes + 4 || data[0] != 'B' || data[1] != 'M') throw ESkinError(kInvalidFormat);
-  const uint32_t pixelOffset = Load32(data + 10);
+  const uint32_t pixelOffset = LoadLE32(data + 10);
   const uint8_t* info = data + kFileHeaderBytes;
-  const uint32_t infoBytes = Load32(info);
+  const uint32_t infoBytes = LoadLE32(info);
   if (infoBytes != kCoreHeaderBytes && infoBytes < kInfoHeaderBytes) throw ESkinError(kInvalidFormat);
   if (infoBytes > size - kFileHeaderBytes) throw ESkinError(kInvalidFormat);
   const bool core = infoBytes == kCoreHeaderBytes;
@@ -61,17 +60,17 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
   int64_t width, height;
   uint32_t planes, bpp, compression = kRgb, colorsUsed = 0;
   if (core) {
-    width = Load16(info + 4);
-    height = Load16(info + 6);
-    planes = Load16(info + 8);
-    bpp = Load16(info + 10);
+    width = LoadLE16(info + 4);
+    height = LoadLE16(info + 6);
+    planes = LoadLE16(info + 8);
+    bpp = LoadLE16(info + 10);
   } else {
-    width = int32_t(Load32(info + 4));
-    height = int32_t(Load32(info + 8));
-    planes = Load16(info + 12);
-    bpp = Load16(info + 14);
-    compression = Load32(info + 16);
-    colorsUsed = Load32(info + 32);
+    width = int32_t(LoadLE32(info + 4));
+    height = int32_t(LoadLE32(info + 8));
+    planes = LoadLE16(info + 12);
+    bpp = LoadLE16(info + 14);
+    compression = LoadLE32(info + 16);
+    colorsUsed = LoadLE32(info + 32);
   }
   if (planes != 1 || width < 0) throw ESkinError(kInvalidFormat);
   const bool topDown = height < 0;
@@ -88,7 +87,7 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
     const int maskCount = compression == kAlphaBitFields || infoBytes >= 56 ? 4 : 3;
     const size_t maskAt = infoBytes == kInfoHeaderBytes ? tableAt : kFileHeaderBytes + kInfoHeaderBytes;
     if (maskAt + 4 * size_t(maskCount) > size) throw ESkinError(kInvalidFormat);
-    for (int i = 0; i < 4; ++i) masks[i] = i < maskCount ? Load32(data + maskAt + 4 * i) : 0;
+    for (int i = 0; i < 4; ++i) masks[i] = i < maskCount ? LoadLE32(data + maskAt + 4 * i) : 0;
     if (infoBytes == kInfoHeaderBytes) tableAt += 4 * size_t(maskCount);
   }
 
@@ -144,7 +143,7 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
           break;
         }
         for (int64_t x = 0; x < width; ++x, s += 4) {
-          const uint32_t v = Load32(s);
+          const uint32_t v = LoadLE32(s);
           t[x] = fields[2].Extract(v, 0) | fields[1].Extract(v, 0) << 8 | fields[0].Extract(v, 0) << 16 |
                  fields[3].Extract(v, 255) << 24;
         }
@@ -156,13 +155,13 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
 DecodedImage DecodeBmpResource(const uint8_t* data, size_t size) {
   if (size < 4) throw ESkinError(kInvalidFormat);
   // The file header's one fact is where the pixels start; the resource implies it.
-  const uint32_t infoBytes = Load32(data);
+  const uint32_t infoBytes = LoadLE32(data);
   size_t pixelsAt = kFileHeaderBytes + infoBytes;
   if (infoBytes == kCoreHeaderBytes && size >= kCoreHeaderBytes) {
-    const uint32_t bpp = Load16(data + 10);
+    const uint32_t bpp = LoadLE16(data + 10);
     if (bpp <= 8) pixelsAt += 3u << bpp;
   } else if (infoBytes >= kInfoHeaderBytes && size >= kInfoHeaderBytes) {
-    const uint32_t bpp = Load16(data + 14), compression = Load32(data + 16), colorsUsed = Load32(data + 32);
+    const uint32_t bpp = LoadLE16(data + 14), compression = LoadLE32(data + 16), colorsUsed = LoadLE32(data + 32);
     if (infoBytes == kInfoHeaderBytes && compression == kBitFields) pixelsAt += 12;
     if (infoBytes == kInfoHeaderBytes && compression == kAlphaBitFields) pixelsAt += 16;
     if (bpp <= 8) pixelsAt += 4 * size_t(colorsUsed ? std::min(colorsUsed, 256u) : 1u << bpp);

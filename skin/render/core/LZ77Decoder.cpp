@@ -1,8 +1,6 @@
 #include "skin/render/core/LZ77Decoder.h"
 
-#include <zlib.h>
-
-#include "skin/render/core/Adler32.h"
+#include "skin/render/core/Inflater.h"
 #include "skin/render/core/SkinError.h"
 
 const char kPngCompressionError[] = "Cannot load image. Compression error found in PNG file.";
@@ -12,23 +10,16 @@ namespace {
 const char kLZ77Error[] = "LZ77 decompression error.";
 }  // namespace
 
-struct TLZ77Decoder::State {
-  z_stream z{};
-};
-
-TLZ77Decoder::TLZ77Decoder() : state_(std::make_unique<State>()) {
-  if (inflateInit(&state_->z) != Z_OK) throw ESkinError(kLZ77Error);
+TLZ77Decoder::TLZ77Decoder() : inflater_(std::make_unique<TInflater>()) {
+  if (!inflater_->Reset()) throw ESkinError(kLZ77Error);
 }
 
-TLZ77Decoder::~TLZ77Decoder() { inflateEnd(&state_->z); }
+TLZ77Decoder::~TLZ77Decoder() = default;
 
 void TLZ77Decoder::Start(InflateSource& source) {
-  if (inflateReset(&state_->z) != Z_OK || inflateValidate(&state_->z, 0) != Z_OK) throw ESkinError(kLZ77Error);
-  state_->z.next_in = nullptr;
-  state_->z.avail_in = 0;
+  if (!inflater_->Reset()) throw ESkinError(kLZ77Error);
   source_ = &source;
   ended_ = false;
-  adler_ = kAdler32Start;
   for (Piece& p : recent_) p = {};
 }
 
@@ -38,22 +29,20 @@ bool TLZ77Decoder::FetchInput() {
   do {
     if (!source_->NextPiece(data, size)) return false;
   } while (size == 0);
-  state_->z.next_in = const_cast<Bytef*>(data);
-  state_->z.avail_in = uInt(size);  // pieces are chunk payloads, below 2^31
+  z_stream& z = inflater_->Stream();
+  z.next_in = const_cast<Bytef*>(data);
+  z.avail_in = uInt(size);  // pieces are chunk payloads, below 2^31
   for (int i = 3; i > 0; --i) recent_[i] = recent_[i - 1];
   recent_[0] = {data, size};
   return true;
 }
 
 void TLZ77Decoder::Inflate() {
-  z_stream& z = state_->z;
-  uint8_t* before = z.next_out;
-  const int ret = inflate(&z, Z_NO_FLUSH);
-  adler_ = UpdateAdler32(adler_, before, size_t(z.next_out - before));
+  const int ret = inflater_->Inflate(Z_NO_FLUSH);
   if (ret == Z_STREAM_END) {
     ended_ = true;
     CheckTrailer();
-  } else if (ret != Z_OK && !(ret == Z_BUF_ERROR && z.avail_in == 0)) {
+  } else if (ret != Z_OK && !(ret == Z_BUF_ERROR && inflater_->Stream().avail_in == 0)) {
     throw ESkinError(kPngCompressionError);
   }
 }
@@ -64,14 +53,14 @@ void TLZ77Decoder::CheckTrailer() const {
   int have = 0, shift = 0;
   for (int i = 0; i < 4 && have < 4; ++i) {
     const Piece& p = recent_[i];
-    size_t end = i == 0 ? size_t(state_->z.next_in - p.data) : p.size;
+    size_t end = i == 0 ? size_t(inflater_->Stream().next_in - p.data) : p.size;
     for (; end > 0 && have < 4; --end, ++have, shift += 8) stored |= uint32_t(p.data[end - 1]) << shift;
   }
-  if (have < 4 || stored != adler_) throw ESkinError(kPngCompressionError);
+  if (have < 4 || stored != inflater_->Adler()) throw ESkinError(kPngCompressionError);
 }
 
 void TLZ77Decoder::Read(uint8_t* out, size_t size) {
-  z_stream& z = state_->z;
+  z_stream& z = inflater_->Stream();
   z.next_out = out;
   while (size > 0) {
     if (ended_) throw ESkinError(kPngCompressionError);
@@ -84,7 +73,7 @@ void TLZ77Decoder::Read(uint8_t* out, size_t size) {
 }
 
 void TLZ77Decoder::Finish() {
-  z_stream& z = state_->z;
+  z_stream& z = inflater_->Stream();
   uint8_t probe[16];
   while (!ended_) {
     if (z.avail_in == 0 && !FetchInput()) return;  // stream stops without its trailer: all rows are in

@@ -3,9 +3,8 @@
 // may be split over many "IDAT" chunks; the decoder pulls the pieces from an
 // InflateSource as it needs them and fills exact byte counts.
 //
-// The zlib state (and its 32 KiB window) is kept between pictures and only
-// reset, so decoding many small pictures costs no allocations here. The
-// stream's Adler-32 is checked here with a vector sum instead of by zlib.
+// The inflater is kept between pictures and only reset, so decoding many
+// small pictures costs no allocations here.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -13,6 +12,8 @@
 // The error texts of the PNG image data, shared with the decoder's own checks.
 extern const char kPngCompressionError[];
 extern const char kPngExtraDataError[];
+
+class TInflater;
 
 class InflateSource {
  public:
@@ -46,11 +47,9 @@ class TLZ77Decoder {
     const uint8_t* data = nullptr;
     size_t size = 0;
   };
-  struct State;
-  std::unique_ptr<State> state_;
+  std::unique_ptr<TInflater> inflater_;
   InflateSource* source_ = nullptr;
   bool ended_ = false;
-  uint32_t adler_ = 1;
   // The latest pieces, newest first: the 4-byte trailer may straddle them.
   Piece recent_[4];
 };

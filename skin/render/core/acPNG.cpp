@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "skin/render/core/ByteOrder.h"
 #include "skin/render/core/LZ77Decoder.h"
 #include "skin/render/core/PngColorManager.h"
 #include "skin/render/core/PngUnfilter.h"
@@ -38,9 +39,6 @@ constexpr uint32_t kIHDR = TypeCode("IHDR"), kIDAT = TypeCode("IDAT"), kIEND = T
                    kPLTE = TypeCode("PLTE"), kgAMA = TypeCode("gAMA"), kbKGD = TypeCode("bKGD"),
                    ktRNS = TypeCode("tRNS");
 
-inline uint32_t Load32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
-inline uint32_t Load16(const uint8_t* p) { return uint32_t(p[0]) << 8 | p[1]; }
-
 struct Chunk {
   uint32_t type = 0;
   uint32_t length = 0;
@@ -49,14 +47,14 @@ struct Chunk {
 
 void CheckCrc(const Chunk& c) {
   const uLong crc = crc32(crc32(0, Z_NULL, 0), c.data - 4, uInt(c.length) + 4);
-  if (crc != Load32(c.data + c.length)) throw ESkinError(kCrcError);
+  if (crc != LoadBE32(c.data + c.length)) throw ESkinError(kCrcError);
 }
 
 // Walks the chunks of a stream whose layout the pre-scan has already checked.
 class ChunkReader {
  public:
   explicit ChunkReader(const uint8_t* pos) : pos_(pos) {}
-  Chunk Peek() const { return {Load32(pos_ + 4), Load32(pos_), pos_ + 8}; }
+  Chunk Peek() const { return {LoadBE32(pos_ + 4), LoadBE32(pos_), pos_ + 8}; }
   Chunk Next() {
     const Chunk c = Peek();
     pos_ += size_t(c.length) + 12;
@@ -80,8 +78,8 @@ PreScan ScanChunks(const uint8_t* pos, const uint8_t* end) {
   bool inRun = false, runDone = false;
   for (;;) {
     if (end - pos < 12) throw ESkinError(kInvalidFormat);
-    const uint32_t length = Load32(pos);
-    const uint32_t type = Load32(pos + 4);
+    const uint32_t length = LoadBE32(pos);
+    const uint32_t type = LoadBE32(pos + 4);
     if (length > kMaxChunkLength || size_t(end - pos) - 12 < length) throw ESkinError(kInvalidFormat);
     if (type == kIEND) return scan;
     if (type == kIDAT && !runDone) {
@@ -92,7 +90,7 @@ PreScan ScanChunks(const uint8_t* pos, const uint8_t* end) {
     }
     if (type == kgAMA && length == 4 && !scan.hasGamma) {
       scan.hasGamma = true;
-      scan.gamma = Load32(pos + 8);
+      scan.gamma = LoadBE32(pos + 8);
     }
     pos += size_t(length) + 12;
   }
@@ -112,7 +110,7 @@ Header ParseHeader(const Chunk& c) {
   if (c.type != kIHDR || c.length != 13) throw ESkinError(kInvalidFormat);
   CheckCrc(c);
   const uint8_t* d = c.data;
-  const uint32_t width = Load32(d), height = Load32(d + 4);
+  const uint32_t width = LoadBE32(d), height = LoadBE32(d + 4);
   if (width == 0 || height == 0 || width > kMaxChunkLength || height > kMaxChunkLength) throw ESkinError(kInvalidFormat);
   if (d[10] != 0) throw ESkinError(kBadCompressionScheme);
   Header h;
@@ -347,12 +345,12 @@ void PngDecoder::ReadPalette(const Chunk& c) {
 void PngDecoder::ReadBackground(const Chunk& c) {
   const uint8_t* d = c.data;
   if ((h_.colorType == 0 || h_.colorType == 4) && c.length >= 2) {
-    const uint32_t level = ScaleSample(Load16(d), h_.bitDepth);
+    const uint32_t level = ScaleSample(LoadBE16(d), h_.bitDepth);
     image_.BackgroundColor = RGBColor(uint8_t(level), uint8_t(level), uint8_t(level));
   } else if ((h_.colorType == 2 || h_.colorType == 6) && c.length >= 6) {
-    image_.BackgroundColor = RGBColor(uint8_t(ScaleSample(Load16(d), h_.bitDepth)),
-                                      uint8_t(ScaleSample(Load16(d + 2), h_.bitDepth)),
-                                      uint8_t(ScaleSample(Load16(d + 4), h_.bitDepth)));
+    image_.BackgroundColor = RGBColor(uint8_t(ScaleSample(LoadBE16(d), h_.bitDepth)),
+                                      uint8_t(ScaleSample(LoadBE16(d + 2), h_.bitDepth)),
+                                      uint8_t(ScaleSample(LoadBE16(d + 4), h_.bitDepth)));
   } else if (h_.colorType == 3 && c.length >= 1 && d[0] < paletteCount_) {
     const uint8_t* e = palette_ + 3 * d[0];
     image_.BackgroundColor = RGBColor(e[0], e[1], e[2]);
@@ -367,7 +365,7 @@ void PngDecoder::ReadTransparency(const Chunk& c) {
     image_.HasPaletteAlpha = true;
   } else if ((h_.colorType == 0 && c.length >= 2) || (h_.colorType == 2 && c.length >= 6)) {
     hasTransparentSample_ = true;
-    for (int i = 0; i < h_.samples; ++i) transparentSample_[i] = Load16(d + 2 * i);
+    for (int i = 0; i < h_.samples; ++i) transparentSample_[i] = LoadBE16(d + 2 * i);
   }
 }
 
