@@ -62,12 +62,7 @@ void PaintSectionLayered(const SkinPaintView& skin, int32_t sectionIndex, int32_
   if (t == 100) {
     if (whole) FillPixels(target, rect, clBlack, 0);
   } else {
-    SolidLayers layers;
-    layers.Color = p.Color;
-    layers.TextureShare = std::clamp(p.TextureShare, 0, 100);
-    layers.GradientShare = std::clamp(p.GradientShare, 0, 100);
-    if (layers.TextureShare > 0) layers.Texture = p.PatternIndex;
-    if (layers.GradientShare != 0) layers.Gradient = &p.GradientData;
+    SolidLayers layers = SolidLayersOf(p);
     layers.CombinedAlpha = uint8_t(255 * std::nearbyint(1.0 - t / 100.0));  // ties to even: 50 and above give 0
     if (layers.TextureShare + layers.GradientShare == 0) {
       PaintLayeredColor(target, rect, p.Color, t);

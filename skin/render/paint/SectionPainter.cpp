@@ -98,17 +98,16 @@ void PaintSolidLayers(const SkinPaintView& skin, PixelBuffer& target, const TRec
     return;
   }
 
-  bool texturePainted = false;
-  TRect remainder = rect;
-  if (i > 0 && texture) {
+  const bool texturePainted = i > 0 && texture;
+  if (texturePainted) {
+    TRect remainder = rect;
     if (texture->MaskRows != 0) {
       if (PaintMaskedTexture(skin, target, rect, bg, texture->PaintMode, *texture)) remainder = kNothingRemains;
     } else {
       remainder = PaintTexture(skin, target, rect, *texture, texture->PaintMode);
     }
-    texturePainted = true;
+    if (remainder != kNothingRemains) Fill(target, remainder, layers.Color);
   }
-  if (remainder != kNothingRemains) Fill(target, remainder, layers.Color);
 
   if (g > 0) {
     if (texturePainted) {
@@ -119,9 +118,20 @@ void PaintSolidLayers(const SkinPaintView& skin, PixelBuffer& target, const TRec
     } else {
       PaintGradientOrColor(target, rect, layers);
     }
+  } else if (!texturePainted) {
+    Fill(target, rect, layers.Color);
   }
   if (i + g >= 1 && i + g <= 99) FadeToColor(target, rect, i + g, ResolveColor(layers.Color));
-  if (i + g == 0) Fill(target, rect, layers.Color);
+}
+
+SolidLayers SolidLayersOf(const TsGenState& state, int32_t texture) {
+  SolidLayers layers;
+  layers.Color = state.Color;
+  layers.TextureShare = Percent(state.TextureShare);
+  layers.GradientShare = Percent(state.GradientShare);
+  if (layers.TextureShare > 0) layers.Texture = texture >= 0 ? texture : state.PatternIndex;
+  if (layers.GradientShare != 0) layers.Gradient = &state.GradientData;
+  return layers;
 }
 
 void PaintSectionBackground(const SkinPaintView& skin, int32_t sectionIndex, const BackgroundInfo& bg, int32_t state,
@@ -131,21 +141,16 @@ void PaintSectionBackground(const SkinPaintView& skin, int32_t sectionIndex, con
   if (!section || !RectInside(target, rect)) return;
   const TsGenState& p = section->Props[size_t(PropsIndex(state, section->States))];
 
+  // A custom colour, or a state that shows only what lies behind, has the colour alone.
   SolidLayers layers;
   int32_t t = 0;
-  if (customColor == clFuchsia) {
-    layers.Color = p.Color;
-    t = Percent(p.Transparency);
-    if (t != 100) {
-      layers.TextureShare = Percent(p.TextureShare);
-      layers.GradientShare = Percent(p.GradientShare);
-      if (layers.TextureShare > 0 && normalTexture < 0) normalTexture = p.PatternIndex;
-      if (layers.GradientShare != 0) layers.Gradient = &p.GradientData;
-    }
-  } else {
+  if (customColor != clFuchsia) {
     layers.Color = customColor;
+  } else if (t = Percent(p.Transparency); t != 100) {
+    layers = SolidLayersOf(p, normalTexture);
+  } else {
+    layers.Color = p.Color;
   }
-  layers.Texture = normalTexture;
   const int32_t shares = layers.TextureShare + layers.GradientShare;
   const BackgroundInfo movedBg = Moved(bg, offset);
 

@@ -34,6 +34,11 @@ struct SolidLayers {
   uint8_t CombinedAlpha = 255;       // alpha of the combined gradient-and-texture pass
 };
 
+// The solid layers of a state: its colour, its texture and gradient shares
+// (clamped to percent), the texture (the given one, else the state's pattern)
+// and the gradient where their shares ask for them.
+SolidLayers SolidLayersOf(const TsGenState& state, int32_t texture = -1);
+
 // Colour, gradient and texture into rect, without any background; textures
 // with a mask see bg behind their key pixels.
 void PaintSolidLayers(const SkinPaintView& skin, PixelBuffer& target, const TRect& rect, const SolidLayers& layers,
