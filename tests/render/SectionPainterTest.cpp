@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "PaintTestSkin.h"
-#include "skin/render/core/Blend.h"
 
 namespace {
 
@@ -39,7 +36,8 @@ PixelBuffer Paint(const TestSkin& skin, int32_t section, const BackgroundInfo& b
 }
 
 TEST(SectionPainterTest, TransparencyMixesTheSectionWithWhatLiesBehind) {
-  const PixelBuffer parent = Picture({"abcd", "efgh", "ijkl"});
+  // Black and white pixels behind a section of (200, 100, 40).
+  const PixelBuffer parent = Picture({"0909", "9090", "0909"});
   struct Case {
     const char* name;
     int32_t transparency;
@@ -58,18 +56,15 @@ TEST(SectionPainterTest, TransparencyMixesTheSectionWithWhatLiesBehind) {
     if (c.transparency == 100) {
       expected = c.pictureParent ? parent.Clone() : Filled(4, 3, PixelOf(kParentColor));
     } else if (c.transparency == 50 && c.pictureParent) {
-      // The target keeps round(50 * 2.55) = 128 / 256 of the parent.
+      // The target keeps round(50 * 2.55) = 128 / 256 of the parent, truncated:
+      // over black 200 / 2 = 100, 100 / 2 = 50, 40 / 2 = 20; over white
+      // (200 + 255) / 2 = 227.5, (100 + 255) / 2 = 177.5, (40 + 255) / 2 = 147.5.
       for (int32_t y = 0; y < 3; ++y)
-        for (int32_t x = 0; x < 4; ++x) {
-          uint32_t v = 0;
-          for (int sh = 0; sh < 32; sh += 8) {
-            const int32_t d = (parent.At(x, y) >> sh) & 0xFF, sc = (PixelOf(kSectionColor) >> sh) & 0xFF;
-            v |= uint32_t(((d - sc) * 128 + sc * 256) >> 8) << sh;
-          }
-          expected.At(x, y) = v;
-        }
+        for (int32_t x = 0; x < 4; ++x)
+          expected.At(x, y) = parent.At(x, y) == Px('0') ? PixelOf(RGBColor(100, 50, 20)) : PixelOf(RGBColor(227, 177, 147));
     } else if (c.transparency == 50 && c.known) {
-      expected = Filled(4, 3, PixelOf(LerpColor(kParentColor, kSectionColor, 0.5)));
+      // Half way from (10, 60, 250) to (200, 100, 40).
+      expected = Filled(4, 3, PixelOf(RGBColor(105, 80, 145)));
     }
     EXPECT_TRUE(PixelsEqual(out, expected, c.name)) << c.name;
   }
@@ -109,7 +104,7 @@ struct TexturedSkin : TestSkin {
   int32_t Section = -1;
   int32_t Texture = -1;
   TexturedSkin(int32_t textureShare, int32_t gradientShare) {
-    Master = Picture({"....", ".ab.", ".cd.", "...."});
+    Master = Picture({"....", ".09.", ".90.", "...."});
     Texture = AddMask(MaskOf({1, 1, 3, 3}, 1, 0, 0, 0, 0, 0, 0));
     TsGeneralData d = SectionOf(kSectionColor);
     for (auto& p : d.Props) {
@@ -122,37 +117,28 @@ struct TexturedSkin : TestSkin {
   }
 };
 
-uint32_t TextureAt(int32_t x, int32_t y) { return Px("abcd"[(y % 2) * 2 + x % 2]); }
+// The 2 x 2 texture tiled from the area's corner: black where x + y is even, else white.
+bool BlackTextureAt(int32_t x, int32_t y) { return (x + y) % 2 == 0; }
 
 TEST(SectionPainterTest, TextureAndGradientSharingTheAreaArePaintedInOnePass) {
   TexturedSkin skin(30, 70);
   const PixelBuffer out = Paint(skin, skin.Section, {});
-  const uint32_t g = PixelOf(RGBColor(90, 80, 70));
-  const int32_t weight = 30 * 255 / 100;
+  // The texture at 30 * 255 / 100 = 76 / 256 over the gradient colour (90, 80, 70):
+  // black gives 90 - 90 * 76 / 256 = 63.3, 56.3, 49.2; white gives
+  // 90 + 165 * 76 / 256 = 138.98, 131.95, 124.9; all truncated.
+  const uint32_t overBlack = PixelOf(RGBColor(63, 56, 49)), overWhite = PixelOf(RGBColor(138, 131, 124));
   for (int32_t y = 0; y < 3; ++y)
-    for (int32_t x = 0; x < 4; ++x) {
-      uint32_t v = 0xFF000000u;
-      for (int sh = 0; sh < 24; sh += 8) {
-        const int32_t t = (TextureAt(x, y) >> sh) & 0xFF, gc = (g >> sh) & 0xFF;
-        v |= uint32_t((weight * (t - gc) + gc * 256) >> 8) << sh;
-      }
-      EXPECT_EQ(out.At(x, y), v) << x << "," << y;
-    }
+    for (int32_t x = 0; x < 4; ++x) EXPECT_EQ(out.At(x, y), BlackTextureAt(x, y) ? overBlack : overWhite) << x << "," << y;
 }
 
 TEST(SectionPainterTest, TextureAloneIsFadedTowardTheSectionColourByTheMissingShare) {
   TexturedSkin skin(30, 0);
   const PixelBuffer out = Paint(skin, skin.Section, {});
-  const uint32_t sc = PixelOf(kSectionColor);
+  // 30 % texture and 70 % of (200, 100, 40), rounded to even: black gives
+  // 140, 70, 28; white gives 76.5 + 140 = 216.5, 146.5, 104.5.
+  const uint32_t black = PixelOf(RGBColor(140, 70, 28)), white = PixelOf(RGBColor(216, 146, 104));
   for (int32_t y = 0; y < 3; ++y)
-    for (int32_t x = 0; x < 4; ++x) {
-      uint32_t v = 0xFF000000u;
-      for (int sh = 0; sh < 24; sh += 8) {
-        const double t = (TextureAt(x, y) >> sh) & 0xFF, c = (sc >> sh) & 0xFF;
-        v |= uint32_t(std::nearbyint(t * 0.3 + c * 0.7)) << sh;
-      }
-      EXPECT_EQ(out.At(x, y), v) << x << "," << y;
-    }
+    for (int32_t x = 0; x < 4; ++x) EXPECT_EQ(out.At(x, y), BlackTextureAt(x, y) ? black : white) << x << "," << y;
 }
 
 TEST(SectionPainterTest, CustomColourReplacesTheLayersButNotTheBorder) {
