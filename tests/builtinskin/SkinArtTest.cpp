@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "tools/BmpWriter.h"
 #include "tools/skinimages/Canvas.h"
 #include "tools/skinimages/ImageFiles.h"
 #include "tools/skinimages/SkinImages.h"

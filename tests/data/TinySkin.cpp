@@ -5,14 +5,6 @@
 
 #include "tests/render/ImageFiles.h"
 
-std::vector<uint8_t> EncodeBmp24(const PixelBuffer& picture) {
-  imagefiles::BmpSpec spec;
-  spec.width = picture.Width();
-  spec.height = picture.Height();
-  spec.pixel = [&](int32_t x, int32_t y) { return picture.At(x, y); };
-  return imagefiles::MakeBmp(spec);
-}
-
 TinySkin& TinySkin::Options(const std::string& text) {
   Members.push_back({"Options.dat", std::vector<uint8_t>(text.begin(), text.end())});
   return *this;

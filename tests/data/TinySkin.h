@@ -9,9 +9,7 @@
 #include "skin/data/SkinPackage.h"
 #include "skin/render/core/PixelBuffer.h"
 #include "tests/render/TestPictures.h"
-
-// A 24-bit bottom-up bitmap file of the picture (alpha dropped).
-std::vector<uint8_t> EncodeBmp24(const PixelBuffer& picture);
+#include "tools/BmpWriter.h"
 
 struct TinySkin {
   std::vector<TacPackageMember> Members;

@@ -99,39 +99,38 @@ void PngSeeds(Corpus& corpus) {
 }
 
 void BmpSeeds(Corpus& corpus) {
-  using imagefiles::BmpSpec;
   const auto ramp = [](int32_t x, int32_t y) { return uint32_t(0x80000000u | x * 0x301020u | y * 0x000840u); };
   const auto index = [](uint32_t colours) { return [=](int32_t x, int32_t y) { return uint32_t(x + 2 * y) % colours; }; };
   BmpSpec s;
   s.width = 5;
   s.height = 3;
   s.pixel = ramp;
-  corpus.Add("24bit.bmp", imagefiles::MakeBmp(s));
+  corpus.Add("24bit.bmp", MakeBmp(s));
   s.bpp = 32;
   s.topDown = true;
-  corpus.Add("32bit-top-down.bmp", imagefiles::MakeBmp(s));
+  corpus.Add("32bit-top-down.bmp", MakeBmp(s));
   s.compression = 3;
   s.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
-  corpus.Add("32bit-bitfields.bmp", imagefiles::MakeBmp(s));
+  corpus.Add("32bit-bitfields.bmp", MakeBmp(s));
   BmpSpec indexed;
   indexed.width = 9;
   indexed.height = 2;
   indexed.bpp = 8;
   indexed.palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
   indexed.pixel = index(5);
-  corpus.Add("8bit.bmp", imagefiles::MakeBmp(indexed));
+  corpus.Add("8bit.bmp", MakeBmp(indexed));
   indexed.bpp = 4;
-  corpus.Add("4bit.bmp", imagefiles::MakeBmp(indexed));
+  corpus.Add("4bit.bmp", MakeBmp(indexed));
   indexed.bpp = 1;
   indexed.palette = {0x000000, 0xFFFFFF};
   indexed.pixel = index(2);
-  corpus.Add("1bit.bmp", imagefiles::MakeBmp(indexed));
+  corpus.Add("1bit.bmp", MakeBmp(indexed));
   indexed.bpp = 4;
   indexed.coreHeader = true;
   indexed.palette.resize(16);
   for (uint32_t i = 0; i < 16; ++i) indexed.palette[i] = i * 0x0F0D0B;
   indexed.pixel = index(16);
-  corpus.Add("4bit-core-header.bmp", imagefiles::MakeBmp(indexed));
+  corpus.Add("4bit-core-header.bmp", MakeBmp(indexed));
 }
 
 void JpegSeeds(Corpus& corpus) {
@@ -173,12 +172,12 @@ const char kTinyOptions[] =
     "[SPEEDBUTTON]\r\nPARENTCLASS=BUTTON\r\nSTATES=2\r\n";
 
 std::vector<TacPackageMember> TinySkinMembers() {
-  imagefiles::BmpSpec master;
+  BmpSpec master;
   master.width = 24;
   master.height = 6;
   master.pixel = [](int32_t x, int32_t y) { return x == 5 && y == 5 ? 0xFF00FFu : 0x3060A0u + uint32_t(x * 4); };
   return {{"Options.dat", Text(kTinyOptions)},
-          {"MASTER.BMP", imagefiles::MakeBmp(master)},
+          {"MASTER.BMP", MakeBmp(master)},
           {"GLOW.PNG", EncodePng(Ramp(6, 6))},
           {"BACK.JPG", imagefiles::EncodeJpeg(8, 8, 3, [](int x, int y, int c) { return uint8_t(x * 20 + y * 9 + c); })}};
 }

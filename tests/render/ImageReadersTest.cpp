@@ -16,9 +16,7 @@
 
 namespace {
 
-using imagefiles::BmpSpec;
 using imagefiles::EncodeJpeg;
-using imagefiles::MakeBmp;
 
 std::string ErrorOf(const std::function<void()>& f) {
   try {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <fstream>
 
+#include "tools/BmpWriter.h"
 #include "tools/PngWriter.h"
 
 namespace {
@@ -17,10 +18,6 @@ uint32_t Straight(const Rgba& p, uint8_t alpha) {
   if (p.A <= 0) return 0;
   return uint32_t(ToByte(p.B / p.A)) | uint32_t(ToByte(p.G / p.A)) << 8 | uint32_t(ToByte(p.R / p.A)) << 16 |
          uint32_t(alpha) << 24;
-}
-
-void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(value >> (8 * i)));
 }
 
 }  // namespace
@@ -49,36 +46,6 @@ PixelBuffer FilePixels(const GeneratedImage& image) {
         }
       }
     }
-  }
-  return out;
-}
-
-std::vector<uint8_t> EncodeBmp24(const PixelBuffer& pixels) {
-  const uint32_t width = uint32_t(pixels.Width()), height = uint32_t(pixels.Height());
-  const uint32_t rowBytes = (width * 3 + 3) & ~3u;  // rows padded to 4 bytes
-  const uint32_t dataBytes = rowBytes * height;
-  std::vector<uint8_t> out;
-  out.reserve(54 + dataBytes);
-  out.push_back('B');
-  out.push_back('M');
-  PutLe(out, 54 + dataBytes, 4);
-  PutLe(out, 0, 4);
-  PutLe(out, 54, 4);       // offset of the pixel data
-  PutLe(out, 40, 4);       // BITMAPINFOHEADER
-  PutLe(out, width, 4);
-  PutLe(out, height, 4);   // positive: bottom-up
-  PutLe(out, 1, 2);        // planes
-  PutLe(out, 24, 2);       // bits per pixel
-  PutLe(out, 0, 4);        // BI_RGB
-  PutLe(out, dataBytes, 4);
-  PutLe(out, 3780, 4);     // 96 dots per inch, in dots per metre
-  PutLe(out, 3780, 4);
-  PutLe(out, 0, 4);
-  PutLe(out, 0, 4);
-  for (int32_t y = pixels.Height() - 1; y >= 0; --y) {
-    const uint32_t* row = pixels.Row(y);
-    for (uint32_t x = 0; x < width; ++x) PutLe(out, row[x] & 0xFFFFFFu, 3);
-    for (uint32_t pad = width * 3; pad < rowBytes; ++pad) out.push_back(0);
   }
   return out;
 }

@@ -12,9 +12,6 @@
 // pictures for PNG keep straight alpha, bitmaps have alpha 255.
 PixelBuffer FilePixels(const GeneratedImage& image);
 
-// A bottom-up 24-bit uncompressed bitmap file of the pixels (alpha dropped).
-std::vector<uint8_t> EncodeBmp24(const PixelBuffer& pixels);
-
 // The whole file of a picture, by its format.
 std::vector<uint8_t> EncodeImageFile(const GeneratedImage& image);
 
