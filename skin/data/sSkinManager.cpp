@@ -288,26 +288,15 @@ void TsSkinManager::ReloadAndRefresh() {
   RefreshSkin();
 }
 
-void TsSkinManager::SetHueOffset(int value) {
-  if (value == hueOffset_) return;
-  hueOffset_ = value;
-  if (!SkinInForce() || Loading()) return;
-  ReloadAndRefresh();
-  Fire(OnAfterChange);
-}
+void TsSkinManager::SetHueOffset(int value) { SetAdjustment(hueOffset_, value); }
 
-void TsSkinManager::SetSaturation(int value) {
-  if (value == saturation_) return;
-  saturation_ = value;
-  if (!SkinInForce() || Loading()) return;
-  ReloadAndRefresh();
-  Fire(OnAfterChange);
-}
+void TsSkinManager::SetSaturation(int value) { SetAdjustment(saturation_, value); }
 
-void TsSkinManager::SetBrightness(int value) {
-  value = std::clamp(value, -100, 100);
-  if (value == brightness_) return;
-  brightness_ = value;
+void TsSkinManager::SetBrightness(int value) { SetAdjustment(brightness_, std::clamp(value, -100, 100)); }
+
+void TsSkinManager::SetAdjustment(int& field, int value) {
+  if (value == field) return;
+  field = value;
   if (!SkinInForce() || Loading()) return;
   ReloadAndRefresh();
   Fire(OnAfterChange);

@@ -89,7 +89,7 @@ class SkinManagerHost {
   // Hot tracking: a command to a window or a windowless control, the cursor test.
   virtual void SendCommand(uintptr_t /*window*/, uint16_t /*command*/, TsSkinManager&) {}
   virtual void SendControlCommand(void* /*control*/, uint16_t /*command*/, uintptr_t /*argument*/) {}
-  // Command 37: whether the button's binding marks it as still held.
+  // AC_GETSKINDATA: whether the button's binding marks it as still held.
   virtual bool ControlStillHeld(void* /*control*/) { return false; }
   virtual bool CursorInside(uintptr_t /*window*/) const { return false; }
 };
@@ -174,7 +174,7 @@ class TsSkinManager : public TComponent {
   std::string ListSkins(std::vector<std::string>& list, int kind) const;
 
   // A pushed skin arriving by WM_COPYDATA: true when the block was taken
-  // (command 71 is then posted); TakePushedSkin runs on command 71.
+  // (AC_PUSHEDSKIN is then posted); TakePushedSkin runs on it.
   bool ReceivePushedSkin(uint32_t dataKind, std::span<const uint8_t> data);
   void TakePushedSkin();
   bool SkinEditorFeeding() const { return skinEditorFeeding_; }
@@ -192,6 +192,8 @@ class TsSkinManager : public TComponent {
   void LoadSelected();
   void LoadFrom(const struct SkinSource& source);
   void ReloadAndRefresh();
+  // Stores a colour adjustment that changed and, with a skin in force, reloads it adjusted.
+  void SetAdjustment(int& field, int value);
   void ShowMessage(const std::string& text, const std::string& caption, TacMessageIcon icon);
   void CheckVersion(double version);
   void FreeSkin();
