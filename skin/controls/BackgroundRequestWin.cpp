@@ -8,9 +8,6 @@
 
 namespace {
 
-// Skin command by which a skinned parent gives its control colour (0: none).
-constexpr uint16_t kGetControlColor = 21;
-
 // The skin command message to the parent: through its window when it has one.
 LRESULT SendToParent(TControl& parent, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (auto* win = dynamic_cast<TWinControl*>(&parent); win && win->WindowHandle())
@@ -39,7 +36,7 @@ void TControlBackgroundSource::PaintBackground(BackgroundRequest& request) {
 }
 
 TColor TControlBackgroundSource::PlainBackgroundColor() {
-  const LRESULT answer = SendToParent(parent_, kSkinMessage, SkinCommandParam(kGetControlColor), 0);
+  const LRESULT answer = SendToParent(parent_, kSkinMessage, SkinCommandParam(AC_GETCONTROLCOLOR), 0);
   if (answer != 0) return TColor(answer);
   return ResolveColor(parent_.Color());
 }

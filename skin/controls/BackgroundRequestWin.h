@@ -4,7 +4,7 @@
 
 class TControl;
 
-// Sends skin command 34 to the parent's window, or dispatches it directly to
+// Sends the skin command AC_GETBG to the parent's window, or dispatches it directly to
 // a windowless parent; a parent that does not answer paints itself into the
 // request's device context or gives its colour.
 class TControlBackgroundSource : public BackgroundSource {

@@ -3,7 +3,7 @@
 // push a skin into the running program:
 //   u32 marker 0xA400 | 128 name | 512 directory | 30,001 options text
 // each text zero-terminated. The block is copied whole when it arrives and
-// read on the posted command 71, after the sender has been released.
+// read on the posted AC_PUSHEDSKIN, after the sender has been released.
 #include <array>
 #include <cstdint>
 #include <optional>

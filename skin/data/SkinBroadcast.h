@@ -15,7 +15,7 @@ class TWinControl;
 void BroadcastToForms(uint16_t command, LPARAM argument);
 // Sends the command to the child controls of one window: windowless controls
 // (and controls whose window is not created yet) by a direct call of their
-// handler, controls that pass commands on (command 7 answers non-zero) by
+// handler, controls that pass commands on (AC_CTRLHANDLED answers non-zero) by
 // SendMessage, and into the children of every other control.
 void BroadcastToControls(TWinControl* window, uint16_t command, LPARAM argument);
 // Sends a message to every direct child window of a window.
@@ -28,7 +28,7 @@ void UnregisterSkinnedForm(TCustomForm* form);
 void WatchWindow(HWND window);
 void UnwatchWindow(HWND window);
 void ForgetWatchedWindows();
-// Step 3 and 4 of a refresh: command 3 to the one registered window, then a
+// Step 3 and 4 of a refresh: AC_REFRESH to the one registered window, then a
 // full redraw of every visible watched window.
 void SetRefreshWindow(HWND window);
 void RefreshWatchedWindows(LPARAM argument);

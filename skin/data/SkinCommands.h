@@ -15,6 +15,7 @@ enum SkinCommand : uint16_t {
   AC_CTRLHANDLED = 7,     // 1 when the window passes commands on to its children
   AC_PREPARING = 16,      // a refresh follows
   AC_APPACTIVATED = 18,
+  AC_GETCONTROLCOLOR = 21,  // the colour a plain parent paints its background with
   AC_MOUSEENTER = 29,
   AC_MOUSELEAVE = 30,
   AC_GETBG = 34,

@@ -138,7 +138,7 @@ void WinSkinManagerHost::NotifyNoSkin(TsSkinManager& manager) {
 }
 
 // Pushed skins arrive at the application window: copy on WM_COPYDATA, load on
-// the posted command 71 so that the sending program is released first.
+// the posted AC_PUSHEDSKIN so that the sending program is released first.
 void WinSkinManagerHost::WatchApplicationWindow(TsSkinManager& manager, bool on) {
   if (!on) {
     appHooks_.erase(&manager);
@@ -194,12 +194,16 @@ bool WinSkinManagerHost::CursorInside(uintptr_t window) const {
   return GetCursorPos(&cursor) && GetWindowRect(reinterpret_cast<HWND>(window), &rect) && PtInRect(&rect, cursor);
 }
 
-void ShowEngineVersionIfAsked() {
+bool ProgramAsksForVersion() {
   int count = 0;
   LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (!wide) return;
+  if (!wide) return false;
   std::vector<std::string> arguments;
   for (int i = 1; i < count; ++i) arguments.push_back(Cp1251::FromWide(wide[i]));
   LocalFree(wide);
-  if (AsksForVersion(arguments)) ShowMessage(std::string(kVersionMessage));
+  return AsksForVersion(arguments);
+}
+
+void ShowEngineVersionIfAsked() {
+  if (ProgramAsksForVersion()) ShowMessage(std::string(kVersionMessage));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // How a control learns what lies behind it: it sends its parent a background
-// request (skin command 34); the parent answers with its picture and the
+// request (the skin command AC_GETBG); the parent answers with its picture and the
 // control's offset in it, or with a plain colour.
 #include <cstdint>
 
@@ -32,7 +32,7 @@ struct BackgroundRequest {
 class BackgroundSource {
  public:
   virtual ~BackgroundSource() = default;
-  // Skin command 34 with the request's address.
+  // The skin command AC_GETBG with the request's address.
   virtual void QueryBackground(BackgroundRequest& request) = 0;
   // The parent paints itself into request.TargetDC, its origin moved by the offset and clipped to ClipRect.
   virtual void PaintBackground(BackgroundRequest& request) = 0;
