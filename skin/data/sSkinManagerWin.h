@@ -20,7 +20,7 @@ struct TacSkinChangeHooks {
   std::function<void(TsSkinManager&, bool)> WatchNewWindows;
   std::function<void(TsSkinManager&, bool)> ReplaceSystemColors;
   std::function<void(TsSkinManager&)> NotifyNoSkin;
-  std::function<bool(void* control)> ControlStillHeld;  // command 37
+  std::function<bool(void* control)> ControlStillHeld;  // AC_GETSKINDATA
 };
 TacSkinChangeHooks& SkinChangeHooks();
 
@@ -69,6 +69,8 @@ class WinSkinManagerHost final : public SkinManagerHost {
 // The host every manager of the program uses.
 WinSkinManagerHost& ProgramSkinHost();
 
+// True when the program's command line holds "/acver" (in any case).
+bool ProgramAsksForVersion();
 // "/acver" on the command line: a plain message window with the engine version.
 // The program asks once at start, before its main window is created.
 void ShowEngineVersionIfAsked();
