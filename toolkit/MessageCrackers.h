@@ -5,7 +5,7 @@
 // says which messages carry it.
 #include <windows.h>
 
-#include "skin/render/Geometry.h"
+#include "skin/render/core/Geometry.h"
 #include "toolkit/Messages.h"
 
 class TControl;
