@@ -15,6 +15,21 @@ LRESULT SendToParent(TControl& parent, UINT msg, WPARAM wParam, LPARAM lParam) {
   return parent.Perform(msg, wParam, lParam);
 }
 
+// Runs paint with dc's origin at the parent's and its clip on the request's
+// area (ClipRect moved by the offset into the parent's coordinates).
+template <class Paint>
+void PaintInParentCoordinates(BackgroundRequest& request, Paint paint) {
+  const HDC dc = static_cast<HDC>(request.TargetDC);
+  if (!dc) return;
+  const int saved = SaveDC(dc);
+  OffsetViewportOrgEx(dc, -request.OffsetX, -request.OffsetY, nullptr);
+  const TRect& clip = request.ClipRect;
+  IntersectClipRect(dc, clip.Left + request.OffsetX, clip.Top + request.OffsetY, clip.Right + request.OffsetX,
+                    clip.Bottom + request.OffsetY);
+  paint(dc);
+  RestoreDC(dc, saved);
+}
+
 }  // namespace
 
 void TControlBackgroundSource::QueryBackground(BackgroundRequest& request) {
@@ -22,17 +37,10 @@ void TControlBackgroundSource::QueryBackground(BackgroundRequest& request) {
 }
 
 void TControlBackgroundSource::PaintBackground(BackgroundRequest& request) {
-  const HDC dc = static_cast<HDC>(request.TargetDC);
-  if (!dc) return;
-  const int saved = SaveDC(dc);
-  // The parent paints in its own coordinates; the asking area starts at the offset.
-  OffsetViewportOrgEx(dc, -request.OffsetX, -request.OffsetY, nullptr);
-  const TRect& clip = request.ClipRect;
-  IntersectClipRect(dc, clip.Left + request.OffsetX, clip.Top + request.OffsetY, clip.Right + request.OffsetX,
-                    clip.Bottom + request.OffsetY);
-  SendToParent(parent_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  SendToParent(parent_, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-  RestoreDC(dc, saved);
+  PaintInParentCoordinates(request, [this](HDC dc) {
+    SendToParent(parent_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendToParent(parent_, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  });
 }
 
 TColor TControlBackgroundSource::PlainBackgroundColor() {
@@ -43,5 +51,27 @@ TColor TControlBackgroundSource::PlainBackgroundColor() {
 
 void AskBackground(BackgroundRequest& request, TControl& parent, bool pleaseDraw) {
   TControlBackgroundSource source(parent);
+  AskBackground(request, source, pleaseDraw);
+}
+
+void TWindowBackgroundSource::QueryBackground(BackgroundRequest& request) {
+  SendMessageW(parent_, kSkinMessage, SkinCommandParam(AC_GETBG), reinterpret_cast<LPARAM>(&request));
+}
+
+void TWindowBackgroundSource::PaintBackground(BackgroundRequest& request) {
+  PaintInParentCoordinates(request, [this](HDC dc) {
+    SendMessageW(parent_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(parent_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  });
+}
+
+TColor TWindowBackgroundSource::PlainBackgroundColor() {
+  const LRESULT answer = SendMessageW(parent_, kSkinMessage, SkinCommandParam(AC_GETCONTROLCOLOR), 0);
+  if (answer != 0) return TColor(answer);
+  return ResolveColor(clBtnFace);
+}
+
+void AskBackground(BackgroundRequest& request, HWND parent, bool pleaseDraw) {
+  TWindowBackgroundSource source(parent);
   AskBackground(request, source, pleaseDraw);
 }

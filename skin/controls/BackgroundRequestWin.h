@@ -1,5 +1,7 @@
 #pragma once
 // Windows only: a toolkit control as the parent that answers background requests.
+#include <windows.h>
+
 #include "skin/render/paint/BackgroundRequest.h"
 
 class TControl;
@@ -20,3 +22,19 @@ class TControlBackgroundSource : public BackgroundSource {
 
 // AskBackground with a toolkit control as the parent.
 void AskBackground(BackgroundRequest& request, TControl& parent, bool pleaseDraw);
+
+// A plain window as the parent: the skin command message to it; a window that
+// does not answer prints its client area into the request's device context or
+// gives the system face colour.
+class TWindowBackgroundSource : public BackgroundSource {
+ public:
+  explicit TWindowBackgroundSource(HWND parent) : parent_(parent) {}
+  void QueryBackground(BackgroundRequest& request) override;
+  void PaintBackground(BackgroundRequest& request) override;
+  TColor PlainBackgroundColor() override;
+
+ private:
+  HWND parent_;
+};
+
+void AskBackground(BackgroundRequest& request, HWND parent, bool pleaseDraw);

@@ -175,13 +175,8 @@ void PaintSectionBackground(const SkinPaintView& skin, int32_t sectionIndex, con
     PaintMaskedTexture(skin, target, rect, movedBg, kTextureWholeRows, *overlayMask);
 }
 
-void PaintSection(const SkinPaintView& skin, int32_t sectionIndex, const BackgroundInfo& bg, int32_t state,
-                  const TRect& rect, TPoint offset, PixelBuffer& target, int32_t normalTexture, int32_t hotTexture) {
-  const TsGeneralData* section = skin.Section(sectionIndex);
-  if (target.Empty() || !section || !RectInside(target, rect)) return;
-  state = SectionState(state, section->States);
-  PaintSectionBackground(skin, sectionIndex, bg, state, clFuchsia, hotTexture, normalTexture, target, offset, rect);
-
+void PaintCornerImages(const SkinPaintView& skin, const TsGeneralData& section, int32_t state, const TRect& rect,
+                       PixelBuffer& target) {
   // Corner images over the finished background, which they see behind their key pixels.
   BackgroundInfo self;
   self.Bitmap = &target;
@@ -189,16 +184,26 @@ void PaintSection(const SkinPaintView& skin, int32_t sectionIndex, const Backgro
   struct Corner {
     int32_t index;
     bool right, bottom;
-  } const corners[] = {{section->ImgTopLeft, false, false},
-                       {section->ImgTopRight, true, false},
-                       {section->ImgBottomLeft, false, true},
-                       {section->ImgBottomRight, true, true}};
+  } const corners[] = {{section.ImgTopLeft, false, false},
+                       {section.ImgTopRight, true, false},
+                       {section.ImgBottomLeft, false, true},
+                       {section.ImgBottomRight, true, true}};
   for (const Corner& c : corners) {
     const TsMaskData* mask = skin.Mask(c.index);
     if (!mask) continue;
     const TPoint at{c.right ? rect.Right - mask->Width() : rect.Left, c.bottom ? rect.Bottom - mask->Height() : rect.Top};
     PaintGlyphFrame(skin, target, at, state, self, *mask, kGlyphNormalLook);
   }
+}
+
+void PaintSection(const SkinPaintView& skin, int32_t sectionIndex, const BackgroundInfo& bg, int32_t state,
+                  const TRect& rect, TPoint offset, PixelBuffer& target, int32_t normalTexture, int32_t hotTexture) {
+  const TsGeneralData* section = skin.Section(sectionIndex);
+  if (target.Empty() || !section || !RectInside(target, rect)) return;
+  state = SectionState(state, section->States);
+  PaintSectionBackground(skin, sectionIndex, bg, state, clFuchsia, hotTexture, normalTexture, target, offset, rect);
+
+  PaintCornerImages(skin, *section, state, rect, target);
 
   if (const TsMaskData* border = skin.Mask(section->BorderIndex))
     PaintBorderMask(skin, target, rect, Moved(bg, offset), true, state, *border);

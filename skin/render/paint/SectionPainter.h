@@ -18,6 +18,11 @@ void PaintSection(const SkinPaintView& skin, int32_t sectionIndex, const Backgro
                   const TRect& rect, TPoint offset, PixelBuffer& target, int32_t normalTexture = -1,
                   int32_t hotTexture = -1);
 
+// The section's four corner images over rect in state, each seeing the
+// finished picture behind its key pixels.
+void PaintCornerImages(const SkinPaintView& skin, const TsGeneralData& section, int32_t state, const TRect& rect,
+                       PixelBuffer& target);
+
 // The background layers only. customColor clFuchsia means none; a custom
 // colour replaces colour, transparency, gradient and texture share.
 void PaintSectionBackground(const SkinPaintView& skin, int32_t sectionIndex, const BackgroundInfo& bg, int32_t state,

@@ -1,0 +1,391 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "skin/controls/BindingKinds.h"
+#include "skin/controls/sCommonData.h"
+#include "skin/data/SkinCommands.h"
+#include "skin/data/SkinLoader.h"
+#include "skin/data/sSkinManager.h"
+#include "tests/controls/BindingTestSkin.h"
+
+namespace {
+
+TEST(BindingKinds, SetsAtTheirEdges) {
+  struct Case {
+    int32_t kind;
+    bool k0, k1, k2, k3;
+  } const cases[] = {
+      {1, false, false, false, false},   {2, false, true, false, true},    {kKindEdit, false, true, false, true},
+      {18, false, true, false, true},    {19, true, false, false, false},  {50, false, false, false, false},
+      {51, true, false, true, false},    {55, true, false, false, false},  {56, true, false, true, false},
+      {74, true, false, true, false},    {75, false, false, false, false}, {84, false, true, false, true},
+      {85, false, true, false, false},   {kKindSpeedButton, false, false, false, false},
+      {110, true, false, true, false},   {131, false, false, false, false}, {140, false, true, false, true},
+      {141, true, false, true, false},   {142, true, false, false, false}, {161, true, false, true, false},
+      {162, false, false, false, false}, {kKindFormProvider, false, false, false, false},
+      {kKindAdapted, false, false, true, false}, {231, false, true, false, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(NeverHotByPointer(c.kind), c.k0) << c.kind;
+    EXPECT_EQ(HotOnlyByFocus(c.kind), c.k1) << c.kind;
+    EXPECT_EQ(AnswersNormalWhilePointerInside(c.kind), c.k2) << c.kind;
+    EXPECT_EQ(KeepsSectionColors(c.kind), c.k3) << c.kind;
+  }
+}
+
+TEST(BindingKinds, DefaultSections) {
+  struct Case {
+    int32_t kind;
+    DefaultSectionSource source;
+    const char* name;
+  } const cases[] = {
+      {18, DefaultSectionSource::Named, "COMBOBOX"},     {19, DefaultSectionSource::Named, "BAR"},
+      {20, DefaultSectionSource::Named, "BARTITLE"},     {50, DefaultSectionSource::Named, "CHECKBOX"},
+      {152, DefaultSectionSource::Named, "CHECKBOX"},    {56, DefaultSectionSource::Named, "DRAGBAR"},
+      {98, DefaultSectionSource::Named, "TOOLBUTTON"},   {kKindTitleItem, DefaultSectionSource::Named, "EDIT"},
+      {kKindEdit, DefaultSectionSource::AskHost, ""},    {11, DefaultSectionSource::ClassName, ""},
+      {kKindSpeedButton, DefaultSectionSource::AskHost, ""}, {kKindAdapted, DefaultSectionSource::AskHost, ""},
+      {55, DefaultSectionSource::ClassName, ""},         {kKindFormProvider, DefaultSectionSource::ClassName, ""},
+  };
+  for (const Case& c : cases) {
+    const DefaultSection d = DefaultSectionOf(c.kind);
+    EXPECT_EQ(d.Source, c.source) << c.kind;
+    EXPECT_EQ(d.Name, c.name) << c.kind;
+  }
+}
+
+// A binding over a fake host, loaded with the test skin.
+class BindingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    manager_ = MakeTestManager();
+    ASSERT_TRUE(manager_->SkinInForce());
+    host_.Binding = &binding_;
+  }
+  void Bind(const char* section, int32_t kind = kKindEdit) {
+    binding_.ControlKind = kind;
+    binding_.SetSkinSection(section);
+    binding_.FinishLoading();
+    ASSERT_GE(binding_.SectionIndex, 0) << section;
+  }
+  int32_t Index(const char* name) const { return SectionOf(*manager_, name); }
+
+  std::unique_ptr<TsSkinManager> manager_;
+  FakeHost host_;
+  TsCtrlSkinData binding_{&host_, true};
+};
+
+TEST_F(BindingTest, SectionIsStoredUpperCaseAndResolved) {
+  Bind("edit");
+  EXPECT_EQ(binding_.SkinSection(), "EDIT");
+  EXPECT_EQ(binding_.SectionIndex, Index("EDIT"));
+  EXPECT_TRUE(binding_.IsSkinned(true));
+  EXPECT_FALSE(binding_.NotLoaded);
+}
+
+TEST_F(BindingTest, DefaultSectionComesFromTheKindTheHostOrTheClassName) {
+  host_.DefaultSectionAnswer = Index("SMOKE") + 1;
+  binding_.ControlKind = kKindEdit;  // asks the host
+  binding_.FinishLoading();
+  EXPECT_EQ(binding_.SectionIndex, Index("SMOKE"));
+
+  host_.Class = "TsPanel";
+  binding_.ControlKind = 11;  // the class name, upper-cased
+  binding_.ChooseSection();
+  EXPECT_EQ(binding_.SectionIndex, Index("TSPANEL"));
+
+  binding_.ControlKind = kKindTitleItem;  // a fixed name
+  binding_.ChooseSection();
+  EXPECT_EQ(binding_.SectionIndex, Index("EDIT"));
+
+  binding_.ControlKind = 19;  // "BAR" is not in the skin
+  binding_.ChooseSection();
+  EXPECT_EQ(binding_.SectionIndex, -1);
+  EXPECT_FALSE(binding_.IsSkinned());
+}
+
+TEST_F(BindingTest, ActiveByFocusOrPointerAsTheKindAllows) {
+  struct Case {
+    int32_t kind;
+    bool pointer, focus, enabled, noHover, active;
+  } const cases[] = {
+      {kKindEdit, true, false, true, false, false},          // edit-like: the pointer alone does nothing
+      {kKindEdit, false, true, true, false, true},           // focus does
+      {kKindSpeedButton, true, false, true, false, true},    // plain kinds: the pointer does
+      {kKindSpeedButton, true, false, true, true, false},    // unless hover is off
+      {kKindSpeedButton, false, true, false, false, false},  // disabled: never
+      {51, true, false, true, false, false},                 // never hot by pointer
+      {51, false, true, true, false, true},
+      {kKindAdapted, true, false, true, false, true},
+  };
+  Bind("EDIT");
+  for (const Case& c : cases) {
+    binding_.ControlKind = c.kind;
+    binding_.PointerInside = c.pointer;
+    binding_.HasFocus = c.focus;
+    host_.IsEnabled = c.enabled;
+    manager_->Options.NoMouseHover = c.noHover;
+    EXPECT_EQ(binding_.IsActive(), c.active) << c.kind << " pointer " << c.pointer << " focus " << c.focus;
+    EXPECT_EQ(binding_.PaintState(), c.active ? 1 : 0);
+  }
+  // The window holding the focus counts like the flag.
+  binding_.ControlKind = kKindEdit;
+  binding_.PointerInside = binding_.HasFocus = false;
+  host_.IsEnabled = true;
+  host_.Focused = true;
+  EXPECT_TRUE(binding_.IsActive());
+}
+
+TEST_F(BindingTest, ChildrenAreAnsweredInTheNormalStateUnderThePointerForK2) {
+  struct Case {
+    int32_t kind;
+    bool pointer, focus;
+    int32_t state;
+  } const cases[] = {
+      {kKindAdapted, true, false, 0}, {kKindAdapted, false, true, 1}, {kKindSpeedButton, true, false, 1},
+      {kKindEdit, true, false, 1},    {kKindEdit, false, false, 0},   {56, true, false, 0},
+  };
+  Bind("EDIT");
+  for (const Case& c : cases) {
+    binding_.ControlKind = c.kind;
+    binding_.PointerInside = c.pointer;
+    binding_.HasFocus = c.focus;
+    EXPECT_EQ(binding_.ChildAnswerState(), c.state) << c.kind;
+  }
+}
+
+TEST_F(BindingTest, PointerAndFocusMessagesTrackTheState) {
+  Bind("EDIT");
+  binding_.CacheStale = false;
+  binding_.OnPointerEntered();
+  EXPECT_TRUE(binding_.PointerInside);
+  EXPECT_EQ(manager_->HotControl(), static_cast<void*>(&host_));
+  binding_.OnPointerLeft(true);  // still over the visible area: nothing changes
+  EXPECT_TRUE(binding_.PointerInside);
+  binding_.OnPointerLeft(false);
+  EXPECT_FALSE(binding_.PointerInside);
+
+  // Focus makes the edit hot and gives it the hot colours; losing it gives the normal ones back.
+  binding_.OnFocusGained();
+  EXPECT_TRUE(binding_.HasFocus);
+  EXPECT_TRUE(binding_.CacheStale);
+  EXPECT_EQ(host_.HostColor, 0x00FFFFFFu);
+  EXPECT_EQ(host_.Font, 0x00000000u);
+  binding_.OnFocusLost();
+  EXPECT_FALSE(binding_.HasFocus);
+  EXPECT_EQ(host_.HostColor, 0x00EEEEEEu);
+  EXPECT_EQ(host_.Font, 0x00333333u);
+
+  // A host that is no tab stop does not take the focus state; K0 kinds never take the pointer.
+  host_.IsTabStop = false;
+  binding_.OnFocusGained();
+  EXPECT_FALSE(binding_.HasFocus);
+  binding_.ControlKind = 51;
+  binding_.OnPointerEntered();
+  EXPECT_FALSE(binding_.PointerInside);
+  // Disabling drops both.
+  binding_.HasFocus = binding_.PointerInside = true;
+  binding_.OnEnabledChanged();
+  EXPECT_FALSE(binding_.HasFocus || binding_.PointerInside);
+}
+
+TEST_F(BindingTest, ControlColorMixesATranslucentSectionWithTheParent) {
+  Bind("SMOKE");  // black at 40 % transparency
+  host_.ParentsColor = clWhite;
+  EXPECT_EQ(binding_.ControlColor(0), RGBColor(102, 102, 102));
+  host_.ParentSkinned = true;  // a skinned parent gives its own colour answer
+  host_.ParentControlColor = RGBColor(0, 0, 255);
+  EXPECT_EQ(binding_.ControlColor(0), RGBColor(0, 0, 102));
+  Bind("GLASS");
+  EXPECT_EQ(binding_.ControlColor(0), RGBColor(0, 0, 255));
+  EXPECT_EQ(binding_.ColorAnswer(), RGBColor(0, 0, 255));
+}
+
+TEST_F(BindingTest, TransparentSectionPassesThePicturesAnswerOnWithTheHostsPosition) {
+  Bind("GLASS");
+  PixelBuffer parentPicture(200, 100);
+  host_.ParentReply.AnswerKind = kAnswerPicture;
+  host_.ParentReply.Bitmap = &parentPicture;
+  host_.ParentReply.OffsetX = 5;
+  host_.ParentReply.OffsetY = 6;
+  host_.ParentReply.FrameWidths = {30, 30, 1, 1};
+  binding_.StateFlags = kStatePlainBackground;
+  BackgroundRequest r;
+  binding_.AnswerBackground(r, 0);
+  EXPECT_EQ(r.AnswerKind, kAnswerPicture);
+  EXPECT_EQ(r.Bitmap, &parentPicture);
+  EXPECT_EQ(r.OffsetX, 15);
+  EXPECT_EQ(r.OffsetY, 26);
+  EXPECT_EQ(r.FrameWidths.Left, 20);
+  EXPECT_EQ(r.FrameWidths.Top, 10);
+
+  host_.Parent = false;  // without a parent: the skin's form colour
+  r = {};
+  binding_.AnswerBackground(r, 0);
+  EXPECT_EQ(r.AnswerKind, kAnswerColor);
+  EXPECT_EQ(r.Color, GlobalColor(manager_->Skin()->Colors));
+}
+
+TEST_F(BindingTest, OpaquePlainSectionAnswersItsColourAndBorderFrame) {
+  Bind("PLAIN", kKindAdapted);
+  BackgroundRequest r;
+  binding_.AnswerBackground(r, 0);
+  EXPECT_EQ(r.AnswerKind, kAnswerColor);
+  EXPECT_EQ(r.Color, 0x00808080u);
+  EXPECT_EQ(r.Bitmap, binding_.CachePicture.get());
+  EXPECT_EQ(r.FrameWidths, (TRect{2, 2, 2, 2}));
+
+  Bind("EDIT");  // opaque without a border mask: the colour only
+  r = {};
+  binding_.AnswerBackground(r, 1);
+  EXPECT_EQ(r.AnswerKind, kAnswerColor);
+  EXPECT_EQ(r.Color, 0x00FFFFFFu);
+  EXPECT_EQ(r.Bitmap, nullptr);
+
+  binding_.SetCustomColor(true);  // the host's own colour wins
+  host_.HostColor = RGBColor(1, 2, 3);
+  r = {};
+  binding_.AnswerBackground(r, 0);
+  EXPECT_EQ(r.Color, RGBColor(1, 2, 3));
+}
+
+TEST_F(BindingTest, PictureAnswersRebuildAStaleOrMisfitPicture) {
+  Bind("GRADED");
+  BackgroundRequest r;
+  binding_.AnswerBackground(r, 0);
+  EXPECT_EQ(r.AnswerKind, kAnswerPicture);
+  EXPECT_EQ(r.Bitmap, binding_.CachePicture.get());
+  EXPECT_EQ(binding_.CachePicture->Width(), host_.HostSize.cx);
+  EXPECT_EQ(host_.Commands.back(), AC_PREPARECACHE);
+
+  host_.Binding = nullptr;  // a host that cannot build: not ready
+  host_.HostSize = {60, 20};
+  r = {};
+  binding_.AnswerBackground(r, 0);
+  EXPECT_EQ(r.AnswerKind, kAnswerNotReady);
+}
+
+TEST_F(BindingTest, BackgroundClassification) {
+  struct Case {
+    const char* section;
+    bool parentSkinned;
+    bool plain;
+  } const cases[] = {
+      {"EDIT", false, true},    // opaque, no layers, no corner images
+      {"GRADED", false, false}, // a gradient needs the picture
+      {"SMOKE", false, false},  // translucent
+      {"GLASS", false, true},   // invisible over an unskinned parent
+      {"PLAIN", false, true},     // a border mask that leaves its centre to the background
+      {"CENTRED", false, false},  // a border mask that paints its centre
+  };
+  for (const Case& c : cases) {
+    host_.ParentSkinned = c.parentSkinned;
+    Bind(c.section);
+    EXPECT_EQ((binding_.StateFlags & kStatePlainBackground) != 0, c.plain) << c.section;
+    EXPECT_EQ(binding_.StateFlags & kStateClassifyPending, 0) << c.section;
+  }
+  // A plain host's children need its picture only while it is hot (unless K2).
+  Bind("EDIT", kKindSpeedButton);
+  EXPECT_FALSE(binding_.ChildNeedsPicture());
+  binding_.PointerInside = true;
+  EXPECT_TRUE(binding_.ChildNeedsPicture());
+  binding_.ControlKind = kKindAdapted;
+  EXPECT_FALSE(binding_.ChildNeedsPicture());
+}
+
+TEST_F(BindingTest, CommandsAndMessagesMarkThePictureStale) {
+  Bind("GRADED");
+  struct Case {
+    uint16_t command;
+    bool emptied;
+  } const cases[] = {{AC_INVALIDATE, false}, {AC_REFRESH, false}, {AC_SETNEWSKIN, true}, {AC_FREEPICTURE, true}};
+  for (const Case& c : cases) {
+    binding_.PrepareCache();
+    binding_.CacheStale = false;
+    const intptr_t argument = c.command == AC_SETNEWSKIN ? reinterpret_cast<intptr_t>(manager_.get()) : 0;
+    EXPECT_TRUE(binding_.OnSkinCommand(c.command, argument).has_value()) << c.command;
+    EXPECT_TRUE(binding_.CacheStale) << c.command;
+    EXPECT_EQ(binding_.CachePicture->Empty(), c.emptied) << c.command;
+  }
+  binding_.CacheStale = false;
+  binding_.OnSize();
+  EXPECT_TRUE(binding_.CacheStale);
+  EXPECT_EQ(host_.ChildCommands.back(), AC_BGCHANGED);  // a gradient moves under the children
+  EXPECT_EQ(binding_.OnSkinCommand(AC_PREPARECACHE, 0), 0);
+  EXPECT_FALSE(binding_.CacheStale);
+  EXPECT_EQ(binding_.OnSkinCommand(AC_CTRLHANDLED, 0), 1);
+  EXPECT_EQ(binding_.OnSkinCommand(AC_GETSKINDATA, 0), reinterpret_cast<intptr_t>(&binding_));
+  EXPECT_FALSE(binding_.OnSkinCommand(1000, 0).has_value());
+  // A new skin of another manager is not this binding's.
+  EXPECT_FALSE(binding_.OnSkinCommand(AC_SETNEWSKIN, 1).has_value());
+}
+
+TEST_F(BindingTest, SkinRemovalSuspendsPaintingAndForgetsIndexes) {
+  Bind("EDIT");
+  binding_.PrepareCache();
+  EXPECT_FALSE(binding_.OnSkinCommand(AC_REMOVESKIN, reinterpret_cast<intptr_t>(manager_.get())).has_value());
+  EXPECT_EQ(binding_.SectionIndex, -1);
+  EXPECT_TRUE(binding_.PaintSuspended);
+  EXPECT_TRUE(binding_.CachePicture->Empty());
+  EXPECT_EQ(host_.HostColor, clWindow);  // an edit gets the system window colours back
+  EXPECT_FALSE(binding_.IsSkinned());
+  BackgroundRequest r;
+  binding_.AnswerBackground(r, 0);
+  EXPECT_EQ(r.AnswerKind, kAnswerColor);
+  EXPECT_EQ(r.Color, clWindow);
+}
+
+TEST_F(BindingTest, SuspensionNestsAndTellsTheHost) {
+  Bind("EDIT");
+  binding_.BeginSuspend();
+  binding_.BeginSuspend();
+  EXPECT_TRUE(binding_.StateFlags & kStateUpdating);
+  binding_.EndSuspend(true);
+  EXPECT_EQ(binding_.SuspendCount, 1);
+  EXPECT_EQ(std::count(host_.Commands.begin(), host_.Commands.end(), AC_ENDUPDATE), 0);
+  const int redraws = host_.Redraws;
+  binding_.EndSuspend(true);
+  EXPECT_EQ(binding_.SuspendCount, 0);
+  EXPECT_FALSE(binding_.PaintSuspended);
+  EXPECT_EQ(std::count(host_.Commands.begin(), host_.Commands.end(), AC_BEGINUPDATE), 2);
+  EXPECT_EQ(std::count(host_.Commands.begin(), host_.Commands.end(), AC_ENDUPDATE), 1);
+  EXPECT_EQ(host_.Redraws, redraws + 1);
+  // Command 8 suspends and resumes too.
+  binding_.OnSkinCommand(AC_SETUPDATING, 1);
+  EXPECT_EQ(binding_.OnSkinCommand(AC_MUSTREPAINT, 0), 1);
+  binding_.OnSkinCommand(AC_SETUPDATING, 0);
+  EXPECT_FALSE(binding_.PaintSuspended);
+}
+
+TEST_F(BindingTest, RecolouringSettersRepaintOnlyOnChange) {
+  Bind("EDIT");
+  const int redraws = host_.Redraws;
+  binding_.SetHUEOffset(0);
+  EXPECT_EQ(host_.Redraws, redraws);
+  binding_.SetHUEOffset(30);
+  EXPECT_EQ(host_.Redraws, redraws + 1);
+  EXPECT_EQ(binding_.HUEOffset(), 30);
+  // Without adjustments a colour only resolves; with a tone it takes the tone's hue.
+  binding_.SetHUEOffset(0);
+  EXPECT_EQ(binding_.AdjustColor(0x00336699), 0x00336699u);
+  binding_.SetColorTone(RGBColor(255, 0, 0));
+  const TColor toned = binding_.AdjustColor(RGBColor(0, 200, 0));
+  EXPECT_GT(RedOf(toned), 190);
+  EXPECT_EQ(toned & 0xFFFF00, 0u);
+}
+
+TEST_F(BindingTest, NothingRepaintsBeforeLoadingFinishes) {
+  TsCommonData fresh(&host_, false);
+  EXPECT_TRUE(fresh.NotLoaded);
+  EXPECT_TRUE(fresh.CacheStale);
+  EXPECT_EQ(fresh.StateFlags, kStateClassifyPending);
+  EXPECT_EQ(fresh.CachePicture, nullptr);
+  fresh.RepaintHost(true);
+  EXPECT_EQ(host_.Redraws, 0);
+  fresh.FinishLoading();
+  fresh.RepaintHost(true);
+  EXPECT_EQ(host_.Redraws, 1);
+}
+
+}  // namespace
