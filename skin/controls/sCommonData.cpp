@@ -276,6 +276,10 @@ void TsCommonData::ApplyColorFilters(PixelBuffer& picture, bool scaledSaturation
 
 void TsCommonData::ApplyColorAdjustments(PixelBuffer& picture) {
   ApplyColorFilters(picture, true);
+  PatchCornersFromParent(picture);
+}
+
+void TsCommonData::PatchCornersFromParent(PixelBuffer& picture) {
   const SkinPaintView view = PaintView();
   const TSize size = host_ ? host_->Size() : TSize{picture.Width(), picture.Height()};
   PatchCorners(view, picture, size, view.Mask(BorderIndex), PaintState(),

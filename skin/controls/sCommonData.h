@@ -147,6 +147,8 @@ class TsCommonData {
   void ApplySectionColors(bool repaint);
   // The binding's colour filters and the corner patch, over a finished picture.
   void ApplyColorAdjustments(PixelBuffer& picture);
+  // The picture's transparent border corners take the parent's background.
+  void PatchCornersFromParent(PixelBuffer& picture);
   // The filters alone; the painting wrapper uses the raw saturation.
   void ApplyColorFilters(PixelBuffer& picture, bool scaledSaturation) const;
   // A colour through the same filters, resolved to RGB (for text).

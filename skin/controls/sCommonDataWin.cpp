@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/BackgroundRequestWin.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/render/core/PixelBufferDc.h"
+#include "toolkit/Cp1251.h"
 #include "toolkit/Forms.h"
 #include "toolkit/WinControl.h"
 
@@ -18,6 +21,22 @@ void OfferNewChild(TsCommonData& binding, const TMessage& m) {
   TWinControl* child = TWinControl::FromHandle(reinterpret_cast<HWND>(m.LParam));
   TCustomForm* form = host ? GetParentForm(&host->Control()) : nullptr;
   if (child && form) SendSkinCommand(*form, AC_ADAPTCONTROL, reinterpret_cast<intptr_t>(child));
+}
+
+void FillDc(void* dc, const TRect& rect, TColor color) {
+  if (dc) FillSolid(static_cast<HDC>(dc), RECT{rect.Left, rect.Top, rect.Right, rect.Bottom}, color);
+}
+
+void CopyToDc(void* dc, const TRect& rect, const PixelBuffer& picture, TPoint from) {
+  if (!dc || picture.Empty()) return;
+  BitBlt(static_cast<HDC>(dc), rect.Left, rect.Top, rect.Width(), rect.Height(), BufferDc(picture), from.X, from.Y,
+         SRCCOPY);
+}
+
+void RedrawWithFrame(HWND window, bool now) {
+  UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
+  if (now) flags |= RDW_UPDATENOW;
+  RedrawWindow(window, nullptr, nullptr, flags);
 }
 
 }  // namespace
@@ -107,20 +126,86 @@ void TControlBindingHost::Redraw(bool now) {
     control_.Invalidate();
     return;
   }
-  UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
-  if (now) flags |= RDW_UPDATENOW;
-  RedrawWindow(win->WindowHandle(), nullptr, nullptr, flags);
+  RedrawWithFrame(win->WindowHandle(), now);
 }
 
-void TControlBindingHost::FillTarget(void* dc, const TRect& rect, TColor color) {
-  if (!dc) return;
-  FillSolid(static_cast<HDC>(dc), RECT{rect.Left, rect.Top, rect.Right, rect.Bottom}, color);
-}
+void TControlBindingHost::FillTarget(void* dc, const TRect& rect, TColor color) { FillDc(dc, rect, color); }
 
 void TControlBindingHost::CopyToTarget(void* dc, const TRect& rect, const PixelBuffer& picture, TPoint from) {
-  if (!dc || picture.Empty()) return;
-  BitBlt(static_cast<HDC>(dc), rect.Left, rect.Top, rect.Width(), rect.Height(), BufferDc(picture), from.X, from.Y,
-         SRCCOPY);
+  CopyToDc(dc, rect, picture, from);
+}
+
+// ---- Plain windows ---------------------------------------------------------------
+
+std::string TWindowBindingHost::ClassName() const {
+  wchar_t name[256] = {};
+  const int length = GetClassNameW(window_, name, 256);
+  return Cp1251::FromWide(std::wstring_view(name, size_t(length > 0 ? length : 0)));
+}
+
+TSize TWindowBindingHost::Size() const {
+  RECT r{};
+  GetWindowRect(window_, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+TPoint TWindowBindingHost::PositionInParent() const {
+  RECT r{};
+  GetWindowRect(window_, &r);
+  POINT p{r.left, r.top};
+  if (HWND parent = GetParent(window_)) ScreenToClient(parent, &p);
+  return {p.x, p.y};
+}
+
+intptr_t TWindowBindingHost::SendCommand(uint16_t command, intptr_t argument) {
+  return SendMessageW(window_, kSkinMessage, SkinCommandParam(command), argument);
+}
+
+intptr_t TWindowBindingHost::SendParentCommand(uint16_t command, intptr_t argument) {
+  HWND parent = GetParent(window_);
+  return parent ? SendMessageW(parent, kSkinMessage, SkinCommandParam(command), argument) : 0;
+}
+
+void TWindowBindingHost::SendChildrenCommand(uint16_t command, intptr_t argument, bool) {
+  // Direct children only, gathered first: a child may go away while it handles the command.
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    children.push_back(child);
+  for (HWND child : children)
+    if (IsWindow(child)) SendMessageW(child, kSkinMessage, SkinCommandParam(command), argument);
+}
+
+bool TWindowBindingHost::AskParentBackground(BackgroundRequest& request, bool pleaseDraw) {
+  HWND parent = GetParent(window_);
+  if (!parent) return false;
+  ::AskBackground(request, parent, pleaseDraw);
+  return true;
+}
+
+void TWindowBindingHost::Redraw(bool now) { RedrawWithFrame(window_, now); }
+
+void TWindowBindingHost::FillTarget(void* dc, const TRect& rect, TColor color) { FillDc(dc, rect, color); }
+
+void TWindowBindingHost::CopyToTarget(void* dc, const TRect& rect, const PixelBuffer& picture, TPoint from) {
+  CopyToDc(dc, rect, picture, from);
+}
+
+void CopyCacheToDc(TsCommonData& binding, HDC dc, const TRect& rect, TPoint from, bool patchCorners) {
+  if (!dc || !binding.CachePicture || binding.CachePicture->Empty() || rect.IsEmpty()) return;
+  PixelBuffer& picture = *binding.CachePicture;
+  if (patchCorners) binding.PatchCornersFromParent(picture);
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, rect.Left, rect.Top, rect.Right, rect.Bottom);
+  auto* host = dynamic_cast<TControlBindingHost*>(binding.Host());
+  if (auto* win = host ? dynamic_cast<TWinControl*>(&host->Control()) : nullptr) {
+    for (const TControl* child : win->Controls()) {
+      if (!child->Visible() || !dynamic_cast<const TWinControl*>(child)) continue;
+      const TRect b = child->BoundsRect();
+      ExcludeClipRect(dc, b.Left, b.Top, b.Right, b.Bottom);
+    }
+  }
+  BitBlt(dc, rect.Left, rect.Top, rect.Width(), rect.Height(), BufferDc(picture), from.X, from.Y, SRCCOPY);
+  RestoreDC(dc, saved);
 }
 
 bool HandleBindingMessage(TsCommonData& binding, TMessage& m) {

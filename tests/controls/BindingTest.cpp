@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/controls/BindingKinds.h"
+#include "skin/controls/BoundLabel.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
@@ -53,6 +54,21 @@ TEST(BindingKinds, DefaultSections) {
     EXPECT_EQ(d.Source, c.source) << c.kind;
     EXPECT_EQ(d.Name, c.name) << c.kind;
   }
+}
+
+TEST(BoundLabel, PositionForEveryLayout) {
+  const TRect host{100, 50, 180, 71};  // 80 x 21
+  const TSize label{30, 13};
+  struct Case {
+    TsCaptionLayout layout;
+    TPoint at;
+  } const cases[] = {
+      {TsCaptionLayout::sclLeft, {64, 53}},        {TsCaptionLayout::sclTopLeft, {100, 35}},
+      {TsCaptionLayout::sclTopCenter, {125, 35}},  {TsCaptionLayout::sclTopRight, {150, 35}},
+      {TsCaptionLayout::sclLeftTop, {64, 53}},     {TsCaptionLayout::sclBottomLeft, {100, 73}},
+      {TsCaptionLayout::sclBottomCenter, {125, 73}}, {TsCaptionLayout::sclBottomRight, {150, 73}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(BoundLabelPosition(c.layout, host, label, 2), c.at) << int(c.layout);
 }
 
 // A binding over a fake host, loaded with the test skin.
