@@ -34,6 +34,18 @@ TRect Moved(const TRect& r, TPoint by) { return {r.Left + by.X, r.Top + by.Y, r.
 
 bool PictureTooLarge(int64_t width, int64_t height) { return width <= 0 || height <= 0 || width * height > kMaxTextPicture; }
 
+// Calls mix(mask pixel, target pixel) for every pixel of mask placed at `at` that lies inside target.
+template <class Mask, class Mix>
+void ForEachCovered(const Mask& mask, PixelBuffer& target, TPoint at, Mix mix) {
+  const int32_t x0 = std::max(0, -at.X), x1 = std::min(mask.Width(), target.Width() - at.X);
+  const int32_t y0 = std::max(0, -at.Y), y1 = std::min(mask.Height(), target.Height() - at.Y);
+  for (int32_t y = y0; y < y1; ++y) {
+    const auto* m = mask.Row(y);
+    uint32_t* t = target.Row(at.Y + y) + at.X;
+    for (int32_t x = x0; x < x1; ++x) mix(m[x], t[x]);
+  }
+}
+
 PixelBuffer WhitePicture(int32_t width, int32_t height) {
   PixelBuffer picture(width, height);
   FillPixels(picture, picture.Bounds(), clWhite, 255);
@@ -153,23 +165,15 @@ void WriteControlText(TacTextCanvas& canvas, std::string_view text, bool enabled
 void ComposeGlow(PixelBuffer& target, const GreyBuffer& mask, TPoint origin, TColor color) {
   const TColor k = ResolveColor(color);
   const uint32_t kr = RedOf(k), kg = GreenOf(k), kb = BlueOf(k);
-  const int32_t x0 = std::max(0, -origin.X), x1 = std::min(mask.Width(), target.Width() - origin.X);
-  const int32_t y0 = std::max(0, -origin.Y), y1 = std::min(mask.Height(), target.Height() - origin.Y);
-  for (int32_t y = y0; y < y1; ++y) {
-    const uint8_t* m = mask.Row(y);
-    uint32_t* t = target.Row(origin.Y + y) + origin.X;
-    for (int32_t x = x0; x < x1; ++x) {
-      const uint32_t v = m[x];
-      if (v == 255) continue;
-      const uint32_t w = 255 - v, px = t[x];
-      const uint32_t a = px >> 24;
-      const uint32_t na = a + (((255 - a) * w) >> 8);
-      const uint32_t b = (w * kb + (px & 0xFF) * v) >> 8;
-      const uint32_t g = (w * kg + ((px >> 8) & 0xFF) * v) >> 8;
-      const uint32_t r = (w * kr + ((px >> 16) & 0xFF) * v) >> 8;
-      t[x] = (na << 24) | (r << 16) | (g << 8) | b;
-    }
-  }
+  ForEachCovered(mask, target, origin, [&](uint32_t v, uint32_t& px) {
+    if (v == 255) return;
+    const uint32_t w = 255 - v, a = px >> 24;
+    const uint32_t na = a + (((255 - a) * w) >> 8);
+    const uint32_t b = (w * kb + (px & 0xFF) * v) >> 8;
+    const uint32_t g = (w * kg + ((px >> 8) & 0xFF) * v) >> 8;
+    const uint32_t r = (w * kr + ((px >> 16) & 0xFF) * v) >> 8;
+    px = (na << 24) | (r << 16) | (g << 8) | b;
+  });
 }
 
 void GlowText(TacTextCanvas& canvas, PixelBuffer& target, std::string_view text, const TRect& rect,
@@ -198,34 +202,26 @@ void GlowText(TacTextCanvas& canvas, PixelBuffer& target, std::string_view text,
 void ApplyAlphaText(PixelBuffer& target, const PixelBuffer& mask, TPoint at, TColor color, bool alphaMode) {
   const TColor k = ResolveColor(color);
   const int32_t kc[3] = {BlueOf(k), GreenOf(k), RedOf(k)};  // in pixel byte order
-  const int32_t x0 = std::max(0, -at.X), x1 = std::min(mask.Width(), target.Width() - at.X);
-  const int32_t y0 = std::max(0, -at.Y), y1 = std::min(mask.Height(), target.Height() - at.Y);
-  for (int32_t y = y0; y < y1; ++y) {
-    const uint32_t* m = mask.Row(y);
-    uint32_t* t = target.Row(at.Y + y) + at.X;
-    for (int32_t x = x0; x < x1; ++x) {
-      const uint32_t mp = m[x];
-      if ((mp & kWhitePixel) == kWhitePixel) continue;
-      const uint32_t px = t[x];
-      uint32_t out = 0;
-      if (alphaMode) {
-        const int32_t cover = int32_t(((mp & 0xFF) + ((mp >> 8) & 0xFF) + ((mp >> 16) & 0xFF)) / 3);
-        const int32_t a = std::max(int32_t(px >> 24), 255 - cover);
-        for (int c = 0; c < 3; ++c) {
-          const int32_t v = int32_t((px >> (8 * c)) & 0xFF);
-          out |= uint32_t(((((v - kc[c]) * cover + kc[c] * 256) * a) >> 16) & 0xFF) << (8 * c);
-        }
-        out |= uint32_t(a) << 24;
-      } else {
-        for (int c = 0; c < 3; ++c) {
-          const int32_t v = int32_t((px >> (8 * c)) & 0xFF), mc = int32_t((mp >> (8 * c)) & 0xFF);
-          out |= uint32_t((((v - kc[c]) * mc + kc[c] * 256) >> 8) & 0xFF) << (8 * c);
-        }
-        out |= 0xFF000000u;
+  ForEachCovered(mask, target, at, [&](uint32_t mp, uint32_t& px) {
+    if ((mp & kWhitePixel) == kWhitePixel) return;
+    uint32_t out = 0;
+    if (alphaMode) {
+      const int32_t cover = int32_t(((mp & 0xFF) + ((mp >> 8) & 0xFF) + ((mp >> 16) & 0xFF)) / 3);
+      const int32_t a = std::max(int32_t(px >> 24), 255 - cover);
+      for (int c = 0; c < 3; ++c) {
+        const int32_t v = int32_t((px >> (8 * c)) & 0xFF);
+        out |= uint32_t(((((v - kc[c]) * cover + kc[c] * 256) * a) >> 16) & 0xFF) << (8 * c);
       }
-      t[x] = out;
+      out |= uint32_t(a) << 24;
+    } else {
+      for (int c = 0; c < 3; ++c) {
+        const int32_t v = int32_t((px >> (8 * c)) & 0xFF), mc = int32_t((mp >> (8 * c)) & 0xFF);
+        out |= uint32_t((((v - kc[c]) * mc + kc[c] * 256) >> 8) & 0xFF) << (8 * c);
+      }
+      out |= 0xFF000000u;
     }
-  }
+    px = out;
+  });
 }
 
 void WriteAlphaText(TacTextCanvas& canvas, PixelBuffer& target, std::string_view text, bool alphaMode, TColor color,
