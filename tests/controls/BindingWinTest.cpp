@@ -1,0 +1,119 @@
+// The binding's window side on real toolkit windows (under Wine): messages
+// reach the typed handlers through a hook, skin commands are answered through
+// the window, background requests travel from a child to a parent binding.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "skin/controls/BackgroundRequestWin.h"
+#include "skin/controls/sCommonData.h"
+#include "skin/controls/sCommonDataWin.h"
+#include "skin/data/SkinCommands.h"
+#include "skin/render/core/Blend.h"
+#include "skin/render/core/PixelBufferDc.h"
+#include "tests/controls/BindingTestSkin.h"
+#include "toolkit/Application.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/WndHook.h"
+
+namespace {
+
+// A toolkit control with a binding, as a skinned control keeps it: the hook
+// hands every message to the binding first.
+struct Bound {
+  Bound(TControl& control, const char* section, int32_t kind) : host(control), binding(&host, true) {
+    binding.ControlKind = kind;
+    binding.SetSkinSection(section);
+    binding.FinishLoading();
+    hook.Install(control);
+  }
+  TControlBindingHost host;
+  TsCtrlSkinData binding;
+  TWndHook hook{[this](TMessage& m) -> LRESULT {
+    if (m.Msg == kSkinMessage && SkinCommandOf(m.WParam) == AC_PREPARECACHE) {
+      binding.PrepareCache();
+      FillPixels(*binding.CachePicture, binding.CachePicture->Bounds(), RGBColor(1, 2, 3), 255);
+      binding.CacheStale = false;
+      return 0;
+    }
+    if (HandleBindingMessage(binding, m)) return m.Result;
+    return hook.CallPrevious(m);
+  }};
+};
+
+class BindingWin : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    manager_ = MakeTestManager();
+    app_ = new TApplication();
+    form_ = TComponent::Create<TForm>(app_);
+    form_->SetClientSize(200, 100);
+    form_->SetBounds(50, 50, form_->Width(), form_->Height());
+    edit_ = TComponent::Create<TEdit>(form_);
+    edit_->SetParent(form_);
+    edit_->SetBounds(12, 30, 80, 20);
+    edit_->TabStop = true;
+    form_->Show();
+  }
+  void TearDown() override {
+    delete app_;
+    manager_.reset();
+  }
+  std::unique_ptr<TsSkinManager> manager_;
+  TApplication* app_ = nullptr;
+  TForm* form_ = nullptr;
+  TEdit* edit_ = nullptr;
+};
+
+TEST_F(BindingWin, MessagesAndCommandsReachTheBindingThroughTheWindow) {
+  Bound bound(*edit_, "EDIT", kKindEdit);
+  HWND window = edit_->Handle();
+  EXPECT_EQ(SendMessageW(window, kSkinMessage, SkinCommandParam(AC_GETSKINDATA), 0),
+            reinterpret_cast<LRESULT>(&bound.binding));
+  EXPECT_EQ(SendMessageW(window, kSkinMessage, SkinCommandParam(AC_CTRLHANDLED), 0), 1);
+
+  edit_->SetFocus();
+  EXPECT_TRUE(bound.binding.HasFocus);
+  EXPECT_TRUE(bound.binding.IsActive());
+  EXPECT_EQ(edit_->Color(), 0x00FFFFFFu);  // the hot colour of an edit-like kind
+  SetFocus(form_->Handle());
+  EXPECT_FALSE(bound.binding.HasFocus);
+  EXPECT_EQ(edit_->Color(), 0x00EEEEEEu);
+
+  bound.binding.CacheStale = false;
+  edit_->SetBounds(12, 30, 90, 20);
+  EXPECT_TRUE(bound.binding.CacheStale);  // a size change
+}
+
+TEST_F(BindingWin, ChildBackgroundComesFromTheParentsPicture) {
+  Bound parent(*form_, "GRADED", kKindAdapted);
+  form_->HandleNeeded();
+  BackgroundRequest r;
+  AskBackground(r, static_cast<TControl&>(*form_), false);
+  EXPECT_EQ(r.AnswerKind, kAnswerPicture);
+  ASSERT_NE(r.Bitmap, nullptr);
+  EXPECT_EQ(r.Bitmap, parent.binding.CachePicture.get());
+
+  // A transparent child hands its own children the parent's picture, moved by its position.
+  Bound child(*edit_, "GLASS", kKindAdapted);
+  child.binding.StateFlags = kStatePlainBackground;
+  r = {};
+  AskBackground(r, static_cast<TControl&>(*edit_), false);
+  EXPECT_EQ(r.AnswerKind, kAnswerPicture);
+  EXPECT_EQ(r.Bitmap, parent.binding.CachePicture.get());
+  EXPECT_EQ(r.OffsetX, 12);
+  EXPECT_EQ(r.OffsetY, 30);
+
+  // Drawn answers copy the picture into the asking device context.
+  PixelBuffer target(4, 4);
+  FillPixels(target, target.Bounds(), clWhite, 255);
+  r = {};
+  r.ClipRect = {0, 0, 4, 4};
+  r.TargetDC = BufferDc(target);
+  AskBackground(r, static_cast<TControl&>(*form_), true);
+  GdiFlush();
+  EXPECT_EQ(r.AnswerKind, kAnswerPicture);
+  EXPECT_EQ(target.At(1, 1) & 0xFFFFFF, ExchangeRedBlue(RGBColor(1, 2, 3)));
+}
+
+}  // namespace
