@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/render/Blend.h"
+#include "skin/render/core/Blend.h"
 
 int32_t GlyphImageIndex(const ButtonGlyphInput& in) {
   const int32_t count = std::max(in.NumGlyphs, 1);

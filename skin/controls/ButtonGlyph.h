@@ -3,8 +3,8 @@
 // laid over a picture with its own alpha, greyed or made transparent on request.
 #include <cstdint>
 
-#include "skin/render/Geometry.h"
-#include "skin/render/PixelBuffer.h"
+#include "skin/render/core/Geometry.h"
+#include "skin/render/core/PixelBuffer.h"
 
 struct ButtonGlyphInput {
   const PixelBuffer* Strip = nullptr;  // NumGlyphs equal images side by side, straight alpha

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "skin/render/Geometry.h"
+#include "skin/render/core/Geometry.h"
 
 // Bar parts, numbered as the scroll commands they send.
 constexpr int32_t kPartNone = -1;

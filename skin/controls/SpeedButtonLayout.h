@@ -5,7 +5,7 @@
 // hit test read the same rectangles.
 #include <cstdint>
 
-#include "skin/render/Geometry.h"
+#include "skin/render/core/Geometry.h"
 #include "toolkit/ButtonLayout.h"
 
 // Width of the drop-down arrow part, in pixels.

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "skin/controls/HtmlEntities.h"
-#include "skin/render/Blend.h"
+#include "skin/render/core/Blend.h"
 #include "toolkit/Cp1251.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/render/Color.h"
-#include "skin/render/Geometry.h"
+#include "skin/render/core/Color.h"
+#include "skin/render/core/Geometry.h"
 
 struct HtmlFont {
   std::string Name;   // face name, 1251

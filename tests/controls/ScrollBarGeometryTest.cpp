@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <ostream>
 
-void PrintTo(const TRect& r, std::ostream* os) {
-  *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
-}
+#include "tests/controls/RectPrinter.h"
 
 namespace {
 

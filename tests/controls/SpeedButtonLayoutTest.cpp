@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 
-void PrintTo(const TRect& r, std::ostream* os) {
-  *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
-}
+#include "tests/controls/RectPrinter.h"
 
 namespace {
 

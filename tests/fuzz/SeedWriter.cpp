@@ -187,6 +187,17 @@ Bytes ReadFile(const fs::path& path) {
   return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
+// First byte: the area width in its low 6 bits (0 measures without wrapping)
+// and the hot link in its top 2; then the label text.
+void HtmlSeeds(Corpus& corpus) {
+  corpus.Add("tags", Join({{40}, Text("a<B>bold</B> <i>it</I> <u>u</u><br>line<p>end<br/>")}));
+  corpus.Add("entities", Join({{0}, Text("&amp; &copy;&#8211;&Eacute;&39;&#180; &nosuch; &a b; << a<b")}));
+  corpus.Add("fonts", Join({{25}, Text("<FONT SIZE=+2 COLOR=RED FACE=\"Arial\">big</FONT><font size=-1 color=#00FF00>g</font></font>")}));
+  corpus.Add("links", Join({{0x45}, Text("go <a href=\"http://x.org\">here</a> and <A HREF='b'>there</A></a>")}));
+  corpus.Add("wrap", Join({{12}, Text("a long unbroken wordthatdoesnotfit and more words <b> to wrap</b>")}));
+  corpus.Add("unknown", Join({{30}, Text("<TABLE><basefont size=9>x</TABLE><unclosed")}));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -238,5 +249,8 @@ int main(int argc, char** argv) {
   std::copy(directory.begin(), directory.end(), block.begin() + 4 + kPushedSkinNameSize);
   pushed.Add("tiny", Join({{7, 1, 1}, block, Text(kTinyOptions)}));
   pushed.Add("builtin", Join({{7, 1, 1}, block, builtinOptions}));
+
+  Corpus html(root, "html_fuzzer");
+  HtmlSeeds(html);
   return 0;
 }
