@@ -21,7 +21,10 @@ class TacBindingHost {
   virtual bool IsControl() const { return true; }  // a toolkit control (HostControl)
   virtual bool IsForm() const { return false; }    // the binding of a form's skin provider
   virtual bool Windowed() const = 0;               // has a window of its own (or will have)
-  virtual void* HotToken() { return this; }         // what the manager keeps as its hot control
+  // What the manager keeps as its hot control (a toolkit control), or null;
+  // a host without one may name its window as the manager's hot window instead.
+  virtual void* HotToken() { return nullptr; }
+  virtual uintptr_t HotWindow() const { return 0; }
 
   // Its life.
   virtual bool Destroying() const = 0;

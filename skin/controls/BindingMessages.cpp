@@ -81,8 +81,14 @@ void TsCommonData::OnPointerEntered() {
   if (!IsSkinned() || PointerInside || !host_ || host_->DesignMode() || HoverOff(m) || BothStatesTransparent())
     return;
   if (!NeverHotByPointer(ControlKind)) PointerInside = true;
-  // The manager tells the button that was hot before to leave.
-  if (m) m->SetHotControl(host_->HotToken());
+  // The manager tells the control that was hot before to leave.
+  if (m) {
+    if (void* token = host_->HotToken()) {
+      m->SetHotControl(token);
+    } else if (const uintptr_t window = host_->HotWindow()) {
+      m->SetHotWindow(window);
+    }
+  }
   if (Effects && !IsSpeedButtonKind(ControlKind)) Effects->ShowGlow(*this);
 }
 

@@ -58,7 +58,8 @@ class TWindowBindingHost : public TacBindingHost {
   std::string ClassName() const override;
   bool IsControl() const override { return false; }
   bool Windowed() const override { return true; }
-  void* HotToken() override { return window_; }
+  void* HotToken() override { return nullptr; }
+  uintptr_t HotWindow() const override { return reinterpret_cast<uintptr_t>(window_); }
   bool Destroying() const override { return !IsWindow(window_); }
   bool Loading() const override { return false; }
   bool Enabled() const override { return IsWindowEnabled(window_) != 0; }

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "skin/render/core/Blend.h"
+
 #include "skin/controls/BindingKinds.h"
+#include "skin/controls/BindingPaint.h"
 #include "skin/controls/BoundLabel.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/data/SkinCommands.h"
@@ -389,6 +392,31 @@ TEST_F(BindingTest, RecolouringSettersRepaintOnlyOnChange) {
   const TColor toned = binding_.AdjustColor(RGBColor(0, 200, 0));
   EXPECT_GT(RedOf(toned), 190);
   EXPECT_EQ(toned & 0xFFFF00, 0u);
+}
+
+TEST_F(BindingTest, PaintingWrapperUsesTheBindingsColourAndBorderRules) {
+  struct Case {
+    const char* section;
+    int32_t state;
+    bool customColor;
+    uint32_t corner, centre;
+  } const cases[] = {
+      {"PLAIN", 0, false, 0xFF404040, 0xFF808080},     // border mask of the master's grey, section colour inside
+      {"PLAIN", 0, true, 0xFF404040, 0xFFFF0000},      // the host's own colour replaces the section's
+      {"HOTFRAME", 0, false, 0xFF808080, 0xFF808080},  // a hot-only border is left out in state 0
+      {"HOTFRAME", 1, false, 0xFF404040, 0xFF808080},
+  };
+  host_.HostColor = RGBColor(255, 0, 0);
+  for (const Case& c : cases) {
+    Bind(c.section);
+    binding_.SetCustomColor(c.customColor);
+    host_.HostColor = RGBColor(255, 0, 0);
+    PixelBuffer picture(12, 8);
+    FillPixels(picture, picture.Bounds(), clBlack, 0);
+    PaintBindingSection(binding_, picture, binding_.ParentBackground(), {0, 0}, picture.Bounds(), c.state, true);
+    EXPECT_EQ(picture.At(0, 0), c.corner) << c.section << " " << c.state;
+    EXPECT_EQ(picture.At(6, 4), c.centre) << c.section << " " << c.state;
+  }
 }
 
 TEST_F(BindingTest, NothingRepaintsBeforeLoadingFinishes) {

@@ -33,6 +33,7 @@ class FakeHost : public TacBindingHost {
   TsCommonData* Binding = nullptr;  // command 23 builds its picture when set
 
   std::string ClassName() const override { return Class; }
+  void* HotToken() override { return this; }
   bool IsForm() const override { return Form; }
   bool Windowed() const override { return Window; }
   bool Destroying() const override { return Dying; }

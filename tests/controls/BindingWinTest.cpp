@@ -72,7 +72,9 @@ TEST_F(BindingWin, MessagesAndCommandsReachTheBindingThroughTheWindow) {
             reinterpret_cast<LRESULT>(&bound.binding));
   EXPECT_EQ(SendMessageW(window, kSkinMessage, SkinCommandParam(AC_CTRLHANDLED), 0), 1);
 
+  SetFocus(form_->Handle());  // the edit may have had the focus since the form was shown
   edit_->SetFocus();
+  ASSERT_EQ(GetFocus(), window);
   EXPECT_TRUE(bound.binding.HasFocus);
   EXPECT_TRUE(bound.binding.IsActive());
   EXPECT_EQ(edit_->Color(), 0x00FFFFFFu);  // the hot colour of an edit-like kind
