@@ -118,4 +118,27 @@ TEST_F(BindingWin, ChildBackgroundComesFromTheParentsPicture) {
   EXPECT_EQ(target.At(1, 1) & 0xFFFFFF, ExchangeRedBlue(RGBColor(1, 2, 3)));
 }
 
+TEST_F(BindingWin, PlainChildWindowAsksItsParentWindow) {
+  Bound parent(*form_, "GRADED", kKindAdapted);
+  HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 5, 6, 30, 10, form_->Handle(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(child, nullptr);
+  TWindowBindingHost host(child);
+  EXPECT_EQ(host.ClassName(), "Static");
+  EXPECT_EQ(host.PositionInParent(), (TPoint{5, 6}));
+  TsCommonData binding(&host, true);
+  binding.ControlKind = kKindAdapted;
+  binding.SetSkinSection("GLASS");
+  binding.FinishLoading();
+  binding.StateFlags = kStatePlainBackground;
+  BackgroundRequest r;
+  binding.AnswerBackground(r, 0);
+  EXPECT_EQ(r.AnswerKind, kAnswerPicture);
+  EXPECT_EQ(r.Bitmap, parent.binding.CachePicture.get());
+  EXPECT_EQ(r.OffsetX, 5);
+  EXPECT_EQ(r.OffsetY, 6);
+  EXPECT_FALSE(binding.IsActive());  // a plain window is no toolkit control
+  DestroyWindow(child);
+}
+
 }  // namespace
