@@ -215,6 +215,7 @@ bool HandleBindingMessage(TsCommonData& binding, TMessage& m) {
     case WM_SETFOCUS: binding.OnFocusGained(); return false;
     case WM_KILLFOCUS: binding.OnFocusLost(); return false;
     case WM_SHOWWINDOW: binding.OnShowWindow(); return false;
+    case WM_FONTCHANGE:  // as the enabled change: the pointer and focus states start afresh
     case CM_ENABLEDCHANGED: binding.OnEnabledChanged(); return false;
     case WM_UPDATEUISTATE: return binding.OnUpdateUiState();
     case WM_PARENTNOTIFY: OfferNewChild(binding, m); return false;
