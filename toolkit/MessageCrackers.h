@@ -27,8 +27,7 @@ inline int WheelDeltaOf(const TMessage& m) { return int16_t(HIWORD(m.WParam)); }
 // WM_NC* mouse messages: where the pointer is (HTCAPTION, HTCLOSE, ...).
 inline UINT HitCodeOf(const TMessage& m) { return UINT(m.WParam); }
 
-// The client mouse messages: move, and press, release and double click of the three buttons.
-inline bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK; }
+// Press (or double click) and release of one of the three buttons, in the client area.
 inline bool IsButtonDown(UINT msg) {
   switch (msg) {
     case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK:

@@ -7,6 +7,7 @@
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/Graphics.h"
+#include "toolkit/MessageCrackers.h"
 #include "toolkit/StdCtrls.h"
 
 namespace {
@@ -236,7 +237,7 @@ TEST_F(ToolkitTest, RemovalSurvivesHandlersThatRemoveOrDestroyTheControl) {
     edit->SetParent(form);
     int notified = 0;
     TWndHook hook([&](TMessage& m) {
-      if (m.Msg == CM_CONTROLLISTCHANGE && !m.LParam && ++notified == 1) c.onRemoval(reinterpret_cast<TControl*>(m.WParam));
+      if (m.Msg == CM_CONTROLLISTCHANGE && !InsertedOf(m) && ++notified == 1) c.onRemoval(ListedControlOf(m));
       return hook.CallPrevious(m);
     });
     hook.Install(*form);
@@ -263,7 +264,7 @@ TEST_F(ToolkitTest, RemovalSurvivesHandlersThatRemoveOrDestroyTheControl) {
   second->SetParent(panel);
   TCounted::destroyed = 0;
   TWndHook hook([&](TMessage& m) {
-    if (m.Msg == CM_CONTROLLISTCHANGE && !m.LParam && reinterpret_cast<TControl*>(m.WParam) == first) delete second;
+    if (m.Msg == CM_CONTROLLISTCHANGE && !InsertedOf(m) && ListedControlOf(m) == first) delete second;
     return hook.CallPrevious(m);
   });
   hook.Install(*panel);
