@@ -111,5 +111,4 @@ class TWinControl : public TControl {
   TColor brushColor_ = clNone;
   TControl* captureControl_ = nullptr;  // windowless child that has the mouse while a button is down
   bool showing_ = false;
-  bool destroyingWnd_ = false;
 };
