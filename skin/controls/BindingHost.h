@@ -53,12 +53,12 @@ class TacBindingHost {
   virtual intptr_t SendCommand(uint16_t command, intptr_t argument) = 0;
   virtual intptr_t SendParentCommand(uint16_t command, intptr_t argument) = 0;
   virtual void SendChildrenCommand(uint16_t command, intptr_t argument, bool windowedOnly) = 0;
-  // The parent's background (command 34, with the platform fallbacks); false without a parent.
+  // The parent's background (AC_GETBG, with the platform fallbacks); false without a parent.
   virtual bool AskParentBackground(BackgroundRequest& request, bool pleaseDraw) = 0;
   // The parent's colour when it does not answer: its window's colour, clBtnFace without one.
   virtual TColor ParentColor() const = 0;
 
-  // A skinned windowed host is offered to its form's control adapter (command 25 to the form).
+  // A skinned windowed host is offered to its form's control adapter (AC_ADAPTCONTROL to the form).
   virtual void OfferToAdapter() {}
   // A form binding: the provider paints an extra title area (a header band) over the client.
   virtual bool ExtraTitleArea() const { return false; }

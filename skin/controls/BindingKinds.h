@@ -32,7 +32,7 @@ bool IsSpeedButtonKind(int32_t kind);
 // Where the section of a host with an empty section name comes from.
 enum class DefaultSectionSource {
   Named,      // a fixed section name
-  AskHost,    // the host answers skin command 9 (section index + 1)
+  AskHost,    // the host answers AC_GETDEFINDEX (section index + 1)
   ClassName,  // the host's class name is the section name
 };
 struct DefaultSection {

@@ -42,7 +42,7 @@ struct TacScrollData {
 // StateFlags bits.
 inline constexpr uint16_t kStatePlainBackground = 0x0001;  // no picture needed behind the children
 inline constexpr uint16_t kStateClassifyPending = 0x0002;  // the whole value 2: not classified yet
-inline constexpr uint16_t kStateAttached = 0x0200;         // a component is attached (command 38)
+inline constexpr uint16_t kStateAttached = 0x0200;         // a component is attached (AC_ATTACHCOMPONENT)
 inline constexpr uint16_t kStateUpdating = 0x0800;         // between BeginSuspend and EndSuspend
 inline constexpr uint16_t kStateSettingColors = 0x2000;    // the binding is setting the font colour
 
@@ -50,7 +50,7 @@ inline constexpr uint16_t kStateSettingColors = 0x2000;    // the binding is set
 inline constexpr uint16_t kLayerGradientMask = 0x0003;  // 1 horizontal, 2 vertical, 3 triangles
 inline constexpr uint16_t kLayerTexture = 0x0004;
 
-// Skin command 66: which section a child takes its font colour from.
+// AC_GETFONTSECTION: which section a child takes its font colour from.
 struct TacFontSectionRequest {
   TRect Bounds;              // the child's bounds in the receiver's client area
   int32_t SectionIndex = -1;  // set by the answering host
@@ -80,7 +80,7 @@ class TsCommonData {
   bool HasFocus = false;
   bool PaintSuspended = false;
   bool PointerInside = false;
-  bool AnswerFlag = true;  // reported under command 11
+  bool AnswerFlag = true;  // reported under AC_GETANSWERFLAG
   bool NotLoaded = true;   // no repaints until the host has finished loading
   int32_t ControlKind = 0;
   int32_t GlowHandle = -1;
@@ -126,11 +126,11 @@ class TsCommonData {
   void RepaintHost(bool full);
   void BeginSuspend();
   void EndSuspend(bool repaint);
-  // Skin command 34.
+  // The answer to AC_GETBG.
   void AnswerBackground(BackgroundRequest& request, int32_t state);
   // The host's visible colour in state.
   TColor ControlColor(int32_t state) const;
-  // The answer to skin command 21.
+  // The answer to AC_GETCONTROLCOLOR.
   TColor ColorAnswer() const;
   // What lies under the host: the parent's answer (the parent's picture with
   // the parent's own origin in it; painters add the host's position), or the
@@ -195,7 +195,7 @@ class TsCommonData {
   void SetAdjustments(int32_t hue, int32_t saturation, TColor tone);
   bool StateTransparent(int32_t state) const;  // Transparency of the state is 100
   void EmptyPicture();
-  void RebuildCache();  // command 23 to the host
+  void RebuildCache();  // AC_PREPARECACHE to the host
   bool PictureMatchesHost() const;
   TColor HostColorOrForm() const;
   TColor ParentColorAnswer() const;

@@ -370,7 +370,7 @@ TEST_F(BindingTest, SuspensionNestsAndTellsTheHost) {
   EXPECT_EQ(std::count(host_.Commands.begin(), host_.Commands.end(), AC_BEGINUPDATE), 2);
   EXPECT_EQ(std::count(host_.Commands.begin(), host_.Commands.end(), AC_ENDUPDATE), 1);
   EXPECT_EQ(host_.Redraws, redraws + 1);
-  // Command 8 suspends and resumes too.
+  // AC_SETUPDATING suspends and resumes too.
   binding_.OnSkinCommand(AC_SETUPDATING, 1);
   EXPECT_EQ(binding_.OnSkinCommand(AC_MUSTREPAINT, 0), 1);
   binding_.OnSkinCommand(AC_SETUPDATING, 0);

@@ -22,15 +22,15 @@ class FakeHost : public TacBindingHost {
   TSize HostSize{40, 20};
   TPoint Position{10, 20};
   TColor HostColor = clBtnFace, Font = clWindowText, ParentsColor = clWhite;
-  intptr_t DefaultSectionAnswer = 0;  // command 9
-  // The parent's answer to command 34.
+  intptr_t DefaultSectionAnswer = 0;  // AC_GETDEFINDEX
+  // The parent's answer to AC_GETBG.
   BackgroundRequest ParentReply;
-  bool ParentSkinned = false;  // answers command 7 with 1
-  TColor ParentControlColor = clWhite;  // its answer to command 21
+  bool ParentSkinned = false;  // answers AC_CTRLHANDLED with 1
+  TColor ParentControlColor = clWhite;  // its answer to AC_GETCONTROLCOLOR
   // What the binding did.
   std::vector<uint16_t> Commands, ParentCommands, ChildCommands;
   int Redraws = 0, Invalidates = 0;
-  TsCommonData* Binding = nullptr;  // command 23 builds its picture when set
+  TsCommonData* Binding = nullptr;  // AC_PREPARECACHE builds its picture when set
 
   std::string ClassName() const override { return Class; }
   void* HotToken() override { return this; }
