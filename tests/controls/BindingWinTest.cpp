@@ -118,6 +118,19 @@ TEST_F(BindingWin, ChildBackgroundComesFromTheParentsPicture) {
   EXPECT_EQ(target.At(1, 1) & 0xFFFFFF, ExchangeRedBlue(RGBColor(1, 2, 3)));
 }
 
+TEST_F(BindingWin, PictureCopyLeavesWindowedChildrenOut) {
+  Bound parent(*form_, "GRADED", kKindAdapted);
+  parent.binding.PrepareCache();
+  PixelBuffer& cache = *parent.binding.CachePicture;
+  FillPixels(cache, cache.Bounds(), RGBColor(200, 0, 0), 255);
+  PixelBuffer target(120, 80);
+  FillPixels(target, target.Bounds(), clWhite, 255);
+  CopyCacheToDc(parent.binding, BufferDc(target), {0, 0, 120, 80}, {0, 0}, false);
+  GdiFlush();
+  EXPECT_EQ(target.At(5, 5) & 0xFFFFFF, 0x00C80000u);    // the picture
+  EXPECT_EQ(target.At(20, 35) & 0xFFFFFF, 0x00FFFFFFu);  // under the edit at (12, 30, 92, 50): left alone
+}
+
 TEST_F(BindingWin, PlainChildWindowAsksItsParentWindow) {
   Bound parent(*form_, "GRADED", kKindAdapted);
   HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 5, 6, 30, 10, form_->Handle(), nullptr,
