@@ -33,14 +33,22 @@ void SetFontColor(TControl& control, TColor color) {
   control.Font.Changed();
 }
 
+bool SystemMove(const std::wstring& from, const std::wstring& to) { return MoveFileW(from.c_str(), to.c_str()); }
+
 // Renames; a change of letter case alone goes through a temporary name,
-// because some file systems take a case-only rename as a no-op.
+// because some file systems take a case-only rename as a no-op. When the
+// second move fails, the first is undone, so that a failed rename leaves the
+// document under the name the program still shows.
 bool RenameFile(const std::wstring& from, const std::wstring& to) {
+  const auto& move = Unit1Seams().Move;
   if (from != to && CompareStringOrdinal(from.c_str(), -1, to.c_str(), -1, TRUE) == CSTR_EQUAL) {
-    std::wstring temporary = to + L".renaming";
-    return MoveFileW(from.c_str(), temporary.c_str()) && MoveFileW(temporary.c_str(), to.c_str());
+    const std::wstring temporary = to + L".renaming";
+    if (!move(from, temporary)) return false;
+    if (move(temporary, to)) return true;
+    move(temporary, from);
+    return false;
   }
-  return MoveFileW(from.c_str(), to.c_str());
+  return move(from, to);
 }
 
 template <class T>
@@ -53,7 +61,7 @@ T* Field(TComponent& form, const char* name) {
 }  // namespace
 
 TForm1Seams& Unit1Seams() {
-  static TForm1Seams seams{LocalYear, ShellOpenFolder};
+  static TForm1Seams seams{LocalYear, ShellOpenFolder, SystemMove};
   return seams;
 }
 

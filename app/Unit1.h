@@ -13,6 +13,9 @@
 struct TForm1Seams {
   std::function<int()> CurrentYear;                                  // the local calendar year
   std::function<void(HWND owner, const std::wstring& folder)> OpenFolder;  // asks the shell to open it
+  // Moves a file with MoveFile semantics (fails when the target exists or the
+  // source is missing or held open); false when it did not move.
+  std::function<bool(const std::wstring& from, const std::wstring& to)> Move;
 };
 TForm1Seams& Unit1Seams();
 

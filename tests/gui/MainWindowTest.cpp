@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include "app/DocumentPath.h"
 #include "skin/data/ProgramResources.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManagerWin.h"
@@ -22,9 +23,13 @@ class MainWindowTest : public testing::Test {
     Unit1Seams().CurrentYear = [] { return 2024; };
     Unit1Seams().OpenFolder = [](HWND owner, const std::wstring& folder) { openedFolders.push_back({owner, folder}); };
     openedFolders.clear();
+    systemMove_ = Unit1Seams().Move;
     driver = std::make_unique<GuiDriver>();
   }
-  void TearDown() override { driver.reset(); }
+  void TearDown() override {
+    driver.reset();
+    Unit1Seams().Move = systemMove_;
+  }
 
   TForm1& F() { return driver->Form(); }
 
@@ -40,6 +45,9 @@ class MainWindowTest : public testing::Test {
   }
 
   std::unique_ptr<GuiDriver> driver;
+
+ private:
+  std::function<bool(const std::wstring&, const std::wstring&)> systemMove_;
 };
 
 TEST_F(MainWindowTest, StartUpState) {
@@ -277,6 +285,50 @@ TEST_F(MainWindowTest, ExistingTargetChangesNothing) {
   EXPECT_EQ(F().sourcePath, folder.Path() + L"doc.pdf");
   EXPECT_EQ(F().fileAdded->Text(), "doc.pdf");
   EXPECT_EQ(F().staleSidecarName, L"doc.txt");
+}
+
+TEST_F(MainWindowTest, ACaseOnlyRenameChangesTheLetterCase) {
+  TempFolder folder(L"case");
+  folder.Write(L"5_2024_01_X.pdf", "mine");
+  FillIn(L"5", L"x", folder.Path() + L"5_2024_01_X.pdf");
+  driver->Click(*F().btnRename);
+  ASSERT_EQ(driver->Messages.size(), 1u);
+  EXPECT_EQ(driver->Messages[0].Text, Ru("Файл успешно переименован"));
+  std::vector<std::wstring> files = folder.Files();
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files, (std::vector<std::wstring>{L"5_2024_01_x.pdf", L"5_2024_01_x.txt"}));
+  EXPECT_EQ(folder.Read(L"5_2024_01_x.pdf"), "mine");
+}
+
+// The second of the two moves of a case-only rename fails: the first is undone,
+// and the user is told that nothing was renamed.
+TEST_F(MainWindowTest, ACaseOnlyRenameWhoseSecondMoveFailsLeavesEveryFileAsItWas) {
+  TempFolder folder(L"case2");
+  folder.Write(L"5_2024_01_X.pdf", "mine");
+  folder.Write(L"5_2024_01_X.txt", "side");
+  FillIn(L"5", L"x", folder.Path() + L"5_2024_01_X.pdf");
+  std::vector<std::pair<std::wstring, std::wstring>> moves;
+  const auto system = Unit1Seams().Move;
+  Unit1Seams().Move = [&](const std::wstring& from, const std::wstring& to) {
+    moves.push_back({FileNamePart(from), FileNamePart(to)});
+    return moves.size() != 2 && system(from, to);
+  };
+  driver->Click(*F().btnRename);
+  ASSERT_EQ(driver->Messages.size(), 1u);
+  EXPECT_EQ(driver->Messages[0].Text, Ru("Произошла ошибка при переименовании, файл открыт или отсутствует."));
+  EXPECT_EQ(driver->Messages[0].Caption, "Error");
+  EXPECT_EQ(moves, (std::vector<std::pair<std::wstring, std::wstring>>{
+                       {L"5_2024_01_X.pdf", L"5_2024_01_x.pdf.renaming"},
+                       {L"5_2024_01_x.pdf.renaming", L"5_2024_01_x.pdf"},
+                       {L"5_2024_01_x.pdf.renaming", L"5_2024_01_X.pdf"}}));
+  std::vector<std::wstring> files = folder.Files();
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files, (std::vector<std::wstring>{L"5_2024_01_X.pdf", L"5_2024_01_X.txt"}));
+  EXPECT_EQ(folder.Read(L"5_2024_01_X.pdf"), "mine");
+  EXPECT_EQ(folder.Read(L"5_2024_01_X.txt"), "side");
+  EXPECT_EQ(F().sourcePath, folder.Path() + L"5_2024_01_X.pdf");
+  EXPECT_EQ(F().fileAdded->Text(), "5_2024_01_X.pdf");
+  EXPECT_EQ(F().staleSidecarName, L"5_2024_01_X.txt");
 }
 
 TEST_F(MainWindowTest, UnwritableSidecarShowsTheIoErrorAndKeepsTheRename) {
