@@ -58,6 +58,22 @@ TEST(PaintGradientTest, VerticalBandsShareTheirBoundaryRow) {
   for (int32_t y = 5; y <= 10; ++y) EXPECT_EQ(b.At(0, y), Opaque(0, 100 - 20 * (y - 5), 0)) << y;
 }
 
+// 100 % then 0 %: the first band reaches the last row, the second is empty and
+// paints nothing, so the last row keeps the first step's end colour. Likewise
+// across columns.
+TEST(PaintGradientTest, AnEmptyLastBandPaintsNothing) {
+  const TsGradArray rows = {{RGBColor(0, 0, 0), RGBColor(250, 0, 0), 100, 0}, {RGBColor(0, 99, 0), RGBColor(0, 99, 0), 0, 0}};
+  PixelBuffer b = Filled(2, 11, 0);
+  PaintGradient(b, b.Bounds(), rows);
+  for (int32_t y = 0; y <= 10; ++y) EXPECT_EQ(b.At(1, y), Opaque(25 * y, 0, 0)) << y;
+
+  TsGradArray columns = rows;
+  for (TsGradPoint& p : columns) p.Mode = 1;
+  PixelBuffer c = Filled(11, 2, 0);
+  PaintGradient(c, c.Bounds(), columns);
+  for (int32_t x = 0; x <= 10; ++x) EXPECT_EQ(c.At(x, 1), Opaque(25 * x, 0, 0)) << x;
+}
+
 TEST(PaintGradientTest, OneVerticalStepFillsToTheLastRowWhateverItsPercent) {
   for (int percent : {0, 10, 100}) {
     PixelBuffer b = Filled(2, 6, 0);
@@ -66,6 +82,7 @@ TEST(PaintGradientTest, OneVerticalStepFillsToTheLastRowWhateverItsPercent) {
   }
 }
 
+// Every band of a one-pixel area is empty; the last step paints it all the same.
 TEST(PaintGradientTest, AOnePixelHighRectangleIsPainted) {
   PixelBuffer b = Filled(4, 1, 0);
   PaintGradient(b, b.Bounds(), {{RGBColor(1, 2, 3), RGBColor(200, 200, 200), 100, 0}});
@@ -73,6 +90,9 @@ TEST(PaintGradientTest, AOnePixelHighRectangleIsPainted) {
   PixelBuffer c = Filled(1, 3, 0);
   PaintGradient(c, c.Bounds(), {{RGBColor(1, 2, 3), RGBColor(200, 200, 200), 100, 1}});
   EXPECT_EQ(c.At(0, 2), Opaque(1, 2, 3));
+  PixelBuffer d = Filled(4, 1, 0);
+  PaintGradient(d, d.Bounds(), {{RGBColor(1, 2, 3), RGBColor(1, 2, 3), 97, 0}, {RGBColor(7, 8, 9), RGBColor(7, 8, 9), 0, 0}});
+  EXPECT_EQ(d.At(0, 0), Opaque(7, 8, 9));
 }
 
 TEST(PaintGradientTest, HorizontalBandsRepeatRowTop) {

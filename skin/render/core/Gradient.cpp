@@ -61,8 +61,9 @@ void Ramp(TColor c1, TColor c2, int32_t n, Put put) {
 
 // The bands of modes 0 (rows) and 1 (columns) from first to last: band(start,
 // end, step) for every band with end > start. A band's end is shared with the
-// next band's start. The last band always reaches last and is painted even
-// when it is one row or column long, so a rectangle one pixel high is not left unpainted.
+// next band's start, and the last band always ends at last. An area one pixel
+// long has only empty bands; its last band paints it, so that it is not left
+// unpainted.
 template <typename Band>
 void ForEachBand(const TsGradArray& gradient, bool horizontal, int32_t first, int32_t last, int32_t length,
                  Band band) {
@@ -73,7 +74,7 @@ void ForEachBand(const TsGradArray& gradient, bool horizontal, int32_t first, in
     end = horizontal ? int32_t(std::trunc(percent * (length / 100.0) + start)) : start + length * percent / 100;
     const bool lastStep = k + 1 == gradient.size();
     end = lastStep ? last : std::min(end, last);
-    if (end > start || (lastStep && end == start)) band(start, end, gradient[k]);
+    if (end > start || (lastStep && first == last)) band(start, end, gradient[k]);
   }
 }
 
