@@ -253,6 +253,8 @@ TEST(PngDecodeTest, MalformedFilesFailWithTheirMessage) {
   badSignature[1] = 'Q';
   std::vector<uint8_t> badHeaderCrc = good;
   badHeaderCrc[8 + 8 + 12] ^= 1;
+  std::vector<uint8_t> badEndCrc = good;
+  badEndCrc.back() ^= 1;
   std::vector<uint8_t> truncated(good.begin(), good.end() - 6);
   std::vector<uint8_t> hugeLength = good;
   hugeLength[33] = 0xFF;  // the IDAT length field
@@ -271,6 +273,7 @@ TEST(PngDecodeTest, MalformedFilesFailWithTheirMessage) {
       {"empty", {}, kInvalidFormat},
       {"signature", badSignature, kInvalidFormat},
       {"header CRC", badHeaderCrc, kCrc},
+      {"IEND CRC", badEndCrc, kCrc},
       {"truncated", truncated, kInvalidFormat},
       {"chunk length past the end", hugeLength, kInvalidFormat},
       {"no IEND", Stream({ihdr, idat}), kInvalidFormat},

@@ -310,7 +310,10 @@ DecodedImage PngDecoder::Run() {
   bool imageDone = false;
   for (;;) {
     const Chunk c = chunks.Next();
-    if (c.type == kIEND) break;
+    if (c.type == kIEND) {
+      CheckCrc(c);
+      break;
+    }
     if (c.type == kIDAT) {
       if (imageDone) throw ESkinError(kPngExtraDataError);
       DecodeImageData(chunks, c, scan);
