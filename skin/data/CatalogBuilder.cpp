@@ -29,20 +29,23 @@ void ClearKeyPixelsAlpha(PixelBuffer& picture) {
   }
 }
 
-// Decodes an image file by its name's extension into a 32-bit picture; null
-// for an extension that is none of BMP, PNG, JPG, JPEG.
-std::shared_ptr<PixelBuffer> DecodeSkinPicture(const std::string& name, const std::vector<uint8_t>& bytes,
-                                               bool premultiplyPng) {
+struct SkinPicture {
+  std::shared_ptr<PixelBuffer> Picture;  // 32-bit; null for an extension that is none of BMP, PNG, JPG, JPEG
+  bool AlphaChannel = false;             // decoded with an alpha channel of its own
+};
+
+// Decodes an image file by its name's extension into a 32-bit picture.
+SkinPicture DecodeSkinPicture(const std::string& name, const std::vector<uint8_t>& bytes, bool premultiplyPng) {
   std::optional<DecodedImage> decoded = DecodeImageByName(name, bytes.data(), bytes.size());
-  if (!decoded) return nullptr;
-  auto picture = std::make_shared<PixelBuffer>(std::move(decoded->Pixels));
-  if (decoded->BitsPerPixel < 32) {
-    ClearKeyPixelsAlpha(*picture);
+  if (!decoded) return {};
+  SkinPicture out{std::make_shared<PixelBuffer>(std::move(decoded->Pixels)), decoded->BitsPerPixel >= 32};
+  if (!out.AlphaChannel) {
+    ClearKeyPixelsAlpha(*out.Picture);
   } else if (premultiplyPng && ImageKindOfName(name) == ImageFileKind::Png) {
     // Only pictures with an alpha channel: premultiplying opaque pixels would just darken them.
-    PremultiplyAlpha(*picture, picture->Bounds());
+    PremultiplyAlpha(*out.Picture, out.Picture->Bounds());
   }
-  return picture;
+  return out;
 }
 
 class CatalogBuilder {
@@ -54,8 +57,8 @@ class CatalogBuilder {
     if (upperName.empty()) return;
     const std::vector<uint8_t>* bytes = files_.Find(upperName);
     if (!bytes) return;
-    std::shared_ptr<PixelBuffer> picture = DecodeSkinPicture(upperName, *bytes, false);
-    if (picture) catalog_.MasterBitmap = std::move(*picture);
+    SkinPicture decoded = DecodeSkinPicture(upperName, *bytes, false);
+    if (decoded.Picture) catalog_.MasterBitmap = std::move(*decoded.Picture);
   }
 
   // The picture of an image file, loaded once per name; null when the skin has no such file.
@@ -66,10 +69,10 @@ class CatalogBuilder {
     const std::vector<uint8_t>* bytes = files_.Find(upperName);
     if (!bytes) return nullptr;
     const bool premultiply = rules_.Version > kPremultipliedPngVersion && rules_.Brightness <= 0;
-    std::shared_ptr<PixelBuffer> picture = DecodeSkinPicture(upperName, *bytes, premultiply);
-    if (!picture) return nullptr;
-    catalog_.ExtImages.push_back({picture, upperName, false});
-    return picture;
+    SkinPicture decoded = DecodeSkinPicture(upperName, *bytes, premultiply);
+    if (!decoded.Picture) return nullptr;
+    catalog_.ExtImages.push_back({decoded.Picture, upperName, false, decoded.AlphaChannel});
+    return decoded.Picture;
   }
 
   void AddValue(uint32_t sectionIndex, std::string_view section, std::string_view key, std::string_view value) {

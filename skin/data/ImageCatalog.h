@@ -17,6 +17,9 @@ struct TacExtFileData {
   std::shared_ptr<PixelBuffer> Picture;  // 32-bit
   std::string FileName;                  // as used to load it (upper case)
   bool Marked = false;                   // never set by the loader
+  // The file carries an alpha channel of its own: only such PNG pictures are
+  // premultiplied, at load or after a brightness change.
+  bool AlphaChannel = false;
 };
 using TacExtArray = std::vector<TacExtFileData>;
 

@@ -134,7 +134,8 @@ void ApplySkinAdjustments(LoadedSkin& skin, const SkinAdjustments& adjustments) 
     FilterStateColors(skin, [brightness](TColor c) { return BrightenColor(c, brightness); }, false);
     if (brightness > 0)
       for (TacExtFileData& image : skin.Images.ExtImages) {
-        if (!image.Picture || !IsPngName(image.FileName)) continue;
+        // As at load: opaque pictures would only lose a level, and their key colour.
+        if (!image.Picture || !image.AlphaChannel || !IsPngName(image.FileName)) continue;
         if (skin.SkinData.Version > kLastPlainPngVersion)
           PremultiplyAlpha(*image.Picture);
         else

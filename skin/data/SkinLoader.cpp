@@ -96,7 +96,6 @@ void Open(const SkinSource& source, const SkinLoadSettings& settings, OpenedSkin
 
 LoadedSkin LoadSkin(const SkinSource& source, const SkinLoadSettings& settings) {
   LoadedSkin out;
-  out.SkinPath = source.SkinPath;
   OpenedSkin opened;
   Open(source, settings, opened);
   out.Status = opened.Status;
@@ -120,6 +119,7 @@ LoadedSkin LoadSkin(const SkinSource& source, const SkinLoadSettings& settings) 
   TsGlobalPartOptions global;
   global.SystemFrameWidth = settings.SystemFrameWidth;
   ReadSkinData(text, global, out.SkinData);
+  out.SkinData.SkinPath = source.SkinPath;
   ReadOuterEffects(text, out.OutEffects);
   BuildOuterEffectImages(out.Images, out.OutEffects, text, settings.Builtins, settings.Owner);
   out.Sections = BuildSectionTable(text);

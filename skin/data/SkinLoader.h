@@ -61,8 +61,7 @@ enum class SkinLoadStatus {
 struct LoadedSkin {
   SkinLoadStatus Status = SkinLoadStatus::NoFile;
   bool HasOptions = false;  // false for an internal skin with empty data: defaults are left in place
-  std::string SkinPath;
-  TsSkinData SkinData;
+  TsSkinData SkinData;  // its SkinPath is the source's
   TacOutEffArray OutEffects;
   TsGeneralDataArray Sections;
   TsSkinColors Colors;

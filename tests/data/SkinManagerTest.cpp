@@ -6,6 +6,7 @@
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManager.h"
 #include "tests/data/TinySkin.h"
+#include "tools/PngWriter.h"
 
 namespace {
 
@@ -78,17 +79,23 @@ class SkinManagerTest : public ::testing::Test {
 
 TEST_F(SkinManagerTest, PackageFileWinsOverFolderWhichWinsOverInternalSkin) {
   auto manager = Manager();
+  const auto skinPath = [&] { return manager->Skin()->SkinData.SkinPath; };
   manager->SetSkinName(kInternalName);
   EXPECT_EQ(Description(*manager), "internal");
+  EXPECT_EQ(skinPath(), "");
 
+  // Loose image files are looked up in the skin's own folder, or beside the package.
+  const std::string skins = temp_.Path().string() + "\\Skins";
   TinySkin().Options(OptionsWith("folder")).WriteFolder(Skins() / kInternalName);
   manager->SetSkinName(kInternalName);
   EXPECT_EQ(Description(*manager), "folder");
-  EXPECT_EQ(manager->ResolvedSkinDirectory(), temp_.Path().string() + "\\Skins");
+  EXPECT_EQ(manager->ResolvedSkinDirectory(), skins);
+  EXPECT_EQ(skinPath(), skins + "\\" + kInternalName + "\\");
 
   WritePackageFile(kInternalName, TinySkin().Options(OptionsWith("package")).Package());
   manager->SetSkinName(kInternalName);
   EXPECT_EQ(Description(*manager), "package");
+  EXPECT_EQ(skinPath(), skins + "\\");
   EXPECT_TRUE(host_.Messages.empty());
 }
 
@@ -200,6 +207,41 @@ TEST_F(SkinManagerTest, AdjustmentsChangeColoursAndPixels) {
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(host_.Commands, (std::vector<uint16_t>{AC_PREPARING, AC_REFRESH}));
   EXPECT_EQ(manager->Skin()->Sections[size_t(button)].Props[0].Color, TColor(0x00102030));
+}
+
+// A brightness above 0 premultiplies the PNG pictures after brightening them,
+// instead of at load; either way only pictures with an alpha channel.
+TEST_F(SkinManagerTest, OnlyPngPicturesWithAlphaArePremultipliedWhateverTheBrightness) {
+  PngRawImage opaque;  // RGB without alpha: a colour and the key colour
+  opaque.Width = 2;
+  opaque.Height = 1;
+  opaque.ColorType = 2;
+  opaque.Rows = {10, 50, 100, 255, 0, 255};
+  PixelBuffer withAlpha(1, 1);
+  withAlpha.At(0, 0) = 0x800A3264;
+  internal_ = TinySkin()
+                  .Options("[GLOBALINFO]\r\nVERSION=10\r\n[BUTTON]\r\nGLOW0=!OPAQUE.PNG!1!0!3\r\n"
+                           "OUTERMASK=!ALPHA.PNG!1!0!3\r\n")
+                  .File("OPAQUE.PNG", EncodePngRaw(opaque))
+                  .File("ALPHA.PNG", EncodePng(withAlpha))
+                  .Package();
+  struct Case {
+    int Brightness;
+    uint32_t Opaque, Alpha;
+  } cases[] = {
+      {0, 0xFF0A3264, 0x80051932},   // channels x 128 >> 8
+      {20, 0xFF1E4678, 0x800F233C},  // 20 added, then x 128 >> 8
+  };
+  for (const Case& c : cases) {
+    auto manager = Manager();
+    manager->SetBrightness(c.Brightness);
+    manager->SetSkinName(kInternalName);
+    const TsImageCatalog& images = manager->Skin()->Images;
+    ASSERT_TRUE(images.FindExternalImage("OPAQUE.PNG") && images.FindExternalImage("ALPHA.PNG"));
+    EXPECT_EQ(images.FindExternalImage("OPAQUE.PNG")->At(0, 0), c.Opaque) << c.Brightness;
+    EXPECT_EQ(images.FindExternalImage("OPAQUE.PNG")->At(1, 0), 0x00FF00FFu) << c.Brightness;
+    EXPECT_EQ(images.FindExternalImage("ALPHA.PNG")->At(0, 0), c.Alpha) << c.Brightness;
+  }
 }
 
 TEST_F(SkinManagerTest, PushedSkinIsCopiedThenLoadedOnTheCommand) {
