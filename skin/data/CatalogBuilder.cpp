@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/ImageValue.h"
+#include "skin/data/SkinKeys.h"
 #include "skin/data/SkinPackage.h"
 #include "skin/data/SkinText.h"
 #include "skin/data/sSkinData.h"
@@ -203,7 +204,7 @@ void BuildImageCatalog(TsImageCatalog& catalog, const TacSkinOptions& text, Skin
                        const CatalogLoadRules& rules) {
   catalog.Clear();
   CatalogBuilder builder(catalog, files, rules);
-  builder.LoadMasterBitmap(AnsiUpperCase(GlobalValue(text, "MASTERBITMAP")));
+  builder.LoadMasterBitmap(AnsiUpperCase(GlobalValue(text, GlobalImageKey("MASTERBITMAP"))));
   const auto& sections = text.Sections();
   for (size_t i = 0; i < sections.size(); ++i) {
     const TacOptionsSection& section = sections[i];

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "skin/data/SkinKeys.h"
 #include "skin/data/sSkinData.h"
 
 namespace {
@@ -149,8 +150,8 @@ void TsImageCatalog::Clear() {
 
 void ResolveSectionIndexes(TsGeneralDataArray& sections, const TsImageCatalog& catalog) {
   const std::vector<int> parents = ParentIndexes(sections);
-  auto mask = [&](int index, std::string_view key) { return catalog.FindMaskIn(sections, &parents, index, key); };
-  auto pattern = [&](int index, std::string_view key) {
+  auto mask = [&](int index, SectionImageKey key) { return catalog.FindMaskIn(sections, &parents, index, key); };
+  auto pattern = [&](int index, SectionImageKey key) {
     return catalog.FindPatternIn(sections, &parents, index, sections[size_t(index)].SectionName, key);
   };
   for (size_t i = 0; i < sections.size(); ++i) {

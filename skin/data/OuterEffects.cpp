@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "skin/data/SkinKeys.h"
 #include "skin/data/SkinOptions.h"
 #include "skin/data/sSkinData.h"
 
@@ -17,10 +18,10 @@ constexpr TacOutEff kDefaults[2] = {
 
 void ReadOuterEffects(const TacSkinOptions& text, TacOutEffArray& effects) {
   for (int i = 0; i < 2; ++i) {
-    const std::string prefix = i == 0 ? "LO_" : "SH_";
+    const std::string_view prefix = kOuterEffectPrefixes[size_t(i)];
     const TacOutEff& d = kDefaults[i];
-    const auto read = [&](const char* key, int32_t def) {
-      return text.ReadInteger(kGlobalSection, prefix + key, def);
+    const auto read = [&](OuterEffectField field, int32_t def) {
+      return text.ReadInteger(kGlobalSection, std::string(prefix) + std::string(field.Name()), def);
     };
     TacOutEff& e = effects[size_t(i)];
     e.ColorL = read("COLORL", d.ColorL);

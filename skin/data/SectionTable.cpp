@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "skin/data/SkinKeys.h"
 #include "skin/data/SkinOptions.h"
 #include "skin/data/SkinText.h"
 #include "skin/data/sSkinData.h"
@@ -22,7 +23,7 @@ struct StateKeysOf {
   std::array<K, kStateColors> Colors;
   K GradientData;
 };
-using StateKeys = StateKeysOf<const char*>;
+using StateKeys = StateKeysOf<SectionKey>;
 using StateKeyIds = StateKeysOf<TacSkinOptions::Key>;
 
 constexpr int32_t TsGenState::*kIntegerFields[kStateIntegers] = {&TsGenState::GSize, &TsGenState::TextureShare,
@@ -57,24 +58,27 @@ StateKeyIds FindStateKeys(const TacSkinOptions& text, const StateKeys& names) {
 struct SectionKeys {
   using Key = TacSkinOptions::Key;
   explicit SectionKeys(const TacSkinOptions& text)
-      : ParentClass(text.FindKey("PARENTCLASS")),
-        ReservedBoolean(text.FindKey("RESERVEDBOOLEAN")),
-        GiveOwnFont(text.FindKey("GIVEOWNFONT")),
-        Glow(text.FindKey("GLOW")),
-        GlowMargin(text.FindKey("GLOWMARGIN")),
-        States(text.FindKey("STATES")),
-        OutOffsL(text.FindKey("OUTOFFSL")),
-        OutOffsT(text.FindKey("OUTOFFST")),
-        OutOffsR(text.FindKey("OUTOFFSR")),
-        OutOffsB(text.FindKey("OUTOFFSB")),
-        OutOpacity(text.FindKey("OUTOPACITY")),
-        OuterMode(text.FindKey("OUTERMODE")),
-        UseState2(text.FindKey("USESTATE2")),
+      : ParentClass(Find(text, "PARENTCLASS")),
+        ReservedBoolean(Find(text, "RESERVEDBOOLEAN")),
+        GiveOwnFont(Find(text, "GIVEOWNFONT")),
+        Glow(Find(text, "GLOW")),
+        GlowMargin(Find(text, "GLOWMARGIN")),
+        States(Find(text, "STATES")),
+        OutOffsL(Find(text, "OUTOFFSL")),
+        OutOffsT(Find(text, "OUTOFFST")),
+        OutOffsR(Find(text, "OUTOFFSR")),
+        OutOffsB(Find(text, "OUTOFFSB")),
+        OutOpacity(Find(text, "OUTOPACITY")),
+        OuterMode(Find(text, "OUTERMODE")),
+        UseState2(Find(text, "USESTATE2")),
         State{FindStateKeys(text, kStateKeys[0]), FindStateKeys(text, kStateKeys[1]),
               FindStateKeys(text, kStateKeys[2])} {}
   Key ParentClass, ReservedBoolean, GiveOwnFont, Glow, GlowMargin, States, OutOffsL, OutOffsT, OutOffsR, OutOffsB,
       OutOpacity, OuterMode, UseState2;
   StateKeyIds State[3];
+
+ private:
+  static Key Find(const TacSkinOptions& text, SectionKey key) { return text.FindKey(key); }
 };
 
 void SetGradient(TsGenState& s, std::string_view text) {

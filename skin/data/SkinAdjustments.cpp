@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "skin/data/SkinElements.h"
+#include "skin/data/SkinKeys.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/ColorFilters.h"
@@ -85,11 +87,11 @@ KeptAreas KeepTitleGlyphs(LoadedSkin& skin) {
   KeptAreas kept;
   const int keepHue = skin.SkinData.BIKeepHue;
   if (keepHue < 1) return kept;
-  std::vector<std::string> keys = {"BICONCLOSE", "BICLOSEALONE", "SICONCLOSE"};
+  std::vector<WellKnownMaskKey> keys = {"BICONCLOSE", "BICLOSEALONE", "SICONCLOSE"};
   if (keepHue == 1)
     keys.insert(keys.end(), {"BICONMAX", "BICONMIN", "BICONNORM", "BICONHELP", "SICONMAX", "SICONMIN", "SICONNORM"});
-  for (const std::string& key : keys)
-    for (const std::string& name : {key, key + "GLOW0"})
+  for (const WellKnownMaskKey key : keys)
+    for (const std::string& name : {std::string(key.Name()), std::string(key.Name()) + std::string(kGlyphGlowSuffix)})
       if (const TsMaskData* mask = skin.Images.Mask(skin.Images.FindGlobalMask(skin.Sections, name)))
         kept.Keep(PictureOf(skin, *mask), mask->SourceRect);
   return kept;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "skin/data/SkinKeys.h"
 #include "skin/data/SkinOptions.h"
 #include "skin/data/sSkinData.h"
 
@@ -32,7 +33,7 @@ bool Unset(TColor c) { return c == kNotSet || c == clFuchsia; }
 
 TsSkinColors DeriveSkinColors(const TacSkinOptions& text, const TsGeneralDataArray& sections) {
   TsSkinColors c{};
-  const auto global = [&](const char* key, TColor def) {
+  const auto global = [&](GlobalInfoKey key, TColor def) {
     return TColor(text.ReadInteger(kGlobalSection, key, int32_t(def)));
   };
   c[scGlobalColor] = global("COLOR", System(kBtnFaceIndex));

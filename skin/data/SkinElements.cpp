@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/BuiltinPictures.h"
+#include "skin/data/SkinKeys.h"
 #include "skin/data/SkinLoader.h"
 
 namespace {
@@ -18,10 +19,11 @@ TacConstElementData ElementOf(const LoadedSkin& skin, std::string_view name) {
   element.SkinIndex = FindSection(skin.Sections, name);
   if (element.SkinIndex < 0) return element;
   element.SectionName = std::string(name);
-  element.MaskIndex = skin.Images.FindMask(skin.Sections, element.SkinIndex, "BORDERSMASK");
-  element.GlyphIndex = skin.Images.FindMask(skin.Sections, element.SkinIndex, "GLYPHMASK");
-  element.PatternIndex = skin.Images.FindMask(skin.Sections, element.SkinIndex, "PATTERN");
-  element.HotPatternIndex = skin.Images.FindMask(skin.Sections, element.SkinIndex, "HOTPATTERN");
+  const auto mask = [&](SectionImageKey key) { return skin.Images.FindMask(skin.Sections, element.SkinIndex, key); };
+  element.MaskIndex = mask("BORDERSMASK");
+  element.GlyphIndex = mask("GLYPHMASK");
+  element.PatternIndex = mask("PATTERN");
+  element.HotPatternIndex = mask("HOTPATTERN");
   return element;
 }
 
@@ -33,8 +35,6 @@ TacConstElementData FirstElementOf(const LoadedSkin& skin, std::initializer_list
   }
   return {};
 }
-
-constexpr std::array<std::string_view, 4> kSideNames = {"LEFT", "TOP", "RIGHT", "BOTTOM"};
 
 // One state image of a record, copied out of its picture (clipped to it).
 PixelBuffer StateImage(const TsImageCatalog& images, const TsMaskData& mask, int state) {
@@ -60,29 +60,45 @@ int TacSkinElements::Section(std::string_view name) const {
   return at < 0 ? -1 : Sections[size_t(at)];
 }
 
+namespace {
+
+// Record is TacConstElementData, const or not, as Elements is.
+template <typename Record, typename Elements>
+std::array<Record*, kElementSections.size()> RecordsOf(Elements& e) {
+  std::array<Record*, kElementSections.size()> records;
+  auto out = records.begin();
+  *out++ = &e.MenuItem;
+  *out++ = &e.ComboBtn;
+  for (Record& slider : e.ScrollSliders) *out++ = &slider;
+  for (auto& group : e.Tabs)
+    for (Record& tab : group) *out++ = &tab;
+  for (Record& button : e.ScrollButtons) *out++ = &button;
+  for (Record& bar : e.ScrollBars) *out++ = &bar;
+  for (Record& button : e.UpDownButtons) *out++ = &button;
+  return records;
+}
+
+}  // namespace
+
+std::array<TacConstElementData*, kElementSections.size()> ElementRecords(TacSkinElements& elements) {
+  return RecordsOf<TacConstElementData>(elements);
+}
+
+std::array<const TacConstElementData*, kElementSections.size()> ElementRecords(const TacSkinElements& elements) {
+  return RecordsOf<const TacConstElementData>(elements);
+}
+
 TacSkinElements ComputeSkinElements(const LoadedSkin* skin) {
   TacSkinElements elements;
   if (!skin) return elements;
   for (size_t i = 0; i < kWellKnownMaskKeys.size(); ++i)
     elements.GlobalMasks[i] = skin->Images.FindGlobalMask(skin->Sections, kWellKnownMaskKeys[i]);
-  elements.ComboBoxGlyph = skin->Images.FindMaskByName("COMBOBOX", "GLYPHMASK");
-  elements.MenuItem = ElementOf(*skin, "MENUITEM");
-  elements.ComboBtn = ElementOf(*skin, "COMBOBTN");
-  elements.ScrollSliders = {ElementOf(*skin, "SCROLLSLIDERH"), ElementOf(*skin, "SCROLLSLIDERV")};
-  constexpr std::array<std::string_view, 4> kTabEndings = {"FIRST", "LAST", "MIDDLE", ""};
-  for (size_t group = 0; group < kTabEndings.size(); ++group)
-    for (size_t side = 0; side < kSideNames.size(); ++side)
-      elements.Tabs[group][side] =
-          ElementOf(*skin, "TAB" + std::string(kSideNames[side]) + std::string(kTabEndings[group]));
-  for (size_t side = 0; side < kSideNames.size(); ++side)
-    elements.ScrollButtons[side] = ElementOf(*skin, "SCROLLBTN" + std::string(kSideNames[side]));
-  constexpr std::array<std::string_view, 4> kScrollBars = {"SCROLLBAR1H", "SCROLLBAR1V", "SCROLLBAR2H", "SCROLLBAR2V"};
-  for (size_t i = 0; i < kScrollBars.size(); ++i) elements.ScrollBars[i] = ElementOf(*skin, kScrollBars[i]);
-  // The right-hand section is written without the underscore.
-  constexpr std::array<std::string_view, 4> kUpDown = {"UPDOWNBTN_LEFT", "UPDOWNBTN_TOP", "UPDOWNBTNRIGHT",
-                                                       "UPDOWNBTN_BOTTOM"};
-  for (size_t side = 0; side < kUpDown.size(); ++side)
-    elements.UpDownButtons[side] = FirstElementOf(*skin, {kUpDown[side], "UPDOWNBTN", "BUTTON"});
+  elements.ComboBoxGlyph = skin->Images.FindMaskByName("COMBOBOX", SectionImageKey("GLYPHMASK"));
+  const auto records = ElementRecords(elements);
+  constexpr size_t kFirstUpDown = kElementSections.size() - 4;
+  for (size_t i = 0; i < kElementSections.size(); ++i)
+    *records[i] = i < kFirstUpDown ? ElementOf(*skin, kElementSections[i])
+                                   : FirstElementOf(*skin, {kElementSections[i], "UPDOWNBTN", "BUTTON"});
   for (size_t i = 0; i < kWellKnownSections.size(); ++i)
     elements.Sections[i] = FindSection(skin->Sections, kWellKnownSections[i]);
   elements.GlobalInfo = FindSection(skin->Sections, "GLOBALINFO");

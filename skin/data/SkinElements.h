@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "skin/data/SkinKeys.h"
 #include "skin/render/core/PixelBuffer.h"
 
 struct LoadedSkin;
@@ -33,6 +34,8 @@ inline constexpr std::array<std::string_view, 23> kWellKnownMaskKeys = {
     "BICONCLOSE", "BICLOSEALONE", "BICONMAX", "BICONNORM", "BICONMIN", "BICONHELP",
     "SICONCLOSE", "SICONMAX", "SICONNORM", "SICONMIN", "SICONHELP",
 };
+
+using WellKnownMaskKey = ListedKey<kWellKnownMaskKeys>;
 
 // Sections looked up by name, in table order.
 inline constexpr std::array<std::string_view, 29> kWellKnownSections = {
@@ -63,6 +66,21 @@ struct TacSkinElements {
   // The section of a name of the table, -1 when it is not one of them.
   int Section(std::string_view name) const;
 };
+
+// The sections of the element records, in the order of ElementRecords. The
+// up-down buttons fall back to "UPDOWNBTN", then to "BUTTON".
+inline constexpr auto kElementSections = std::to_array<std::string_view>({
+    "MENUITEM",       "COMBOBTN",        "SCROLLSLIDERH",   "SCROLLSLIDERV",   "TABLEFTFIRST",    "TABTOPFIRST",
+    "TABRIGHTFIRST",  "TABBOTTOMFIRST",  "TABLEFTLAST",     "TABTOPLAST",      "TABRIGHTLAST",    "TABBOTTOMLAST",
+    "TABLEFTMIDDLE",  "TABTOPMIDDLE",    "TABRIGHTMIDDLE",  "TABBOTTOMMIDDLE", "TABLEFT",         "TABTOP",
+    "TABRIGHT",       "TABBOTTOM",       "SCROLLBTNLEFT",   "SCROLLBTNTOP",    "SCROLLBTNRIGHT",  "SCROLLBTNBOTTOM",
+    "SCROLLBAR1H",    "SCROLLBAR1V",     "SCROLLBAR2H",     "SCROLLBAR2V",     "UPDOWNBTN_LEFT",  "UPDOWNBTN_TOP",
+    "UPDOWNBTNRIGHT", "UPDOWNBTN_BOTTOM",  // the right-hand one is written without the underscore
+});
+
+// The element records of the table, one per name of kElementSections.
+std::array<TacConstElementData*, kElementSections.size()> ElementRecords(TacSkinElements& elements);
+std::array<const TacConstElementData*, kElementSections.size()> ElementRecords(const TacSkinElements& elements);
 
 // The table for a loaded skin; all -1 without one.
 TacSkinElements ComputeSkinElements(const LoadedSkin* skin);

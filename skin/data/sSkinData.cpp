@@ -1,14 +1,15 @@
 #include "skin/data/sSkinData.h"
 
+#include "skin/data/SkinKeys.h"
 #include "skin/data/SkinOptions.h"
 
-double ReadSkinVersion(const TacSkinOptions& text) { return text.ReadReal(kGlobalSection, "VERSION", 0); }
+double ReadSkinVersion(const TacSkinOptions& text) { return text.ReadReal(kGlobalSection, GlobalInfoKey("VERSION"), 0); }
 
 void ReadSkinData(const TacSkinOptions& text, const TsGlobalPartOptions& options, TsSkinData& d) {
-  const auto integer = [&](const char* key, int32_t def) { return text.ReadInteger(kGlobalSection, key, def); };
+  const auto integer = [&](GlobalInfoKey key, int32_t def) { return text.ReadInteger(kGlobalSection, key, def); };
   d.AeroBlur = integer("AEROBLUR", 0) != 0;
-  d.Author = text.ReadText(kGlobalSection, "AUTHOR");
-  d.Description = text.ReadText(kGlobalSection, "DESCRIPTION");
+  d.Author = text.ReadText(kGlobalSection, GlobalInfoKey("AUTHOR"));
+  d.Description = text.ReadText(kGlobalSection, GlobalInfoKey("DESCRIPTION"));
   d.Shadow1Offset = integer("SHADOW1OFFSET", 0);
   d.Shadow1Blur = integer("SHADOW1BLUR", -1);
   d.Shadow1Transparency = integer("SHADOW1TRANSPARENCY", 0);
