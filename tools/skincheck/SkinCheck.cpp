@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <unordered_map>
 
 #include "skin/data/ImageValue.h"
 #include "skin/data/SkinElements.h"
@@ -141,11 +142,14 @@ class Checker {
   // longer than the lookups follow.
   void CheckParents(const TsGeneralDataArray& sections) {
     const size_t n = sections.size();
+    std::unordered_map<std::string_view, int> byName;  // the first section of each name, as lookups find it
+    for (size_t i = 0; i < n; ++i) byName.emplace(sections[i].SectionName, int(i));
     std::vector<int> parent(n, -1);
     for (size_t i = 0; i < n; ++i) {
       const TsGeneralData& s = sections[i];
       if (s.ParentClass.empty() || s.ParentClass == "?" || s.ParentClass == s.SectionName) continue;
-      parent[i] = FindSection(sections, s.ParentClass);
+      const auto found = byName.find(s.ParentClass);
+      parent[i] = found == byName.end() ? -1 : found->second;
       if (parent[i] < 0)
         Add(s.SectionName, "PARENTCLASS", "the parent section " + Quoted(s.ParentClass) + " does not exist");
     }
@@ -204,8 +208,10 @@ class Checker {
   }
 
   void ReportCycle(const TsGeneralDataArray& sections, const std::vector<size_t>& circle) {
+    constexpr size_t kNamesShown = 8;  // a circle of thousands is named by its start
     std::string names;
-    for (size_t i : circle) names += sections[i].SectionName + " -> ";
+    for (size_t k = 0; k < std::min(circle.size(), kNamesShown); ++k) names += sections[circle[k]].SectionName + " -> ";
+    if (circle.size() > kNamesShown) names += "... (" + std::to_string(circle.size()) + " sections) -> ";
     names += sections[circle.front()].SectionName;
     Add(sections[circle.front()].SectionName, "PARENTCLASS", "the parents form a circle: " + names);
   }
