@@ -2,6 +2,7 @@
 // Components: an owner owns and frees the components it holds and tells all
 // of them when one is inserted or removed. While a stored definition is
 // applied, components are in the loading state; Loaded ends it.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ class TComponent {
 
   bool Loading() const { return loading_; }
   bool Destroying() const { return destroying_; }
+  // Expires when this component is destroyed. Code that calls out to handlers
+  // that may free the component (a click can close its form) checks it before
+  // touching the component again.
+  std::weak_ptr<const void> LifeToken() const { return life_; }
   void BeginLoading() { loading_ = true; }
   // The loaded step: stored settings are all applied.
   virtual void Loaded() { loading_ = false; }
@@ -49,9 +54,9 @@ class TComponent {
   void DestroyComponents();
 
  private:
-
   TComponent* owner_ = nullptr;
   std::vector<TComponent*> components_;
   bool loading_ = false;
   bool destroying_ = false;
+  std::shared_ptr<const int> life_ = std::make_shared<const int>(0);
 };

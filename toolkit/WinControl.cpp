@@ -369,7 +369,9 @@ LRESULT TWinControl::RouteMouse(TMessage& m, TPoint p) {
     captureControl_ = target;
     SetCapture(handle_);
   }
+  const std::weak_ptr<const void> alive = LifeToken();
   target->Perform(m.Msg, m.WParam, MAKELPARAM(p.X - target->Left(), p.Y - target->Top()));
+  if (alive.expired()) return 0;  // the click closed and freed this window
   if (IsButtonUp(m.Msg) && captureControl_ == target) {
     captureControl_ = nullptr;
     if (GetCapture() == handle_) ReleaseCapture();

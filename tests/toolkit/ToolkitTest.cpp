@@ -187,6 +187,37 @@ TEST_F(ToolkitTest, WindowlessControlIsPaintedAndFedByItsParent) {
   EXPECT_EQ(Application->MouseControl(), form);
 }
 
+// A windowless button whose click frees the form it sits on, as a close button may.
+class TFreesItsForm : public TGraphicControl {
+ public:
+  using TGraphicControl::TGraphicControl;
+  LRESULT WndProc(TMessage& m) override {
+    if (m.Msg == WM_LBUTTONUP) {
+      delete Owner();
+      return 0;
+    }
+    return TGraphicControl::WndProc(m);
+  }
+
+ protected:
+  void Paint(HDC) override {}
+};
+
+TEST_F(ToolkitTest, ClickThatFreesTheFormLeavesNothingOfItBehind) {
+  auto* button = TComponent::Create<TFreesItsForm>(form);
+  button->SetParent(form);
+  button->SetBounds(20, 10, 30, 20);
+  form->Show();
+  HWND w = form->WindowHandle();
+  SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(25, 15));
+  SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 15));
+  SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(25, 15));
+  form = nullptr;
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_EQ(Application->MouseControl(), nullptr);  // not the freed form
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(ToolkitTest, NotificationsOfStateChanges) {
   std::vector<UINT> seen;
   auto* edit = TComponent::Create<TEdit>(form);
