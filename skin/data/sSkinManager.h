@@ -156,13 +156,6 @@ class TsSkinManager : public TComponent {
   bool SkinInForce() const;
   const TacSkinElements& Elements() const { return elements_; }
   const TacBorderImages& BorderImages() const { return borderImages_; }
-  // Skin-wide colours; clNone without a skin.
-  TColor GlobalColor() const;
-  TColor GlobalFontColor() const;
-  TColor EditColor() const;
-  TColor EditFontColor() const;
-  TColor SelectionColor(bool hot) const;
-  TColor SelectionFontColor(bool hot) const;
 
   // Announces the loaded skin again, then OnAfterChange.
   void ReapplySkin();
