@@ -1,8 +1,8 @@
 #include "skin/data/ImageCatalog.h"
 
 #include <algorithm>
-#include <numeric>
 
+#include "skin/data/ParentChain.h"
 #include "skin/data/SkinKeys.h"
 #include "skin/data/sSkinData.h"
 
@@ -10,40 +10,20 @@ namespace {
 
 bool ValidIndex(const TsGeneralDataArray& sections, int index) { return index >= 0 && size_t(index) < sections.size(); }
 
-// Whether a section names a parent other than itself.
-bool NamesParent(const TsGeneralData& s) {
-  return !s.ParentClass.empty() && s.ParentClass != "?" && s.ParentClass != s.SectionName;
-}
-
-// The index of a section's parent, or -1. A chain that loops is cut by the
-// lookups, which visit at most as many sections as the table holds.
-int ParentIndex(const TsGeneralDataArray& sections, int index) {
-  const TsGeneralData& s = sections[size_t(index)];
-  return NamesParent(s) ? FindSection(sections, s.ParentClass) : -1;
-}
-
-// ParentIndex of every section, the names found by binary search in the
-// sections sorted by name rather than by a scan of all sections per section.
-std::vector<int> ParentIndexes(const TsGeneralDataArray& sections) {
-  std::vector<int> byName(sections.size());
-  std::iota(byName.begin(), byName.end(), 0);
-  const auto nameOf = [&sections](int i) -> std::string_view { return sections[size_t(i)].SectionName; };
-  // Stable: of equal names the first section comes first, as FindSection finds it.
-  std::stable_sort(byName.begin(), byName.end(), [&](int a, int b) { return nameOf(a) < nameOf(b); });
-  std::vector<int> parents(sections.size(), -1);
-  for (size_t i = 0; i < sections.size(); ++i) {
-    const TsGeneralData& s = sections[i];
-    if (!NamesParent(s)) continue;
-    const std::string_view parent = s.ParentClass;
-    const auto it = std::lower_bound(byName.begin(), byName.end(), parent,
-                                     [&](int a, std::string_view name) { return nameOf(a) < name; });
-    if (it != byName.end() && nameOf(*it) == parent) parents[i] = *it;
-  }
-  return parents;
-}
-
-int ParentOf(const TsGeneralDataArray& sections, const std::vector<int>* parents, int index) {
-  return parents ? (*parents)[size_t(index)] : ParentIndex(sections, index);
+// Walks the linked parents of a section by the rule of ParentChain.h and
+// returns the first result >= 0 of own(section); -1 when none.
+template <typename Own>
+int FindUpParents(const TsGeneralDataArray& sections, int start, Own own) {
+  int found = -1;
+  const auto parentOf = [&sections](int32_t s) {
+    const int32_t p = sections[size_t(s)].ParentIndex;
+    return ValidIndex(sections, p) ? p : -1;
+  };
+  FindInParentChain(start, sections[size_t(start)].ParentWalk, parentOf, [&](int32_t s) {
+    found = own(s);
+    return found >= 0;
+  });
+  return found;
 }
 
 }  // namespace
@@ -66,26 +46,33 @@ int TsImageCatalog::AddMask(TsMaskData mask) {
   const int index = int(masks_.size());
   Append(bySectionIndex_[mask.SectionIndex], index, nextOfIndex_);
   Append(bySectionName_.try_emplace(mask.SectionName).first->second, index, nextOfName_);
+  if (!keys_.contains(mask.KeyName)) keys_.insert(mask.KeyName);
   masks_.push_back(std::move(mask));
   return index;
 }
 
-int TsImageCatalog::FindMaskIn(const TsGeneralDataArray& sections, const std::vector<int>* parents, int sectionIndex,
-                               std::string_view key) const {
-  for (size_t hops = 0; ValidIndex(sections, sectionIndex) && hops < sections.size(); ++hops) {
-    const auto it = bySectionIndex_.find(uint32_t(sectionIndex));
-    if (it != bySectionIndex_.end()) {
-      for (int i = it->second.First; i >= 0; i = nextOfIndex_[size_t(i)]) {
-        if (masks_[size_t(i)].KeyName == key) return i;
-      }
-    }
-    sectionIndex = ParentOf(sections, parents, sectionIndex);
+int TsImageCatalog::OwnMask(int sectionIndex, std::string_view key) const {
+  const auto it = bySectionIndex_.find(uint32_t(sectionIndex));
+  if (it == bySectionIndex_.end()) return -1;
+  for (int i = it->second.First; i >= 0; i = nextOfIndex_[size_t(i)]) {
+    if (masks_[size_t(i)].KeyName == key) return i;
+  }
+  return -1;
+}
+
+int TsImageCatalog::OwnPattern(std::string_view sectionName, std::string_view key) const {
+  const auto it = bySectionName_.find(sectionName);
+  if (it == bySectionName_.end()) return -1;
+  for (int i = it->second.First; i >= 0; i = nextOfName_[size_t(i)]) {
+    const TsMaskData& m = masks_[size_t(i)];
+    if (m.ImageKind == kPatternImage && m.KeyName == key) return i;
   }
   return -1;
 }
 
 int TsImageCatalog::FindMask(const TsGeneralDataArray& sections, int sectionIndex, std::string_view key) const {
-  return FindMaskIn(sections, nullptr, sectionIndex, key);
+  if (!ValidIndex(sections, sectionIndex) || keys_.find(key) == keys_.end()) return -1;
+  return FindUpParents(sections, sectionIndex, [&](int32_t s) { return OwnMask(s, key); });
 }
 
 int TsImageCatalog::FindMaskByName(std::string_view sectionName, std::string_view key) const {
@@ -97,29 +84,15 @@ int TsImageCatalog::FindMaskByName(std::string_view sectionName, std::string_vie
   return -1;
 }
 
-int TsImageCatalog::FindPatternIn(const TsGeneralDataArray& sections, const std::vector<int>* parents,
-                                  int sectionIndex, std::string_view sectionName, std::string_view key) const {
-  std::string_view name = sectionName;
-  for (size_t hops = 0; hops <= sections.size(); ++hops) {
-    const auto it = bySectionName_.find(name);
-    if (it != bySectionName_.end()) {
-      for (int i = it->second.First; i >= 0; i = nextOfName_[size_t(i)]) {
-        const TsMaskData& m = masks_[size_t(i)];
-        if (m.ImageKind == kPatternImage && m.KeyName == key) return i;
-      }
-    }
-    if (!ValidIndex(sections, sectionIndex)) break;
-    const std::string& parent = sections[size_t(sectionIndex)].ParentClass;
-    if (parent.empty() || parent == "?" || parent == name) break;
-    sectionIndex = ParentOf(sections, parents, sectionIndex);
-    name = parent;
-  }
-  return -1;
-}
-
 int TsImageCatalog::FindPattern(const TsGeneralDataArray& sections, int sectionIndex, std::string_view sectionName,
                                 std::string_view key) const {
-  return FindPatternIn(sections, nullptr, sectionIndex, sectionName, key);
+  if (keys_.find(key) == keys_.end()) return -1;
+  const int own = OwnPattern(sectionName, key);
+  if (own >= 0 || !ValidIndex(sections, sectionIndex)) return own;
+  // The section itself was searched under the name given; its parents under their own names.
+  return FindUpParents(sections, sectionIndex, [&](int32_t s) {
+    return s == sectionIndex ? -1 : OwnPattern(sections[size_t(s)].SectionName, key);
+  });
 }
 
 int TsImageCatalog::FindPattern(const TsGeneralDataArray& sections, int sectionIndex, std::string_view key) const {
@@ -144,16 +117,14 @@ void TsImageCatalog::Clear() {
   bySectionName_.clear();
   nextOfIndex_.clear();
   nextOfName_.clear();
+  keys_.clear();
   ExtImages.clear();
   MasterBitmap = PixelBuffer();
 }
 
 void ResolveSectionIndexes(TsGeneralDataArray& sections, const TsImageCatalog& catalog) {
-  const std::vector<int> parents = ParentIndexes(sections);
-  auto mask = [&](int index, SectionImageKey key) { return catalog.FindMaskIn(sections, &parents, index, key); };
-  auto pattern = [&](int index, SectionImageKey key) {
-    return catalog.FindPatternIn(sections, &parents, index, sections[size_t(index)].SectionName, key);
-  };
+  auto mask = [&](int index, SectionImageKey key) { return catalog.FindMask(sections, index, key); };
+  auto pattern = [&](int index, SectionImageKey key) { return catalog.FindPattern(sections, index, key); };
   for (size_t i = 0; i < sections.size(); ++i) {
     TsGeneralData& s = sections[i];
     if (s.SectionName == kGlobalSection) continue;

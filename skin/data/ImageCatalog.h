@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <string_view>
 #include <vector>
 
@@ -41,12 +42,13 @@ class TsImageCatalog {
   const TsMaskData* Mask(int index) const;
 
   // The first record of this section index and key (exact), else of its
-  // parent sections up the "PARENTCLASS" chain; -1 when none or the index is invalid.
+  // parent sections up the "PARENTCLASS" chain (the linked parents of the
+  // table, ParentChain.h); -1 when none or the index is invalid.
   int FindMask(const TsGeneralDataArray& sections, int sectionIndex, std::string_view key) const;
   // The first record with exactly this section name and key, without inheritance.
   int FindMaskByName(std::string_view sectionName, std::string_view key) const;
   // The first texture pattern (ImageKind 1) of this section name and key, else
-  // of the parent sections, as long as a parent's name differs from the one searched.
+  // of the parent sections of the section of this index, by the same rule.
   int FindPattern(const TsGeneralDataArray& sections, int sectionIndex, std::string_view sectionName,
                   std::string_view key) const;
   int FindPattern(const TsGeneralDataArray& sections, int sectionIndex, std::string_view key) const;
@@ -59,12 +61,9 @@ class TsImageCatalog {
   void Clear();
 
  private:
-  friend void ResolveSectionIndexes(TsGeneralDataArray&, const TsImageCatalog&);
-  // The lookups, optionally with the parent of every section worked out once (-1 for none).
-  int FindMaskIn(const TsGeneralDataArray& sections, const std::vector<int>* parents, int sectionIndex,
-                 std::string_view key) const;
-  int FindPatternIn(const TsGeneralDataArray& sections, const std::vector<int>* parents, int sectionIndex,
-                    std::string_view sectionName, std::string_view key) const;
+  // The first record of one section (by index) or of one section name with this key; -1 when none.
+  int OwnMask(int sectionIndex, std::string_view key) const;
+  int OwnPattern(std::string_view sectionName, std::string_view key) const;
 
   struct NameHash {
     using is_transparent = void;
@@ -84,6 +83,8 @@ class TsImageCatalog {
   std::unordered_map<std::string, Chain, NameHash, std::equal_to<>> bySectionName_;
   std::vector<int> nextOfIndex_;  // per record: the next record of the same section index
   std::vector<int> nextOfName_;   // per record: the next record of the same section name
+  // The keys that have records: lookups of any other key stop before walking the parents.
+  std::unordered_set<std::string, NameHash, std::equal_to<>> keys_;
   static void Append(Chain& chain, int index, std::vector<int>& next);
 };
 

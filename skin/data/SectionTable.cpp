@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <unordered_map>
+
+#include "skin/data/ParentChain.h"
 
 #include "skin/data/SkinKeys.h"
 #include "skin/data/SkinOptions.h"
@@ -184,7 +187,26 @@ TsGeneralDataArray BuildSectionTable(const TacSkinOptions& text) {
   const SectionKeys keys(text);
   TsGeneralDataArray table(text.Sections().size());
   for (size_t i = 0; i < table.size(); ++i) ReadSection(text, keys, text.Sections()[i].Name, table[i]);
+  LinkSectionParents(table);
   return table;
+}
+
+void LinkSectionParents(TsGeneralDataArray& sections) {
+  std::unordered_map<std::string_view, int32_t> byName;
+  byName.reserve(sections.size());
+  for (size_t i = 0; i < sections.size(); ++i) byName.try_emplace(sections[i].SectionName, int32_t(i));  // the first wins
+  std::vector<int32_t> parents(sections.size(), -1);
+  for (size_t i = 0; i < sections.size(); ++i) {
+    const TsGeneralData& s = sections[i];
+    if (s.ParentClass.empty() || s.ParentClass == "?" || s.ParentClass == s.SectionName) continue;
+    const auto it = byName.find(s.ParentClass);
+    if (it != byName.end()) parents[i] = it->second;
+  }
+  const std::vector<uint8_t> walks = ParentWalkLengths(parents);
+  for (size_t i = 0; i < sections.size(); ++i) {
+    sections[i].ParentIndex = parents[i];
+    sections[i].ParentWalk = walks[i];
+  }
 }
 
 std::vector<std::string> PrepareCommonSections(const std::vector<std::string>& lines) {
@@ -199,6 +221,7 @@ std::vector<std::string> PrepareCommonSections(const std::vector<std::string>& l
 }
 
 void MergeCommonSections(TsGeneralDataArray& sections, const TacSkinOptions& common) {
+  if (common.Empty()) return;
   for (const TacOptionsSection& source : common.Sections()) {
     if (SameTextIgnoringCase(source.Name, kGlobalSection)) continue;
     // A name given twice is merged once: every lookup finds its first occurrence.
@@ -215,4 +238,5 @@ void MergeCommonSections(TsGeneralDataArray& sections, const TacSkinOptions& com
     }
     MergeSection(common, source.Name, sections[size_t(index)]);
   }
+  LinkSectionParents(sections);
 }

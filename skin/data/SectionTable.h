@@ -45,6 +45,10 @@ struct TsGeneralData {
   int32_t OuterMaskIndex = -1;
   int32_t OutOpacity = 200;  // at most 255
   int32_t OutOffsL = 0, OutOffsT = 0, OutOffsR = 0, OutOffsB = 0;  // at most 255 each
+  // The section ParentClass names (-1: none) and how many parents an
+  // inherited lookup from here follows (ParentChain.h); set by LinkSectionParents.
+  int32_t ParentIndex = -1;
+  uint8_t ParentWalk = 0;
 };
 using TsGeneralDataArray = std::vector<TsGeneralData>;
 
@@ -56,11 +60,18 @@ int FindSection(const TsGeneralDataArray& sections, std::string_view name);
 TsGenState ReadStateRecord(const TacSkinOptions& text, std::string_view section, int state,
                            const TsGenState& defaults = TsGenState());
 
-// Builds the table from every section of the text, "GLOBALINFO" included.
+// Builds the table from every section of the text, "GLOBALINFO" included,
+// with its parents linked.
 TsGeneralDataArray BuildSectionTable(const TacSkinOptions& text);
+
+// Sets ParentIndex and ParentWalk of every section: the first section whose
+// name is exactly the ParentClass (none for an empty value, "?", the section's
+// own name or an unknown name). Linear in the number of sections.
+void LinkSectionParents(TsGeneralDataArray& sections);
 
 // The manager's common sections: blanks removed from every line that does not begin with ";".
 std::vector<std::string> PrepareCommonSections(const std::vector<std::string>& lines);
 // Merges the common sections (plain reads, no inheritance) into the table:
-// an existing section takes the values given, a new one is appended.
+// an existing section takes the values given, a new one is appended (and
+// the parents are linked again).
 void MergeCommonSections(TsGeneralDataArray& sections, const TacSkinOptions& common);

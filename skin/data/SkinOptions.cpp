@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "skin/data/ParentChain.h"
+
 #include "skin/render/core/Color.h"
 
 namespace {
@@ -194,6 +196,7 @@ void TacSkinOptions::Index() {
     const std::string_view* parent = FindRaw(int(i), parentKey);
     if (parent && !parent->empty() && *parent != sections_[i].Name) parents_[i] = SectionIndex(*parent);
   }
+  walkLengths_ = ParentWalkLengths(parents_);
 }
 
 int TacSkinOptions::SectionIndex(std::string_view section) const {
@@ -246,22 +249,22 @@ double TacSkinOptions::ReadReal(std::string_view section, std::string_view key, 
   return ParseOptionReal(*v).value_or(def);
 }
 
-// The inherited readers walk the chain of parents once, visiting no section
-// twice, and take the first section for which found(section, value) yields a
-// result; value is the section's own value of the key, or null, for which
-// found() must yield nothing.
+// The inherited readers walk the chain of parents by the one rule of
+// ParentChain.h and take the first section for which found(section, value)
+// yields a result; value is the section's own value of the key, or null, for
+// which found() must yield nothing.
 template <typename Found>
 auto TacSkinOptions::WalkParents(int start, Key key, Found found) const {
   using Result = decltype(found(0, nullptr));
-  if (key.id_ < 0) return Result();  // no section has the key
-  int visited[kMaxParentDepth + 1];
-  int count = 0;
-  for (int s = start; s >= 0 && size_t(s) < sections_.size() && count <= kMaxParentDepth; s = parents_[size_t(s)]) {
-    if (std::find(visited, visited + count, s) != visited + count) break;
-    visited[count++] = s;
-    if (Result v = found(s, FindRaw(s, key))) return v;
-  }
-  return Result();
+  Result result{};
+  if (key.id_ < 0 || start < 0 || size_t(start) >= sections_.size()) return result;  // key.id_ < 0: no section has it
+  FindInParentChain(
+      start, walkLengths_[size_t(start)], [this](int32_t s) { return parents_[size_t(s)]; },
+      [&](int32_t s) {
+        result = found(s, FindRaw(s, key));
+        return bool(result);
+      });
+  return result;
 }
 
 std::string TacSkinOptions::ReadInheritedText(int section, Key key, std::string_view def) const {

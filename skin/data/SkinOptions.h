@@ -81,9 +81,7 @@ class TacSkinOptions {
   double ReadReal(std::string_view section, std::string_view key, double def = 0) const;
 
   // Inherited readers: an absent key is taken from the section named by
-  // "PARENTCLASS", and so on up the chain. A chain that returns to a section
-  // already visited, or grows longer than kMaxParentDepth, ends there.
-  static constexpr int kMaxParentDepth = 64;
+  // "PARENTCLASS", and so on up the chain, by the rule of ParentChain.h.
   std::string ReadInheritedText(std::string_view section, std::string_view key, std::string_view def = {}) const;
   std::string ReadInheritedText(int section, Key key, std::string_view def = {}) const;
   // -1 in a section counts as absent; an inherited system colour is turned into
@@ -120,6 +118,8 @@ class TacSkinOptions {
   std::vector<NameSlot> nameSlots_;      // key name -> id
   std::vector<KeySlot> keySlots_;        // (section, name id) -> index of the key's first line
   // Per section: the section its "PARENTCLASS" names, or -1 when the value is
-  // empty, "?", the section's own name or unknown.
-  std::vector<int> parents_;
+  // empty, "?", the section's own name or unknown; and how many parents an
+  // inherited read from it follows.
+  std::vector<int32_t> parents_;
+  std::vector<uint8_t> walkLengths_;
 };

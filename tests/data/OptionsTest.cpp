@@ -4,6 +4,7 @@
 #include <string>
 
 #include "skin/data/OuterEffects.h"
+#include "skin/data/ParentChain.h"
 #include "skin/data/SectionTable.h"
 #include "skin/data/SkinColors.h"
 #include "skin/data/SkinOptions.h"
@@ -132,7 +133,7 @@ TEST_F(Options, LongParentChainsAreCut) {
   std::string text = "[S0]\nCOLOR=42\n";
   for (int i = 1; i <= 100; ++i) text += "[S" + std::to_string(i) + "]\nPARENTCLASS=S" + std::to_string(i - 1) + "\n";
   const TacSkinOptions t = Text(text);
-  EXPECT_EQ(t.ReadInheritedInteger("S" + std::to_string(TacSkinOptions::kMaxParentDepth), "COLOR", 1), 42);
+  EXPECT_EQ(t.ReadInheritedInteger("S" + std::to_string(kMaxParentDepth), "COLOR", 1), 42);
   EXPECT_EQ(t.ReadInheritedInteger("S100", "COLOR", 1), 1);
 }
 

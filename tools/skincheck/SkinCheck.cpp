@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "skin/data/ImageValue.h"
+#include "skin/data/ParentChain.h"
 #include "skin/data/SkinElements.h"
 #include "skin/data/SkinKeys.h"
 #include "skin/data/SkinLoader.h"
@@ -175,9 +176,9 @@ class Checker {
       for (auto it = walk.rbegin(); it != walk.rend(); ++it, ++above) {
         depth[*it] = above;
         state[*it] = 2;
-        if (above == TacSkinOptions::kMaxParentDepth + 1)
+        if (above == kMaxParentDepth + 1)
           Add(sections[*it].SectionName, "PARENTCLASS",
-              "the section has more than " + std::to_string(TacSkinOptions::kMaxParentDepth) +
+              "the section has more than " + std::to_string(kMaxParentDepth) +
                   " parents above it; lookups stop there");
       }
     }
