@@ -24,6 +24,9 @@ struct TacExtFileData {
 };
 using TacExtArray = std::vector<TacExtFileData>;
 
+struct LoadedSkin;
+class SkinClampCollector;
+
 class TsImageCatalog {
  public:
   // The skin's main picture; empty when the skin names none or it is missing,
@@ -61,6 +64,7 @@ class TsImageCatalog {
   void Clear();
 
  private:
+  friend void BoundSkinValues(LoadedSkin&, SkinClampCollector*);
   // The first record of one section (by index) or of one section name with this key; -1 when none.
   int OwnMask(int sectionIndex, std::string_view key) const;
   int OwnPattern(std::string_view sectionName, std::string_view key) const;

@@ -5,6 +5,7 @@
 
 #include "skin/data/CatalogBuilder.h"
 #include "skin/data/SkinPackage.h"
+#include "skin/data/SkinValueBounds.h"
 
 SkinSource SkinSource::FromPackageFile(std::string packageFile, std::string skinPath) {
   SkinSource s;
@@ -127,5 +128,6 @@ LoadedSkin LoadSkin(const SkinSource& source, const SkinLoadSettings& settings) 
   ResolveSectionIndexes(out.Sections, out.Images);
   out.Colors = DeriveSkinColors(text, out.Sections);
   AppendTransparentSection(out.Sections, out.Colors);
+  BoundSkinValues(out, settings.Clamps);
   return out;
 }

@@ -21,6 +21,7 @@
 #include "skin/data/sSkinData.h"
 
 class TsSkinManager;
+class SkinClampCollector;
 
 struct SkinSource {
   enum class Kind { PackageFile, PackageBytes, Folder, OptionsText };
@@ -49,6 +50,8 @@ struct SkinLoadSettings {
   // Called once with the skin's "VERSION" right after it is read, before
   // anything else is loaded (the manager's version check); may be empty.
   std::function<void(double version)> OnVersionRead;
+  // Told of every value the load had to limit (SkinValueBounds.h); may be null.
+  SkinClampCollector* Clamps = nullptr;
 };
 
 enum class SkinLoadStatus {
@@ -68,6 +71,7 @@ struct LoadedSkin {
   TsImageCatalog Images;
 };
 
-// Loads a skin. Raises ESkinError (with the text to show) for a damaged
-// package, a bad number in an image value or a picture that cannot be decoded.
+// Loads a skin, its numbers limited as SkinValueBounds.h says. Raises
+// ESkinError (with the text to show) for a damaged package, a bad number in an
+// image value or a picture that cannot be decoded.
 LoadedSkin LoadSkin(const SkinSource& source, const SkinLoadSettings& settings);
