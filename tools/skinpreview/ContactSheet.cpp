@@ -60,7 +60,7 @@ std::vector<int32_t> ImageRecords(const LoadedSkin& skin) {
   return records;
 }
 
-int32_t ImageRowHeight(const TsMaskData& mask) {
+int64_t ImageRowHeight(const TsMaskData& mask) {
   return std::max(FrameCell(mask).cy + 2 * kPad, kLineHeight * 2) + 6;
 }
 
@@ -116,20 +116,29 @@ void DrawImageRow(PixelBuffer& sheet, const LoadedSkin& skin, int32_t record, TP
 }
 
 // Places rows of known heights into two columns of equal count; returns the height used.
-// Without `draw` it only measures.
-int32_t TwoColumns(size_t count, const std::vector<int32_t>& heights, int32_t top, int32_t columnWidth,
+// Without `draw` it only measures (in 64 bits: a hostile skin's sheet may be
+// far taller than any picture); drawing happens only on a sheet that fits.
+int64_t TwoColumns(size_t count, const std::vector<int64_t>& heights, int32_t top, int32_t columnWidth,
                    const std::function<void(size_t, TPoint)>& draw = {}) {
   const size_t perColumn = (count + 1) / 2;
-  int32_t bottom = top;
+  int64_t bottom = top;
   for (size_t column = 0; column < 2; ++column) {
-    int32_t y = top;
+    int64_t y = top;
     for (size_t i = column * perColumn; i < std::min(count, (column + 1) * perColumn); ++i) {
-      if (draw) draw(i, TPoint{kMargin + int32_t(column) * columnWidth, y});
+      if (draw) draw(i, TPoint{kMargin + int32_t(column) * columnWidth, int32_t(y)});
       y += heights[i];
     }
     bottom = std::max(bottom, y);
   }
   return bottom - top;
+}
+
+void CheckSheetSize(int64_t width, int64_t height, size_t sections, size_t images) {
+  if (width <= kMaxSheetSide && height <= kMaxSheetSide && width * height <= kMaxSheetPixels) return;
+  throw SheetTooLarge("the contact sheet of this skin (" + std::to_string(sections) + " sections, " +
+                      std::to_string(images) + " image records) would be " + std::to_string(width) + " x " +
+                      std::to_string(height) + " pixels, more than the limit of " + std::to_string(kMaxSheetSide) +
+                      " pixels a side and " + std::to_string(kMaxSheetPixels) + " pixels in all; nothing written");
 }
 
 }  // namespace
@@ -138,30 +147,36 @@ PixelBuffer RenderContactSheet(const LoadedSkin& skin, const std::vector<NamedPi
                                std::string_view title) {
   const std::vector<int32_t> sections = PaintableSections(skin);
   const std::vector<int32_t> images = ImageRecords(skin);
-  const std::vector<int32_t> sectionHeights(sections.size(), kSectionRowHeight);
-  std::vector<int32_t> imageHeights;
-  int32_t imageColumn = 0;
+  const std::vector<int64_t> sectionHeights(sections.size(), kSectionRowHeight);
+  std::vector<int64_t> imageHeights;
+  int64_t imageColumn = 0;
   for (int32_t r : images) {
     const TsMaskData& mask = skin.Images.Masks()[size_t(r)];
     imageHeights.push_back(ImageRowHeight(mask));
-    imageColumn = std::max(imageColumn, kImageLabelWidth + FramesOf(mask) * (FrameCell(mask).cx + 2 * kPad + kCellGap));
+    imageColumn = std::max(imageColumn, kImageLabelWidth + int64_t(FramesOf(mask)) *
+                                                                (FrameCell(mask).cx + 2 * kPad + kCellGap));
   }
-  imageColumn = std::max(imageColumn + 16, kColumnWidth);
-  const PixelBuffer activeWindow = PaintWindowMock(skin, true);
-  const PixelBuffer inactiveWindow = PaintWindowMock(skin, false);
+  imageColumn = std::max<int64_t>(imageColumn + 16, kColumnWidth);
+  const TSize window = WindowMockSize(skin);
   int32_t engineHeight = 0;
   for (const NamedPicture& p : enginePictures) engineHeight = std::max(engineHeight, p.Picture.Height());
 
+  // Measured first, in 64 bits; nothing is allocated for a sheet beyond the limits.
   const int32_t headerHeight = 2 * kLineHeight + kTinyGlyphHeight;
   const int32_t sectionsTop = kMargin + headerHeight;
-  const int32_t sectionsHeight = TwoColumns(sections.size(), sectionHeights, 0, kColumnWidth);
-  const int32_t imagesTop = sectionsTop + sectionsHeight + 2 * kLineHeight;
-  const int32_t imagesHeight = TwoColumns(images.size(), imageHeights, 0, imageColumn);
-  const int32_t windowsTop = imagesTop + imagesHeight + 2 * kLineHeight;
-  const int32_t engineTop = windowsTop + activeWindow.Height() + 2 * kLineHeight;
-  const int32_t width = kMargin + std::max({2 * kColumnWidth, 2 * imageColumn,
-                                            activeWindow.Width() + inactiveWindow.Width() + 2 * kCellGap});
-  PixelBuffer sheet(width, engineTop + engineHeight + 2 * kLineHeight + kMargin);
+  const int64_t sectionsHeight = TwoColumns(sections.size(), sectionHeights, 0, kColumnWidth);
+  const int64_t imagesTop64 = sectionsTop + sectionsHeight + 2 * kLineHeight;
+  const int64_t imagesHeight = TwoColumns(images.size(), imageHeights, 0, kColumnWidth);
+  const int64_t windowsTop64 = imagesTop64 + imagesHeight + 2 * kLineHeight;
+  const int64_t engineTop64 = windowsTop64 + window.cy + 2 * kLineHeight;
+  const int64_t width64 = kMargin + std::max<int64_t>({2 * kColumnWidth, 2 * imageColumn,
+                                                       2 * int64_t(window.cx) + 2 * kCellGap});
+  const int64_t height64 = engineTop64 + engineHeight + 2 * kLineHeight + kMargin;
+  CheckSheetSize(width64, height64, sections.size(), images.size());
+  const int32_t imagesTop = int32_t(imagesTop64), windowsTop = int32_t(windowsTop64), engineTop = int32_t(engineTop64);
+  const PixelBuffer activeWindow = PaintWindowMock(skin, true);
+  const PixelBuffer inactiveWindow = PaintWindowMock(skin, false);
+  PixelBuffer sheet(static_cast<int32_t>(width64), static_cast<int32_t>(height64));
   FillArea(sheet, sheet.Bounds(), kPaper);
 
   DrawTinyText(sheet, kMargin, kMargin, title, kInk);
@@ -173,7 +188,7 @@ PixelBuffer RenderContactSheet(const LoadedSkin& skin, const std::vector<NamedPi
              [&](size_t i, TPoint at) { DrawSectionRow(sheet, skin, sections[i], at); });
 
   DrawTinyText(sheet, kMargin, imagesTop - kLineHeight - 2, "IMAGES (FRAME BY FRAME)", kMutedInk);
-  TwoColumns(images.size(), imageHeights, imagesTop, imageColumn,
+  TwoColumns(images.size(), imageHeights, imagesTop, int32_t(imageColumn),
              [&](size_t i, TPoint at) { DrawImageRow(sheet, skin, images[i], at); });
 
   DrawTinyText(sheet, kMargin, windowsTop - kLineHeight - 2, "WINDOWS: ACTIVE (CLOSE HOT, EDIT FOCUSED), INACTIVE",

@@ -37,19 +37,40 @@ void Label(PixelBuffer& cache, const TRect& rect, std::string_view text, uint32_
                rect.Top + (rect.Height() - kTinyGlyphHeight) / 2, text, pixel);
 }
 
+// The shadow margins around the frame and the frame's size. The loader has
+// limited every skin value, so none of these sums can overflow.
+struct MockLayout {
+  Margins M;
+  int32_t Width = 0, Height = 0;  // of the frame
+};
+
+MockLayout LayoutOf(const LoadedSkin& skin) {
+  const TsSkinData& info = skin.SkinData;
+  MockLayout l;
+  if (const TsMaskData* exBorder = GlobalMask(skin, "EXBORDER")) {
+    l.M = {exBorder->BorderL - info.FormOffset, exBorder->BorderT - info.FormOffset,
+           exBorder->BorderR - info.FormOffset, exBorder->BorderB - info.FormOffset};
+  }
+  l.Width = kClientWidth + 2 * info.BorderWidth;
+  l.Height = kClientHeight + info.TitleHeight + info.BorderWidth;
+  return l;
+}
+
 }  // namespace
+
+TSize WindowMockSize(const LoadedSkin& skin) {
+  const MockLayout l = LayoutOf(skin);
+  return {std::max(0, l.Width + l.M.L + l.M.R), std::max(0, l.Height + l.M.T + l.M.B)};
+}
 
 PixelBuffer PaintWindowMock(const LoadedSkin& skin, bool active) {
   const TsSkinData& info = skin.SkinData;
-  Margins m;
+  const MockLayout layout = LayoutOf(skin);
+  const Margins m = layout.M;
   const TsMaskData* exBorder = GlobalMask(skin, "EXBORDER");
-  if (exBorder) {
-    m = {exBorder->BorderL - info.FormOffset, exBorder->BorderT - info.FormOffset, exBorder->BorderR - info.FormOffset,
-         exBorder->BorderB - info.FormOffset};
-  }
   const int32_t fw = info.BorderWidth, ch = info.TitleHeight;
-  const int32_t width = kClientWidth + 2 * fw, height = kClientHeight + ch + fw;
-  PixelBuffer cache(width + m.L + m.R, height + m.T + m.B);
+  const int32_t width = layout.Width, height = layout.Height;
+  PixelBuffer cache = CreatePixelBuffer(WindowMockSize(skin));
   FillArea(cache, cache.Bounds(), 0);
   const int32_t state = active ? 1 : 0;
 

@@ -8,3 +8,5 @@
 // The window's picture (premultiplied alpha) for the active or inactive look;
 // in the active one the close button is hot and the edit has the focus.
 PixelBuffer PaintWindowMock(const LoadedSkin& skin, bool active);
+// The size of that picture, known without painting it.
+TSize WindowMockSize(const LoadedSkin& skin);

@@ -1,7 +1,9 @@
 // skinpreview: renders the contact sheet of a skin into a PNG file.
 //   skinpreview <package.asz | skin folder> <engine picture folder> <out.png> [title]
 // The engine picture folder is the one skinimages writes (with files.txt); it
-// supplies the blur picture of the default outer effects and is shown too.
+// supplies the blur picture of the default outer effects and is shown too. A
+// skin whose sheet would exceed the size limit (ContactSheet.h) is refused
+// with a message and exit status 1, and nothing is written.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
