@@ -19,6 +19,7 @@
 #include "skin/data/SkinPackage.h"
 #include "skin/data/SkinText.h"
 #include "skin/render/core/SkinError.h"
+#include "tools/skinpack/PackageUnpack.h"
 
 namespace fs = std::filesystem;
 
@@ -94,15 +95,7 @@ int List(const fs::path& package) {
 }
 
 int Unpack(const fs::path& package, const fs::path& folder) {
-  const TacSkinConvertor c = Open(package);
-  fs::create_directories(folder);
-  if (c.Options()) WriteFile(folder / std::string(kOptionsMemberName), *c.Options());
-  for (const TacImageItem& item : c.ImageItems()) {
-    // Member names come from outside: keep them inside the folder.
-    const fs::path name = fs::path(item.FileName).filename();
-    if (name.empty() || name == "." || name == "..") throw std::runtime_error("bad member name " + item.FileName);
-    WriteFile(folder / name, item.Data);
-  }
+  UnpackPackage(Open(package), folder);
   return 0;
 }
 
