@@ -86,8 +86,7 @@ TEST(AppIcon, LargePictureIsPng) {
   const DecodedImage decoded = DecodePng(ico.data() + png, Le(ico, 6 + 8, 4));
   ASSERT_EQ(decoded.Pixels.Width(), 256);
   for (int y : {0, 1, 200})
-    for (int x : {0, 3, 255})
-      EXPECT_EQ(decoded.Pixels.At(x, y), picture.At(x, y)) << x << "," << y;
+    for (int x : {0, 3, 255}) EXPECT_EQ(decoded.Pixels.At(x, y), picture.At(x, y)) << x << "," << y;
 }
 
 TEST(AppIcon, PicturesThatAreNotSquareOrTooLargeAreRefused) {

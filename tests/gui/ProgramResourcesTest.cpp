@@ -51,7 +51,8 @@ TEST(ProgramResources, VersionTextIsRussianInCodePage1251) {
     WORD Language, CodePage;
   }* translation = nullptr;
   UINT size = 0;
-  ASSERT_TRUE(VerQueryValueW(copy.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &size));
+  ASSERT_TRUE(
+      VerQueryValueW(copy.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &size));
   EXPECT_EQ(translation->Language, 0x0419);
   EXPECT_EQ(translation->CodePage, 1251);
   wchar_t* description = nullptr;
