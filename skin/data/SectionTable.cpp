@@ -191,6 +191,10 @@ TsGeneralDataArray BuildSectionTable(const TacSkinOptions& text) {
   return table;
 }
 
+bool NamesParent(const TsGeneralData& s) {
+  return !s.ParentClass.empty() && s.ParentClass != "?" && s.ParentClass != s.SectionName;
+}
+
 void LinkSectionParents(TsGeneralDataArray& sections) {
   std::unordered_map<std::string_view, int32_t> byName;
   byName.reserve(sections.size());
@@ -198,7 +202,7 @@ void LinkSectionParents(TsGeneralDataArray& sections) {
   std::vector<int32_t> parents(sections.size(), -1);
   for (size_t i = 0; i < sections.size(); ++i) {
     const TsGeneralData& s = sections[i];
-    if (s.ParentClass.empty() || s.ParentClass == "?" || s.ParentClass == s.SectionName) continue;
+    if (!NamesParent(s)) continue;
     const auto it = byName.find(s.ParentClass);
     if (it != byName.end()) parents[i] = it->second;
   }

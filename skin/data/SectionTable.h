@@ -64,6 +64,10 @@ TsGenState ReadStateRecord(const TacSkinOptions& text, std::string_view section,
 // with its parents linked.
 TsGeneralDataArray BuildSectionTable(const TacSkinOptions& text);
 
+// Whether the section's ParentClass names a parent: not empty, not "?" and
+// not the section's own name.
+bool NamesParent(const TsGeneralData& section);
+
 // Sets ParentIndex and ParentWalk of every section: the first section whose
 // name is exactly the ParentClass (none for an empty value, "?", the section's
 // own name or an unknown name). Linear in the number of sections.

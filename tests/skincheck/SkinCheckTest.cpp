@@ -45,10 +45,11 @@ TEST(SkinCheckTest, TheBuiltinSkinIsClean) {
 TEST(SkinCheckTest, ABadSkinShowsEachKindOfProblemWithSectionAndKey) {
   PixelBuffer master(8, 8);
   const std::string options =
-      "[GLOBALINFO]\r\nVERSION=10\r\nMASTERBITMAP=MASTER.BMP\r\nBORDERWIDTH=4\r\n"
+      "[GLOBALINFO]\r\nVERSION=10\r\nMASTERBITMAP=MASTER.BMP\r\nBORDERWIDTH=4\r\nTITLEHEIGHT=-2147483648\r\n"
       "[BUTTON]\r\nCOLOR=0\r\nCOLOUR=0\r\nColor=0\r\nCOLOR=1\r\n"
       "BORDERSMASK=^0000^0000^0012^0004^0001^0001^0001^0001^1^0^1^0\r\n"  // 12 wide in an 8-pixel picture
       "GLYPHMASK=!NOPE.BMP!1!0!2\r\n"
+      "[CHECKBOX]\r\nBORDERSMASK=!MASTER.BMP!300!0!0\r\n"
       "[EDIT]\r\nPARENTCLASS=NOSUCH\r\n"
       "[A]\r\nPARENTCLASS=B\r\n[B]\r\nPARENTCLASS=A\r\n"
       "[BUTTON]\r\nCOLOR=2\r\n";
@@ -66,6 +67,8 @@ TEST(SkinCheckTest, ABadSkinShowsEachKindOfProblemWithSectionAndKey) {
            "[BUTTON] GLYPHMASK: the image file \"NOPE.BMP\" is missing",
            "[EDIT] PARENTCLASS: the parent section \"NOSUCH\" does not exist",
            "[A] PARENTCLASS: the parents form a circle: A -> B -> A",
+           "[GLOBALINFO] TITLEHEIGHT: the value -2147483648 is out of range and limited to -1024",
+           "[CHECKBOX] BORDERSMASK: the image's FrameCount 300 is out of range and limited to 255",
            "[COMBOBOX]: the skin has no such section, and the program looks it up",
            "[SCROLLBTNLEFT]: the skin has no such section, and the program looks it up",
        })

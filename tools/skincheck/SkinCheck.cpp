@@ -6,7 +6,6 @@
 #include <memory>
 #include <optional>
 #include <set>
-#include <unordered_map>
 
 #include "skin/data/ImageValue.h"
 #include "skin/data/ParentChain.h"
@@ -16,6 +15,7 @@
 #include "skin/data/SkinOptions.h"
 #include "skin/data/SkinPackage.h"
 #include "skin/data/SkinText.h"
+#include "skin/data/SkinValueBounds.h"
 #include "skin/data/sSkinData.h"
 #include "skin/render/core/ImageLoader.h"
 #include "skin/render/core/SkinError.h"
@@ -140,20 +140,12 @@ class Checker {
   }
 
   // Parents that do not exist, chains that come back to themselves and chains
-  // longer than the lookups follow.
+  // longer than the lookups follow (ParentChain.h).
   void CheckParents(const TsGeneralDataArray& sections) {
     const size_t n = sections.size();
-    std::unordered_map<std::string_view, int> byName;  // the first section of each name, as lookups find it
-    for (size_t i = 0; i < n; ++i) byName.emplace(sections[i].SectionName, int(i));
-    std::vector<int> parent(n, -1);
-    for (size_t i = 0; i < n; ++i) {
-      const TsGeneralData& s = sections[i];
-      if (s.ParentClass.empty() || s.ParentClass == "?" || s.ParentClass == s.SectionName) continue;
-      const auto found = byName.find(s.ParentClass);
-      parent[i] = found == byName.end() ? -1 : found->second;
-      if (parent[i] < 0)
+    for (const TsGeneralData& s : sections)
+      if (NamesParent(s) && s.ParentIndex < 0)
         Add(s.SectionName, "PARENTCLASS", "the parent section " + Quoted(s.ParentClass) + " does not exist");
-    }
     // Each section has at most one parent, so every chain is walked once:
     // state 1 marks the sections of the current walk, 2 those finished.
     std::vector<int> state(n, 0), depth(n, 0);  // depth: parents above, up to the top or a circle
@@ -163,7 +155,7 @@ class Checker {
       while (at >= 0 && state[size_t(at)] == 0) {
         state[size_t(at)] = 1;
         walk.push_back(size_t(at));
-        at = parent[size_t(at)];
+        at = sections[size_t(at)].ParentIndex;
       }
       int above = at >= 0 && state[size_t(at)] == 2 ? depth[size_t(at)] + 1 : 0;
       if (at >= 0 && state[size_t(at)] == 1) {
@@ -242,6 +234,25 @@ class Checker {
   std::map<std::string, std::string> decoded_;  // file name -> why it cannot be used, empty when fine
 };
 
+// Values that the loader limited to the ranges the program computes with.
+class ClampReport final : public SkinClampCollector {
+ public:
+  explicit ClampReport(Checker& checker) : checker_(checker) {}
+
+  void Clamped(const SkinValueClamp& c) override {
+    const std::string raw = std::to_string(c.Raw), bound = std::to_string(c.Bound);
+    if (c.Key.find("GRADIENTDATA") != std::string_view::npos)  // Raw counts the steps
+      checker_.Add(c.Section, c.Key, "the gradient has " + raw + " steps; the program uses the first " + bound);
+    else if (!c.Field.empty())
+      checker_.Add(c.Section, c.Key, "the image's " + std::string(c.Field) + " " + raw + " is out of range and limited to " + bound);
+    else
+      checker_.Add(c.Section, c.Key, "the value " + raw + " is out of range and limited to " + bound);
+  }
+
+ private:
+  Checker& checker_;
+};
+
 }  // namespace
 
 SkinCheckReport CheckSkin(const std::filesystem::path& packageOrFolder) {
@@ -259,7 +270,9 @@ SkinCheckReport CheckSkin(const std::filesystem::path& packageOrFolder) {
   checker.CheckKeys(text);
   checker.CheckImageFiles(text, *opened.Files);
 
+  ClampReport clamps(checker);
   SkinLoadSettings settings;
+  settings.Clamps = &clamps;
   try {
     const LoadedSkin skin = LoadSkin(*opened.Source, settings);
     if (skin.Status != SkinLoadStatus::Loaded) {
