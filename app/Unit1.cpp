@@ -8,6 +8,7 @@
 #include "app/InOutError.h"
 #include "app/TargetName.h"
 #include "resources/mainwindow/MainWindowDefinition.h"
+#include "skin/controls/SkinnedEditsStored.h"
 #include "skin/data/ProgramResources.h"
 #include "skin/data/sSkinManagerStored.h"
 #include "skin/data/sSkinManagerWin.h"
@@ -92,19 +93,20 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   };
   RegisterBuiltinGlyphs();
   RegisterSkinManagerClass();
+  RegisterSkinnedEditClasses();
   ReadForm(*this, MainWindowDefinition(), methods);
   SpeedButton1 = Field<TSpeedButton>(*this, "SpeedButton1");
   btnExit = Field<TSpeedButton>(*this, "btnExit");
   btnRename = Field<TSpeedButton>(*this, "btnRename");
   Label2 = Field<TLabel>(*this, "Label2");
   SpeedButton2 = Field<TSpeedButton>(*this, "SpeedButton2");
-  n_knigi = Field<TEdit>(*this, "n_knigi");
+  n_knigi = Field<TsEdit>(*this, "n_knigi");
   years = Field<TComboBox>(*this, "years");
-  workName = Field<TEdit>(*this, "workName");
-  fileTransl = Field<TEdit>(*this, "fileTransl");
-  fileAdded = Field<TEdit>(*this, "fileAdded");
+  workName = Field<TsEdit>(*this, "workName");
+  fileTransl = Field<TsEdit>(*this, "fileTransl");
+  fileAdded = Field<TsEdit>(*this, "fileAdded");
   workType = Field<TComboBox>(*this, "workType");
-  Memo1 = Field<TMemo>(*this, "Memo1");
+  Memo1 = Field<TsMemo>(*this, "Memo1");
   OpenDialog = Field<TOpenDialog>(*this, "OpenDialog");
   sSkinManager1 = Field<TsSkinManager>(*this, "sSkinManager1");
   HandleNeeded();

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "skin/controls/sEdit.h"
+#include "skin/controls/sMemo.h"
 #include "skin/data/sSkinManager.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Dialogs.h"
@@ -29,13 +31,13 @@ class TForm1 : public TForm {
   TSpeedButton* btnRename;
   TLabel* Label2;
   TSpeedButton* SpeedButton2;
-  TEdit* n_knigi;
+  TsEdit* n_knigi;
   TComboBox* years;
-  TEdit* workName;
-  TEdit* fileTransl;
-  TEdit* fileAdded;
+  TsEdit* workName;
+  TsEdit* fileTransl;
+  TsEdit* fileAdded;
   TComboBox* workType;
-  TMemo* Memo1;
+  TsMemo* Memo1;
   TOpenDialog* OpenDialog;
   TsSkinManager* sSkinManager1;
 

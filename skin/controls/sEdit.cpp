@@ -1,0 +1,228 @@
+#include "skin/controls/sEdit.h"
+
+#include "skin/controls/BindingPaint.h"
+#include "skin/controls/SkinTextOutput.h"
+#include "skin/controls/SkinTextOutputWin.h"
+#include "skin/data/SkinCommands.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/render/core/PixelBufferDc.h"
+#include "toolkit/Messages.h"
+
+TsEdit::TsEdit(TComponent* owner) : TEdit(owner) { SkinData.ControlKind = kKindEdit; }
+
+void TsEdit::Loaded() {
+  TEdit::Loaded();
+  SkinData.FinishLoading();
+}
+
+void TsEdit::SetDisabledKind(TsDisabledKind kind) {
+  if (kind == disabledKind_) return;
+  disabledKind_ = kind;
+  SkinData.CacheStale = true;
+  Repaint();
+}
+
+bool TsEdit::Skinned() const { return SkinData.IsSkinned(true); }
+
+int32_t TsEdit::BorderWidth() const {
+  if (BorderStyle != TBorderStyle::bsSingle) return 0;
+  return Ctl3D ? 2 : 1;
+}
+
+bool TsEdit::BuildCache() {
+  const BackgroundInfo bg = SkinData.ParentBackground();
+  if (TsCommonData::ParentNotReady(bg)) return false;
+  SkinData.PrepareCache();
+  PixelBuffer& cache = *SkinData.CachePicture;
+  const int32_t state = SkinData.PaintState();
+  const TPoint at{Left(), Top()};
+  if (BorderStyle == TBorderStyle::bsSingle) PaintBindingSection(SkinData, cache, bg, at, cache.Bounds(), state, true);
+  else PaintBindingBackground(SkinData, cache, bg, at, cache.Bounds(), state);
+
+  const std::string text = Text();
+  if (!text.empty()) {
+    const int32_t a = BorderStyle == TBorderStyle::bsNone ? 0 : (Ctl3D ? 1 : 0) + 1;
+    const int32_t b = BorderStyle == TBorderStyle::bsSingle ? 1 : 0;
+    const TRect rect{a + b, a + b, Width() - a - b, Height() - a};
+    TPictureTextCanvas canvas(cache, Font.Handle());
+    canvas.SetTextColor(Font.Color);
+    WriteControlText(canvas, text, Enabled(), state, SkinData, DT_SINGLELINE | DT_NOPREFIX, rect);
+  }
+  if (!Enabled()) ApplyDisabledLook(cache, disabledKind_, at, bg, skinHost_.ParentColor());
+  SkinData.CacheStale = false;
+  return true;
+}
+
+bool TsEdit::CacheReady() {
+  if (SkinData.PaintSuspended) return false;
+  // Half outside its parent, the picture cannot be trusted to match what lies behind.
+  bool stale = SkinData.CacheStale || !SkinData.CachePicture || SkinData.CachePicture->Empty();
+  if (TWinControl* parent = Parent(); parent && parent->HandleAllocated()) {
+    RECT client{};
+    GetClientRect(parent->WindowHandle(), &client);
+    if (Left() < 0 || Top() < 0 || Left() + Width() > client.right || Top() + Height() > client.bottom) stale = true;
+    if (SendMessageW(parent->WindowHandle(), kSkinMessage, SkinCommandParam(AC_GETANSWERFLAG), 0) == 1 &&
+        SkinData.NeedsParentPicture())
+      stale = true;
+  }
+  if (stale && !BuildCache()) {
+    SkinData.PaintSuspended = true;
+    return false;
+  }
+  SkinData.PatchCornersFromParent(*SkinData.CachePicture);
+  return true;
+}
+
+void TsEdit::PaintClient(HDC dc, bool windowDc) {
+  if (!CacheReady()) return;
+  const PixelBuffer& cache = *SkinData.CachePicture;
+  // A client context starts inside the frame: the picture's frame lies before it.
+  const int32_t shift = windowDc ? 0 : BorderWidth();
+  BitBlt(dc, -shift, -shift, cache.Width(), cache.Height(), BufferDc(cache), 0, 0, SRCCOPY);
+}
+
+void TsEdit::PaintFrameRing(HDC dc) {
+  const int32_t w = BorderWidth();
+  if (w <= 0 || !CacheReady()) return;
+  const PixelBuffer& cache = *SkinData.CachePicture;
+  HDC from = BufferDc(cache);
+  const int32_t width = cache.Width(), height = cache.Height();
+  BitBlt(dc, 0, 0, width, w, from, 0, 0, SRCCOPY);
+  BitBlt(dc, 0, height - w, width, w, from, 0, height - w, SRCCOPY);
+  BitBlt(dc, 0, w, w, height - 2 * w, from, 0, w, SRCCOPY);
+  BitBlt(dc, width - w, w, w, height - 2 * w, from, width - w, w, SRCCOPY);
+}
+
+void TsEdit::Repaint() {
+  if (!HandleAllocated()) return;
+  RedrawWindow(WindowHandle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+}
+
+LRESULT TsEdit::OnPaint(TMessage& m) {
+  if (SkinApplying() || SkinData.PaintSuspended) {
+    ValidateRect(WindowHandle(), nullptr);
+    return 0;
+  }
+  // Focused, the system draws the text, the caret and the selection.
+  if (Enabled() && GetFocus() == WindowHandle()) {
+    if (HandleBindingMessage(SkinData, m)) return m.Result;
+    return TEdit::WndProc(m);
+  }
+  if (HDC given = reinterpret_cast<HDC>(m.WParam)) {
+    PaintClient(given, false);
+    return 0;
+  }
+  PAINTSTRUCT ps;
+  BeginPaint(WindowHandle(), &ps);
+  if (HDC dc = GetWindowDC(WindowHandle())) {
+    PaintClient(dc, true);
+    ReleaseDC(WindowHandle(), dc);
+  }
+  EndPaint(WindowHandle(), &ps);
+  return 0;
+}
+
+LRESULT TsEdit::OnNcPaint(TMessage& /*m*/) {
+  if (SkinData.StateFlags & kStateUpdating) return 0;
+  if (HDC dc = GetWindowDC(WindowHandle())) {
+    PaintFrameRing(dc);
+    ReleaseDC(WindowHandle(), dc);
+  }
+  return 0;
+}
+
+LRESULT TsEdit::OnPrint(TMessage& m) {
+  HDC dc = reinterpret_cast<HDC>(m.WParam);
+  SkinData.PaintSuspended = false;
+  SkinData.CacheStale = true;
+  if (!dc || !CacheReady()) return 0;
+  const int32_t w = BorderWidth();
+  if (m.Msg == WM_PRINT && (m.LParam & PRF_NONCLIENT)) {
+    PaintFrameRing(dc);
+    // The client part follows inside the frame.
+    POINT old;
+    OffsetViewportOrgEx(dc, w, w, &old);
+    PaintClient(dc, false);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+  } else {
+    PaintClient(dc, false);
+  }
+  return 0;
+}
+
+LRESULT TsEdit::OnSkinMessage(TMessage& m) {
+  switch (SkinCommandOf(m.WParam)) {
+    case AC_CTRLHANDLED: return m.Result = 1;
+    case AC_GETDEFINDEX: {
+      const TsSkinManager* manager = SkinData.Manager();
+      const int index = manager ? manager->Elements().Section("EDIT") : -1;
+      return m.Result = index + 1;
+    }
+    case AC_GETCONTROLCOLOR:
+      if (!Skinned()) return m.Result = LRESULT(ResolveColor(Color()));
+      break;
+    case AC_PREPARECACHE:
+      if (!BuildCache()) SkinData.PaintSuspended = true;
+      return m.Result = 0;
+    case AC_REFRESH: {
+      const bool own = reinterpret_cast<TsSkinManager*>(m.LParam) == SkinData.Manager();
+      if (HandleBindingMessage(SkinData, m) && !own) return m.Result;
+      if (own && HandleAllocated() && IsWindowVisible(WindowHandle()) && !SkinApplying()) Repaint();
+      return m.Result;
+    }
+    case AC_ENDPARENTUPDATE: {
+      const bool wasSuspended = SkinData.PaintSuspended;
+      HandleBindingMessage(SkinData, m);
+      if (wasSuspended && !SkinData.PaintSuspended) Repaint();
+      return m.Result;
+    }
+    default: break;
+  }
+  if (HandleBindingMessage(SkinData, m)) return m.Result;
+  return TEdit::WndProc(m);
+}
+
+LRESULT TsEdit::WndProc(TMessage& m) {
+  if (m.Msg == kSkinMessage) return OnSkinMessage(m);
+  if (!Skinned() || !HandleAllocated()) return TEdit::WndProc(m);
+  switch (m.Msg) {
+    case WM_PAINT: return OnPaint(m);
+    case WM_NCPAINT: return OnNcPaint(m);
+    case WM_PRINT:
+    case WM_PRINTCLIENT: return OnPrint(m);
+    case WM_ERASEBKGND:
+      if (!SkinApplying() && !(SkinData.StateFlags & kStateUpdating) && Enabled()) return TEdit::WndProc(m);
+      return m.Result = 1;
+    case CM_COLORCHANGED:
+      if (SkinData.CustomColor()) SkinData.CacheStale = true;
+      break;
+    default: break;
+  }
+  if (HandleBindingMessage(SkinData, m)) return m.Result;
+  const LRESULT result = TEdit::WndProc(m);
+  switch (m.Msg) {
+    case CN_COMMAND:
+      if (HIWORD(m.WParam) != EN_CHANGE) break;
+      [[fallthrough]];
+    case WM_SETTEXT:
+    case CM_TEXTCHANGED:
+    case CM_FONTCHANGED:
+    case CM_VISIBLECHANGED:
+    case CM_ENABLEDCHANGED:
+    case WM_ENABLE:
+      if (!Loading() && !SkinApplying()) {
+        SkinData.CacheStale = true;
+        Repaint();
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // The frame shows the focus; the client switches between the picture and the system's drawing.
+      SkinData.CacheStale = true;
+      Repaint();
+      break;
+    case WM_SIZE: RedrawWindow(WindowHandle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE); break;
+    default: break;
+  }
+  return result;
+}
