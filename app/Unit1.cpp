@@ -12,6 +12,7 @@
 #include "skin/data/ProgramResources.h"
 #include "skin/data/sSkinManagerStored.h"
 #include "skin/data/sSkinManagerWin.h"
+#include "skin/render/core/SystemColorsWin.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
 
@@ -287,6 +288,7 @@ LRESULT TForm1::OnDropFiles(HDROP drop) {
 void StartDocRenamer() {
   new TApplication();
   Application->Initialize();
+  UseSystemColorsOfWindows();
   Application->SetTitle(Ru("Переименование документов"));
   ShowEngineVersionIfAsked();
   ProgramSkinHost().SetBuiltins(&ProgramPictures());

@@ -17,6 +17,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Control.h"
 #include "toolkit/MessageCrackers.h"
+#include "toolkit/StdCtrls.h"
 #include "toolkit/Messages.h"
 #include "toolkit/WinControl.h"
 
@@ -898,12 +899,20 @@ std::optional<LRESULT> TacEditWnd::OnSkinCommand(uint16_t command, TMessage& m) 
   }
 }
 
+int32_t TacEditWnd::RingWidth() const {
+  if (frame_.BorderL > 0) return frame_.BorderL;
+  // Some systems take a flat edit's border into the client area and draw it there.
+  const auto* edit = dynamic_cast<const TCustomEdit*>(Control());
+  if (edit && edit->BorderStyle == TBorderStyle::bsSingle) return edit->Ctl3D ? 2 : 1;
+  return 0;
+}
+
 void TacEditWnd::PaintFrameRing(HDC dc) {
   TsCommonData& b = SkinData();
   if (b.CacheStale || !b.CachePicture || b.CachePicture->Empty()) BuildCache();
   if (b.PaintSuspended || !b.CachePicture) return;
   const PixelBuffer& cache = *b.CachePicture;
-  const int32_t w = frame_.BorderL;
+  const int32_t w = RingWidth();
   if (w <= 0) return;
   const int32_t width = cache.Width(), height = cache.Height();
   HDC from = BufferDc(cache);
@@ -933,7 +942,14 @@ LRESULT TacEditWnd::OnPaint(TMessage& m) {
   }
   ApplySkinLook();
   const LRESULT result = TacBaseWnd::HandleMessage(m);
-  if (!Detached()) DrawBars();
+  if (Detached()) return result;
+  DrawBars();
+  if (frame_.BorderL == 0 && RingWidth() > 0) {
+    if (HDC dc = GetWindowDC(Window())) {
+      PaintFrameRing(dc);
+      ReleaseDC(Window(), dc);
+    }
+  }
   return result;
 }
 

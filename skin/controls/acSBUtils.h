@@ -221,6 +221,8 @@ class TacEditWnd : public TacBaseWnd {
   std::optional<LRESULT> OnSkinCommand(uint16_t command, TMessage& message) override;
   bool OwnNonClientPaint() const override { return true; }
   void PaintFrameRing(HDC windowDc) override;
+  // The frame ring's width: the non-client border, or a flat edit's border the system drew inside.
+  int32_t RingWidth() const;
   LRESULT OnFocusChange(TMessage& message, bool gained);
   LRESULT OnPaint(TMessage& message);
   LRESULT OnEraseBackground(TMessage& message);

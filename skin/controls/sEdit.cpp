@@ -106,7 +106,13 @@ LRESULT TsEdit::OnPaint(TMessage& m) {
   // Focused, the system draws the text, the caret and the selection.
   if (Enabled() && GetFocus() == WindowHandle()) {
     if (HandleBindingMessage(SkinData, m)) return m.Result;
-    return TEdit::WndProc(m);
+    const LRESULT result = TEdit::WndProc(m);
+    // Some systems draw a flat edit's border inside the client area: the skin's frame goes over it.
+    if (HDC dc = GetWindowDC(WindowHandle())) {
+      PaintFrameRing(dc);
+      ReleaseDC(WindowHandle(), dc);
+    }
+    return result;
   }
   if (HDC given = reinterpret_cast<HDC>(m.WParam)) {
     PaintClient(given, false);
@@ -182,8 +188,16 @@ LRESULT TsEdit::OnSkinMessage(TMessage& m) {
   return TEdit::WndProc(m);
 }
 
+void TsEdit::CatchUpWithSkin() {
+  // A skin that came into force after the edit was loaded (the form was still loading when it was announced).
+  if (const TsSkinManager* manager = SkinData.Manager();
+      manager && manager->SkinInForce() && SkinData.SectionIndex < 0 && !Loading())
+    SkinData.ChooseSection();
+}
+
 LRESULT TsEdit::WndProc(TMessage& m) {
   if (m.Msg == kSkinMessage) return OnSkinMessage(m);
+  CatchUpWithSkin();
   if (!Skinned() || !HandleAllocated()) return TEdit::WndProc(m);
   switch (m.Msg) {
     case WM_PAINT: return OnPaint(m);

@@ -39,6 +39,7 @@ class TsEdit : public TEdit {
   void PaintFrameRing(HDC windowDc);
   void Repaint();
   bool Skinned() const;
+  void CatchUpWithSkin();
 
   TsDisabledKind disabledKind_ = dkBlended;
 };

@@ -20,13 +20,24 @@ void TsMemo::WindowCreated() {
 }
 
 void TsMemo::RefreshHandler() {
+  if (creatingHandler_) return;
   handler_.reset();
   if (!HandleAllocated() || Destroying() || !SkinData.IsSkinned(true)) return;
   TacHandlerParams params;
   params.Control = this;
   params.SkinColor = !SkinData.CustomColor();
   params.SkinFont = !SkinData.CustomFont();
+  creatingHandler_ = true;
   handler_ = TacMainWnd::Create<TacEditWnd>(WindowHandle(), true, params, SkinData.SkinManagerProperty(), &SkinData);
+  creatingHandler_ = false;
+}
+
+void TsMemo::CatchUpWithSkin() {
+  // A skin that came into force after the memo was loaded (the form was still loading when it was announced).
+  const TsSkinManager* manager = SkinData.Manager();
+  if (!manager || !manager->SkinInForce() || Loading() || creatingHandler_) return;
+  if (SkinData.SectionIndex < 0) SkinData.ChooseSection();
+  if (!handler_ && HandleAllocated() && SkinData.IsSkinned(true)) RefreshHandler();
 }
 
 LRESULT TsMemo::OnKeyDown(TMessage& m) {
@@ -78,6 +89,7 @@ LRESULT TsMemo::OnSkinMessage(TMessage& m) {
 
 LRESULT TsMemo::WndProc(TMessage& m) {
   if (m.Msg == kSkinMessage) return OnSkinMessage(m);
+  CatchUpWithSkin();
   if (m.Msg == WM_KEYDOWN) return OnKeyDown(m);
   if (HandleBindingMessage(SkinData, m)) return m.Result;
   const LRESULT result = TMemo::WndProc(m);

@@ -36,8 +36,10 @@ class TsMemo : public TMemo {
  private:
   // (Re)creates the handler when a skin is active, frees it otherwise.
   void RefreshHandler();
+  void CatchUpWithSkin();
   LRESULT OnSkinMessage(TMessage& message);
   LRESULT OnKeyDown(TMessage& message);
 
   std::unique_ptr<TacEditWnd> handler_;
+  bool creatingHandler_ = false;
 };

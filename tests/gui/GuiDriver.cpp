@@ -135,8 +135,10 @@ COLORREF GuiDriver::DarkestPixel(HWND window) {
   BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
   uint32_t darkest = 0xFFFFFF;
   auto sum = [](uint32_t p) { return (p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF); };
-  for (int i = 0; i < r.right * r.bottom; ++i)
-    if (sum(bits[i]) < sum(darkest)) darkest = bits[i] & 0xFFFFFF;
+  // The one-pixel ring along the edges is the frame (some systems draw a flat edit's border inside its client).
+  for (int y = 1; y < r.bottom - 1; ++y)
+    for (int x = 1; x < r.right - 1; ++x)
+      if (uint32_t p = bits[y * r.right + x]; sum(p) < sum(darkest)) darkest = p & 0xFFFFFF;
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);

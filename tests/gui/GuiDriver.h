@@ -29,7 +29,7 @@ class GuiDriver {
   void Click(TControl& control);                  // left press and release at its centre
   void Drop(const std::vector<std::wstring>& paths);
   void Select(TComboBox& combo, int index);       // as the user would: selection change notified
-  // The darkest pixel of a window as it is on the screen (0x00BBGGRR): the colour of its text.
+  // The darkest pixel inside a window's frame as it is on the screen (0x00BBGGRR): the colour of its text.
   COLORREF DarkestPixel(HWND window);
   // Every modal window shown from now on is answered with OK and recorded.
   std::vector<SeenMessage> Messages;
