@@ -255,6 +255,16 @@ void TacMainWnd::BuildCache() {
 
 TacMainWnd* FindHandler(HWND window) { return FindWindowObject<TacMainWnd>(window, kHandlerProperty); }
 
+void CopyFrameRing(HDC dc, const PixelBuffer& picture, int32_t width) {
+  const int32_t w = width, cx = picture.Width(), cy = picture.Height();
+  if (w <= 0 || picture.Empty()) return;
+  HDC from = BufferDc(picture);
+  BitBlt(dc, 0, 0, cx, w, from, 0, 0, SRCCOPY);
+  BitBlt(dc, 0, cy - w, cx, w, from, 0, cy - w, SRCCOPY);
+  BitBlt(dc, 0, w, w, cy - 2 * w, from, 0, w, SRCCOPY);
+  BitBlt(dc, cx - w, w, w, cy - 2 * w, from, cx - w, w, SRCCOPY);
+}
+
 // ---- TacScrollWnd
 
 namespace {
@@ -912,14 +922,7 @@ void TacEditWnd::PaintFrameRing(HDC dc) {
   if (b.CacheStale || !b.CachePicture || b.CachePicture->Empty()) BuildCache();
   if (b.PaintSuspended || !b.CachePicture) return;
   const PixelBuffer& cache = *b.CachePicture;
-  const int32_t w = RingWidth();
-  if (w <= 0) return;
-  const int32_t width = cache.Width(), height = cache.Height();
-  HDC from = BufferDc(cache);
-  BitBlt(dc, 0, 0, width, w, from, 0, 0, SRCCOPY);
-  BitBlt(dc, 0, height - w, width, w, from, 0, height - w, SRCCOPY);
-  BitBlt(dc, 0, w, w, height - 2 * w, from, 0, w, SRCCOPY);
-  BitBlt(dc, width - w, w, w, height - 2 * w, from, width - w, w, SRCCOPY);
+  CopyFrameRing(dc, cache, RingWidth());
 }
 
 LRESULT TacEditWnd::OnFocusChange(TMessage& m, bool gained) {

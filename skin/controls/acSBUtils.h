@@ -125,6 +125,9 @@ class TacMainWnd {
 // The handler published on a window, or null.
 TacMainWnd* FindHandler(HWND window);
 
+// Copies the ring of the given width along the picture's edges to the same place of a window's device context.
+void CopyFrameRing(HDC windowDc, const PixelBuffer& picture, int32_t width);
+
 // One of the two skinned bars of a scrolling window.
 struct TacScrollBar {
   int32_t Kind = SB_HORZ;  // SB_HORZ or SB_VERT

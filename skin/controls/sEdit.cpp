@@ -3,6 +3,7 @@
 #include "skin/controls/BindingPaint.h"
 #include "skin/controls/SkinTextOutput.h"
 #include "skin/controls/SkinTextOutputWin.h"
+#include "skin/controls/acSBUtils.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/render/core/PixelBufferDc.h"
@@ -82,15 +83,8 @@ void TsEdit::PaintClient(HDC dc, bool windowDc) {
 }
 
 void TsEdit::PaintFrameRing(HDC dc) {
-  const int32_t w = BorderWidth();
-  if (w <= 0 || !CacheReady()) return;
-  const PixelBuffer& cache = *SkinData.CachePicture;
-  HDC from = BufferDc(cache);
-  const int32_t width = cache.Width(), height = cache.Height();
-  BitBlt(dc, 0, 0, width, w, from, 0, 0, SRCCOPY);
-  BitBlt(dc, 0, height - w, width, w, from, 0, height - w, SRCCOPY);
-  BitBlt(dc, 0, w, w, height - 2 * w, from, 0, w, SRCCOPY);
-  BitBlt(dc, width - w, w, w, height - 2 * w, from, width - w, w, SRCCOPY);
+  if (BorderWidth() <= 0 || !CacheReady()) return;
+  CopyFrameRing(dc, *SkinData.CachePicture, BorderWidth());
 }
 
 void TsEdit::Repaint() {
@@ -170,12 +164,12 @@ LRESULT TsEdit::OnSkinMessage(TMessage& m) {
     case AC_PREPARECACHE:
       if (!BuildCache()) SkinData.PaintSuspended = true;
       return m.Result = 0;
-    case AC_REFRESH: {
-      const bool own = reinterpret_cast<TsSkinManager*>(m.LParam) == SkinData.Manager();
-      if (HandleBindingMessage(SkinData, m) && !own) return m.Result;
-      if (own && HandleAllocated() && IsWindowVisible(WindowHandle()) && !SkinApplying()) Repaint();
+    case AC_REFRESH:
+      HandleBindingMessage(SkinData, m);
+      if (reinterpret_cast<TsSkinManager*>(m.LParam) == SkinData.Manager() && HandleAllocated() &&
+          IsWindowVisible(WindowHandle()) && !SkinApplying())
+        Repaint();
       return m.Result;
-    }
     case AC_ENDPARENTUPDATE: {
       const bool wasSuspended = SkinData.PaintSuspended;
       HandleBindingMessage(SkinData, m);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <stdexcept>
 #include <vector>
 
 #include "skin/controls/acSBUtils.h"
@@ -72,6 +73,8 @@ TEST_F(SkinnedEdits, UnfocusedEditShowsItsPictureWithTheSkinsFrame) {
   Settle(edit.WindowHandle());
   const PixelBuffer shown = CaptureWindow(edit.WindowHandle());
   Keep(shown, "edit-unfocused");
+  Settle(F().WindowHandle());
+  Keep(CaptureWindow(F().WindowHandle()), "main-window");
   ASSERT_TRUE(edit.SkinData.CachePicture);
   const PixelBuffer& cache = *edit.SkinData.CachePicture;
   ASSERT_EQ(cache.Width(), shown.Width());
@@ -344,6 +347,23 @@ TEST_F(SkinnedScrollBar, HandlerLeavesWithTheWindowAndOnDetach) {
   DestroyWindow(list);
   EXPECT_TRUE(handler->Detached());
   list = nullptr;
+}
+
+TEST_F(SkinnedScrollBar, FaultInTheWindowsOwnHandlingIsShownNotSwallowed) {
+  constexpr UINT kFaulty = WM_APP + 7;
+  TWndHook faulty{[&faulty](TMessage& m) -> LRESULT {
+    if (m.Msg == kFaulty) throw std::runtime_error("list fault");
+    return faulty.CallPrevious(m);
+  }};
+  handler.reset();
+  faulty.Install(list);
+  handler = TacMainWnd::Create<TacEditWnd>(list, true, {});
+  EXPECT_EQ(SendMessageW(list, kFaulty, 0, 0), 0);
+  driver->Pump();
+  ASSERT_EQ(driver->Messages.size(), 1u);
+  EXPECT_EQ(driver->Messages[0].Text, "list fault");
+  EXPECT_FALSE(handler->Detached());
+  handler.reset();
 }
 
 }  // namespace
