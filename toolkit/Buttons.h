@@ -1,6 +1,7 @@
 #pragma once
 // The speed button: a windowless push button that never takes the focus.
 #include "skin/render/core/PixelBuffer.h"
+#include "toolkit/ButtonLayout.h"
 #include "toolkit/Control.h"
 
 class TSpeedButton : public TGraphicControl {
@@ -10,6 +11,10 @@ class TSpeedButton : public TGraphicControl {
 
   bool Flat = false;
   bool Transparent = true;
+  TButtonLayout Layout = TButtonLayout::blGlyphLeft;
+  int Margin = -1;   // below 0: glyph and caption centred
+  int Spacing = 4;   // pixels between glyph and caption
+  int NumGlyphs = 1;  // images side by side in Glyph
   // 32 bits per pixel with straight alpha; empty: no glyph.
   PixelBuffer Glyph;
   bool Down() const { return down_; }

@@ -107,6 +107,10 @@ bool ApplySpecific(TComponent& c, const std::string& n, const Reader& r) {
   if (auto* s = dynamic_cast<TSpeedButton*>(&c)) {
     if (n == "Flat") s->Flat = r.Bool();
     else if (n == "Transparent") s->Transparent = r.Bool();
+    else if (n == "Layout") s->Layout = TButtonLayout(r.Int());
+    else if (n == "Margin") s->Margin = int(r.Int());
+    else if (n == "Spacing") s->Spacing = int(r.Int());
+    else if (n == "NumGlyphs") s->NumGlyphs = int(r.Int());
     else return false;
     return true;
   }

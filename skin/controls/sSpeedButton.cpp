@@ -1,0 +1,202 @@
+#include "skin/controls/sSpeedButton.h"
+
+#include <algorithm>
+
+#include "skin/controls/BindingPaint.h"
+#include "skin/controls/ButtonGlyph.h"
+#include "skin/controls/SkinTextOutput.h"
+#include "skin/controls/SkinTextOutputWin.h"
+#include "skin/data/SkinCommands.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/render/core/PixelBufferDc.h"
+#include "toolkit/Cp1251.h"
+#include "toolkit/FormReader.h"
+
+namespace {
+
+uint32_t AlignmentFlag(TAlignment a) {
+  switch (a) {
+    case TAlignment::taLeftJustify: return DT_LEFT;
+    case TAlignment::taRightJustify: return DT_RIGHT;
+    case TAlignment::taCenter: return DT_CENTER;
+  }
+  return DT_CENTER;
+}
+
+}  // namespace
+
+TsSpeedButton::TsSpeedButton(TComponent* owner) : TSpeedButton(owner) { SkinData.ControlKind = kKindSpeedButton; }
+
+TsSpeedButton::~TsSpeedButton() {
+  if (TsSkinManager* m = SkinData.Manager(); m && m->HotControl() == BindingHost.HotToken()) m->SetHotControl(nullptr);
+}
+
+void TsSpeedButton::Loaded() {
+  TSpeedButton::Loaded();
+  SkinData.FinishLoading();
+}
+
+int32_t TsSpeedButton::CurrentState() const {
+  if (Down()) return 2;
+  return SkinData.IsActive() ? 1 : 0;
+}
+
+SpeedButtonLayout TsSpeedButton::PaintLayout() const {
+  SpeedButtonLayoutInput in;
+  in.Width = Width();
+  in.Height = Height();
+  in.Layout = Layout;
+  in.Alignment = Alignment;
+  in.TextAlignment = TextAlignment;
+  in.Margin = Margin;
+  in.Spacing = Spacing;
+  in.TextOffset = TextOffset;
+  if (!Glyph.Empty()) in.Glyph = {Glyph.Width() / std::max(NumGlyphs, 1), Glyph.Height()};
+  in.ShowCaption = ShowCaption;
+  in.HasCaption = !Caption().empty();
+  in.Reflected = Reflected;
+  in.Pressed = CurrentState() == 2;
+  const TsSkinManager* m = SkinData.Manager();
+  in.ShiftPressed = !Skinned() || (m && m->ButtonsOptions.ShiftContentOnClick);
+  if (const int32_t limit = CaptionWidthLimit(in); limit > 0) {
+    const std::wstring caption = Cp1251::ToWide(Caption());
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, Font.Handle());
+    RECT r{0, 0, limit, 0};
+    UINT flags = DT_CALCRECT | DT_EXPANDTABS | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+    if (UseEllipsis) flags |= DT_PATH_ELLIPSIS | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS;
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &r, flags);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    in.Text = {std::min<int32_t>(r.right - r.left, limit), r.bottom - r.top};
+  }
+  return LayoutSpeedButton(in);
+}
+
+LRESULT TsSpeedButton::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case kSkinMessage:      return OnSkinMessage(m);
+    case WM_ERASEBKGND:
+    case WM_NCPAINT:        return Skinned() ? 0 : PassOn(m);
+    case CM_ENABLEDCHANGED:
+    case CM_TEXTCHANGED:
+    case CM_FONTCHANGED:    return OnLookChanged(m);
+    default:                return PassOn(m);
+  }
+}
+
+// The binding's common handling first, then the toolkit's button.
+LRESULT TsSpeedButton::PassOn(TMessage& m) {
+  if (HandleBindingMessage(SkinData, m)) return m.Result;
+  return TSpeedButton::WndProc(m);
+}
+
+LRESULT TsSpeedButton::OnLookChanged(TMessage& m) {
+  SkinData.CacheStale = true;
+  return PassOn(m);
+}
+
+LRESULT TsSpeedButton::OnSkinMessage(TMessage& m) {
+  switch (SkinCommandOf(m.WParam)) {
+    case AC_CTRLHANDLED:  return 1;
+    case AC_GETDEFINDEX:  return DefaultSectionAnswer();
+    case AC_MUSTREPAINT:  return SkinData.PaintSuspended ? 1 : 0;
+    case AC_PREPARECACHE: return PrepareCache() ? 1 : 0;
+    case AC_MOUSELEAVE:   return OnManagerLeave();
+    case AC_APPACTIVATED: return OnResume();
+    case AC_SETNEWSKIN:
+    case AC_REMOVESKIN:
+    case AC_REFRESH:      return OnSkinChanged(m);
+    default:              return PassOn(m);
+  }
+}
+
+// Another control became the manager's hot one.
+LRESULT TsSpeedButton::OnManagerLeave() {
+  SkinData.OnPointerLeft(false);
+  return 0;
+}
+
+LRESULT TsSpeedButton::OnResume() {
+  SkinData.PaintSuspended = false;
+  Invalidate();
+  return 0;
+}
+
+LRESULT TsSpeedButton::OnSkinChanged(TMessage& m) {
+  const LRESULT result = PassOn(m);
+  SkinData.CacheStale = true;
+  Invalidate();
+  return result;
+}
+
+intptr_t TsSpeedButton::DefaultSectionAnswer() const {
+  const TsSkinManager* m = SkinData.Manager();
+  if (!m) return 0;
+  return m->Elements().Section(Flat ? "TOOLBUTTON" : "SPEEDBUTTON") + 1;
+}
+
+bool TsSpeedButton::PrepareCache() {
+  const BackgroundInfo bg = SkinData.ParentBackground();
+  if (TsCommonData::ParentNotReady(bg)) {
+    SkinData.PaintSuspended = true;
+    return false;
+  }
+  SkinData.PrepareCache();
+  PixelBuffer& cache = *SkinData.CachePicture;
+  if (cache.Empty()) return false;
+  const int32_t state = CurrentState();
+  const TPoint at{Left(), Top()};
+  const SpeedButtonLayout layout = PaintLayout();
+  if (DrawOverBorder) PaintBindingSection(SkinData, cache, bg, at, cache.Bounds(), state, true);
+  else PaintBindingBackground(SkinData, cache, bg, at, cache.Bounds(), state);
+
+  if (ShowCaption && !Caption().empty()) {
+    uint32_t flags = AlignmentFlag(TextAlignment) | DT_VCENTER | DT_EXPANDTABS | DT_NOCLIP;
+    flags |= WordWrap ? DT_WORDBREAK : DT_SINGLELINE;
+    if (UseEllipsis) flags |= DT_PATH_ELLIPSIS | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS;
+    TPictureTextCanvas canvas(cache, Font.Handle());
+    WriteControlText(canvas, Caption(), Enabled(), state, SkinData, flags, layout.Caption);
+  }
+
+  const TsSkinManager* m = SkinData.Manager();
+  ButtonGlyphInput glyph;
+  glyph.Strip = &Glyph;
+  glyph.NumGlyphs = NumGlyphs;
+  glyph.State = state;
+  glyph.Enabled = Enabled();
+  glyph.Blend = Blend;
+  glyph.Grayed = (Grayed && state == 0) || (!Enabled() && (DisabledKind & dkGrayed));
+  glyph.StdGlyphsOrder = m && m->Options.StdGlyphsOrder;
+  PaintButtonGlyph(cache, layout.Glyph, glyph);
+
+  if (!DrawOverBorder && SkinData.BorderIndex >= 0) PaintBindingSection(SkinData, cache, bg, at, cache.Bounds(), state, true);
+  if (!Enabled()) ApplyDisabledLook(cache, DisabledKind, at, bg, BindingHost.ParentColor());
+  SkinData.CacheStale = false;
+  paintedState_ = state;
+  paintedDown_ = Down();
+  return true;
+}
+
+void TsSpeedButton::Paint(HDC dc) {
+  // A skin that came into force after the button was loaded.
+  if (const TsSkinManager* m = SkinData.Manager(); m && m->SkinInForce() && SkinData.SectionIndex < 0)
+    SkinData.ChooseSection();
+  if (!Skinned()) {
+    TSpeedButton::Paint(dc);
+    return;
+  }
+  if (Width() <= 0 || Height() <= 0) return;
+  const bool stale = SkinData.CacheStale || !SkinData.CachePicture || SkinData.CachePicture->Empty() ||
+                     paintedState_ != CurrentState() || paintedDown_ != Down();
+  if (stale && !PrepareCache()) return;
+  const PixelBuffer& cache = *SkinData.CachePicture;
+  BitBlt(dc, 0, 0, cache.Width(), cache.Height(), BufferDc(cache), 0, 0, SRCCOPY);
+}
+
+void RegisterSpeedButtonClass() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  RegisterComponentClass("TsSpeedButton", [](TComponent* owner) -> TComponent* { return new TsSpeedButton(owner); });
+}

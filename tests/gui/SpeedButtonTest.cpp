@@ -1,0 +1,160 @@
+// The main window's speed buttons drawn from the skin: normal, hot with the
+// real pointer over them, pressed; their pictures saved side by side.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "resources/mainwindow/FolderGlyph.h"
+#include "tests/gui/GuiDriver.h"
+#include "toolkit/Application.h"
+#include "tools/PngWriter.h"
+
+namespace {
+
+// The colours of the built-in skin's button section, as pixels.
+constexpr uint32_t kNormal = 0xFFE1E1E1u;
+constexpr uint32_t kHot = 0xFFE5F1FBu;
+constexpr uint32_t kPressed = 0xFFCCE4F7u;
+
+class SpeedButtonTest : public testing::Test {
+ protected:
+  void SetUp() override { driver = std::make_unique<GuiDriver>(); }
+  void TearDown() override {
+    SetCursorPos(0, 0);
+    driver.reset();
+  }
+  TForm1& F() { return driver->Form(); }
+
+  // Pumps until the condition holds or half a second has passed.
+  template <class Condition>
+  bool PumpUntil(Condition done) {
+    for (int i = 0; i < 50 && !done(); ++i) {
+      driver->Pump();
+      Sleep(10);
+    }
+    driver->Pump();
+    return done();
+  }
+
+  void PointAt(TControl& c) {
+    const TPoint centre = c.ClientToScreen({c.Width() / 2, c.Height() / 2});
+    SetCursorPos(centre.X, centre.Y);
+  }
+  void PointAway() {
+    SetCursorPos(0, 0);
+    PumpUntil([&] { return !Application->MouseControl() || Application->MouseControl() == &F(); });
+  }
+  // A left press on the button, as the form receives it.
+  void Press(TControl& c) {
+    const LPARAM at = MAKELPARAM(c.Left() + c.Width() / 2, c.Top() + c.Height() / 2);
+    SendMessageW(F().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    driver->Pump();
+  }
+  // Releases the press outside every control, so that nothing is clicked.
+  void ReleaseOutside() {
+    const LPARAM away = MAKELPARAM(2, 2);
+    SendMessageW(F().Handle(), WM_MOUSEMOVE, MK_LBUTTON, away);
+    SendMessageW(F().Handle(), WM_LBUTTONUP, 0, away);
+    driver->Pump();
+  }
+  const PixelBuffer& Picture(TsSpeedButton& b) {
+    RedrawWindow(F().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    driver->Pump();
+    EXPECT_NE(b.SkinData.CachePicture, nullptr);
+    static const PixelBuffer none;
+    return b.SkinData.CachePicture ? *b.SkinData.CachePicture : none;
+  }
+
+  std::unique_ptr<GuiDriver> driver;
+};
+
+// Dark pixels of the caption: text written in the section's black font colour.
+int DarkPixels(const PixelBuffer& p, const TRect& r) {
+  int dark = 0;
+  for (int32_t y = std::max(r.Top, 0); y < std::min(r.Bottom, p.Height()); ++y)
+    for (int32_t x = std::max(r.Left, 0); x < std::min(r.Right, p.Width()); ++x) dark += (p.At(x, y) & 0xFF) < 0x60;
+  return dark;
+}
+
+TEST_F(SpeedButtonTest, CaptionButtonsInTheirThreeStates) {
+  PointAway();
+  std::vector<PixelBuffer> sheet;
+  for (TsSpeedButton* b : {F().btnRename, F().SpeedButton2, F().btnExit}) {
+    SCOPED_TRACE(b->Name);
+    const int32_t x = b->Width() / 2, y = 4;  // inside the 2-pixel border, above the caption
+    const PixelBuffer& normal = Picture(*b);
+    ASSERT_TRUE(b->SkinData.IsSkinned(true));
+    ASSERT_EQ(normal.Width(), b->Width());
+    ASSERT_EQ(normal.Height(), b->Height());
+    EXPECT_EQ(normal.At(x, y), kNormal);
+    EXPECT_GT(DarkPixels(normal, b->PaintLayout().Caption), 10);
+    sheet.push_back(normal.Clone());
+
+    PointAt(*b);
+    ASSERT_TRUE(PumpUntil([&] { return b->SkinData.PointerInside; }));
+    EXPECT_EQ(b->CurrentState(), 1);
+    const PixelBuffer& hot = Picture(*b);
+    EXPECT_EQ(hot.At(x, y), kHot);
+    EXPECT_GT(DarkPixels(hot, b->PaintLayout().Caption), 10);
+    sheet.push_back(hot.Clone());
+
+    Press(*b);
+    EXPECT_EQ(b->CurrentState(), 2);
+    const PixelBuffer& pressed = Picture(*b);
+    EXPECT_EQ(pressed.At(x, y + 1), kPressed);
+    sheet.push_back(pressed.Clone());
+    ReleaseOutside();
+    EXPECT_TRUE(IsWindowVisible(F().Handle()));  // released away from the button: not clicked
+
+    PointAway();
+    EXPECT_FALSE(b->SkinData.PointerInside);
+    EXPECT_EQ(Picture(*b).At(x, y), kNormal);
+  }
+  // Entering the next button makes the one before leave.
+  PointAt(*F().btnRename);
+  ASSERT_TRUE(PumpUntil([&] { return F().btnRename->SkinData.PointerInside; }));
+  PointAt(*F().SpeedButton2);
+  ASSERT_TRUE(PumpUntil([&] { return F().SpeedButton2->SkinData.PointerInside; }));
+  EXPECT_FALSE(F().btnRename->SkinData.PointerInside);
+
+  // The pictures, one row per button, for looking at.
+  int32_t width = 0, height = 0;
+  for (size_t i = 0; i < sheet.size(); i += 3) {
+    width = std::max(width, 3 * (sheet[i].Width() + 4));
+    height += sheet[i].Height() + 4;
+  }
+  PixelBuffer all(width, height);
+  for (int32_t yy = 0; yy < height; ++yy)
+    for (int32_t xx = 0; xx < width; ++xx) all.At(xx, yy) = 0xFFFFFFFFu;
+  int32_t top = 0;
+  for (size_t i = 0; i < sheet.size(); ++i) {
+    const PixelBuffer& p = sheet[i];
+    const int32_t left = int32_t(i % 3) * (p.Width() + 4);
+    for (int32_t yy = 0; yy < p.Height(); ++yy)
+      for (int32_t xx = 0; xx < p.Width(); ++xx) all.At(left + xx, top + yy) = p.At(xx, yy);
+    if (i % 3 == 2) top += p.Height() + 4;
+  }
+  EXPECT_TRUE(WritePngFile("speed-buttons.png", all));
+}
+
+TEST_F(SpeedButtonTest, FolderButtonShowsItsGlyph) {
+  PointAway();
+  TsSpeedButton& b = *F().SpeedButton1;
+  const PixelBuffer& picture = Picture(b);
+  ASSERT_EQ(picture.Width(), b.Width());
+  const TRect glyph = b.PaintLayout().Glyph;
+  EXPECT_EQ(glyph.Width(), 20);
+  EXPECT_EQ(glyph.Left, (b.Width() - 20) / 2);
+  // Opaque glyph pixels land exactly; the others show the section through.
+  const PixelBuffer folder = FolderGlyph();
+  int opaque = 0;
+  for (int32_t y = 0; y < 20; ++y)
+    for (int32_t x = 0; x < 20; ++x)
+      if (folder.At(x, y) >> 24 == 0xFF) {
+        ++opaque;
+        EXPECT_EQ(picture.At(glyph.Left + x, glyph.Top + y) | 0xFF000000u, folder.At(x, y)) << x << "," << y;
+      }
+  EXPECT_GT(opaque, 100);
+}
+
+}  // namespace
