@@ -5,7 +5,9 @@
 #include <string>
 
 #include "skin/controls/sEdit.h"
+#include "skin/controls/sLabel.h"
 #include "skin/controls/sMemo.h"
+#include "skin/controls/sSpeedButton.h"
 #include "skin/data/sSkinManager.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Dialogs.h"
@@ -26,11 +28,11 @@ class TForm1 : public TForm {
   explicit TForm1(TComponent* owner);
   std::string ClassName() const override { return "TForm1"; }
 
-  TSpeedButton* SpeedButton1;
-  TSpeedButton* btnExit;
-  TSpeedButton* btnRename;
-  TLabel* Label2;
-  TSpeedButton* SpeedButton2;
+  TsSpeedButton* SpeedButton1;
+  TsSpeedButton* btnExit;
+  TsSpeedButton* btnRename;
+  TsLabel* Label2;
+  TsSpeedButton* SpeedButton2;
   TsEdit* n_knigi;
   TComboBox* years;
   TsEdit* workName;

@@ -287,12 +287,14 @@ void TLabel::AdjustBounds() {
   SetBounds(Left(), Top(), r.right, r.bottom);
 }
 
+TColor TLabel::TextColor() const { return Enabled() ? Font.Color : clGrayText; }
+
 void TLabel::Paint(HDC dc) {
   RECT r{0, 0, Width(), Height()};
   if (!Transparent) FillSolid(dc, r, Parent() ? Parent()->Color() : Color());
   HGDIOBJ oldFont = SelectObject(dc, Font.Handle());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ColorRef(Enabled() ? Font.Color : clGrayText));
+  SetTextColor(dc, ColorRef(TextColor()));
   std::wstring caption = Cp1251::ToWide(Caption());
   DrawTextW(dc, caption.c_str(), int(caption.size()), &r, DT_LEFT | DT_NOPREFIX | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE));
   SelectObject(dc, oldFont);

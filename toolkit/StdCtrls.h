@@ -145,6 +145,8 @@ class TLabel : public TGraphicControl {
   bool AutoSize = true;  // a single-line label takes the width and height of its text
   void Loaded() override;
   LRESULT WndProc(TMessage& message) override;
+  // The colour the caption is written in: the font's, grey when disabled.
+  virtual TColor TextColor() const;
 
  protected:
   void Paint(HDC dc) override;
