@@ -83,7 +83,7 @@ void CopyPiece(PixelBuffer& target, const PixelBuffer& image, const TRect& dest,
       uint32_t& d = dst[j];
       const int32_t x = c.DX + j;
       if (alpha == MaskAlpha::FromMask) {
-        MixLayered(d, p, msk[j], bg, x, y);
+        MixLayered(d, p, maskOffset != 0 ? msk[j] : 0, bg, x, y);  // no mask rows: the image pixel is laid down
       } else if (bg.BitmapReady && cornerFlag) {
         d |= 0xFF000000u;
         if (p == kKeyPixel) {
@@ -227,7 +227,7 @@ void PaintBorderMask(const SkinPaintView& skin, PixelBuffer& target, const TRect
 
   const bool hasMask = mask.MaskRows != 0;
   const int32_t stretchMaskOffset = hasMask ? in.FrameHeight : 0;
-  const int32_t copyMaskOffset = mask.SourceRect.Height() / 2;
+  const int32_t copyMaskOffset = hasMask ? mask.SourceRect.Height() / 2 : 0;
   const bool stretch = mask.PaintMode & kBorderStretch;
   const bool cornerFlag = updateCorners && mask.CornerKind > 0;
   const BackgroundInfo empty = EmptyBackground();

@@ -1,0 +1,240 @@
+#include "skin/windows/FrameGeometry.h"
+
+#include <algorithm>
+
+#include "skin/data/sSkinData.h"
+
+namespace {
+
+bool Contains(const TRect& r, TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
+
+// An icon size derived from the caption height.
+int32_t DerivedIconSize(int32_t captionHeight) {
+  if (captionHeight <= 8) return 1;
+  if (captionHeight <= 16) return 8;
+  return 16;
+}
+
+// The sizing code of bands that combine into corners.
+int32_t SizingCode(bool left, bool top, bool right, bool bottom) {
+  if (top && left) return kHitTopLeft;
+  if (top && right) return kHitTopRight;
+  if (bottom && left) return kHitBottomLeft;
+  if (bottom && right) return kHitBottomRight;
+  if (left) return kHitLeft;
+  if (right) return kHitRight;
+  if (top) return kHitTop;
+  if (bottom) return kHitBottom;
+  return 0;
+}
+
+int32_t CaptionCode(const TitleLayout& layout, TPoint p) {
+  return !layout.Icon.IsEmpty() && Contains(layout.Icon, p) ? kHitSysMenu : kHitCaption;
+}
+
+TRect ClientRectInCache(const FrameMeasures& m, const FrameInputs& in) {
+  return MakeRect(m.ClientOrigin.X, m.ClientOrigin.Y, in.Client.cx, in.Client.cy);
+}
+
+}  // namespace
+
+FrameSkinValues FrameSkinValuesOf(const TsSkinData& d, int32_t marginL, int32_t marginT, int32_t marginR,
+                                  int32_t marginB) {
+  auto offset = [](int32_t v) { return std::clamp(v, -kMaxSkinOffset, kMaxSkinOffset); };
+  auto margin = [](int32_t v) { return std::clamp(v, 0, kMaxSkinMargin); };
+  FrameSkinValues s;
+  s.BorderWidth = std::clamp(d.BorderWidth, 0, kMaxSkinFrameWidth);
+  s.TitleHeight = std::clamp(d.TitleHeight, 0, kMaxSkinCaptionHeight);
+  s.MaxHeight = std::clamp(d.MaxHeight, 0, kMaxSkinCaptionHeight);
+  s.CenterOffset = offset(d.CenterOffset);
+  s.BILeft = offset(d.BILeft);
+  s.BIRight = offset(d.BIRight);
+  s.BITop = offset(d.BITop);
+  s.BISpace = offset(d.BISpace);
+  s.BIVAlign = d.BIVAlign == 1;
+  s.BorderMode = d.BorderMode;
+  s.MarginL = margin(marginL);
+  s.MarginT = margin(marginT);
+  s.MarginR = margin(marginR);
+  s.MarginB = margin(marginB);
+  return s;
+}
+
+int32_t HitCodeOf(TitleButton button) {
+  switch (button) {
+    case TitleButton::Close: return kHitClose;
+    case TitleButton::Maximize: return kHitMaxButton;
+    case TitleButton::Minimize: return kHitMinButton;
+    case TitleButton::Help: return kHitHelp;
+  }
+  return 0;
+}
+
+FrameMeasures MeasureFrame(const FrameInputs& in, const FrameSkinValues& skin) {
+  FrameMeasures m;
+  const int32_t menuLines = std::clamp(in.MenuLines, 0, 16);
+  m.MenuHeight = menuLines > 0 ? std::max(0, in.SystemMenuHeight - 1) * menuLines : 0;
+  const int32_t bw = std::max(0, in.BorderWidth);
+  if (in.Mode == FrameMode::InFrame) {
+    m.FW = m.SystemFW = in.HasBorder ? std::max(0, in.SystemFrame) : 0;
+    m.CH = m.SystemCH = in.HasCaption ? std::max(0, in.SystemCaption) : 0;
+    const bool narrowIcon = in.Iconic && !in.IsMainForm;
+    m.Cache = {narrowIcon ? 160 : in.Window.cx, narrowIcon ? m.CH + 2 + m.FW : in.Window.cy};
+    m.ClientOrigin = in.ClientInWindow;
+    return m;
+  }
+  // The real frame: what the system gives the window around its client area.
+  m.SystemFW = std::max(0, (in.Window.cx - in.Client.cx) / 2 - bw);
+  if (m.SystemFW == 0) m.SystemFW = std::max(0, in.SystemFrame);
+  m.SystemCH = std::max(0, in.ClientInWindow.Y - bw - m.SystemFW - m.MenuHeight);
+  m.FW = skin.BorderWidth != 0 ? skin.BorderWidth : m.SystemFW;
+  m.CH = in.HasCaption ? (in.Maximized ? skin.MaxHeight : skin.TitleHeight) : 0;
+  m.L = skin.MarginL;
+  m.T = skin.MarginT;
+  m.R = skin.MarginR;
+  m.B = skin.MarginB;
+  m.Cache = {std::max(0, in.Client.cx) + 2 * (m.FW + bw) + m.L + m.R,
+             std::max(0, in.Client.cy) + m.MenuHeight + m.CH + m.FW + 2 * bw + m.T + m.B};
+  m.ClientOrigin = {m.FW + bw + m.L, m.CH + m.MenuHeight + bw + m.T + (menuLines > 0 ? 1 : 0)};
+  return m;
+}
+
+TitleLayout LayoutTitle(const FrameMeasures& m, const FrameInputs& in, const FrameSkinValues& skin,
+                        const TitleButtonsInput& buttons, bool captionSection) {
+  TitleLayout t;
+  const bool extended = in.Mode == FrameMode::ExtendedBorder;
+  const int32_t fw1 = m.FW;
+  const int32_t captionTop = extended ? m.T : fw1 + m.T;
+  t.CaptionBottom = captionTop + m.CH;
+  int32_t iconShift = 0;
+  if (extended) {
+    const bool tallMaximized = in.Maximized && skin.MaxHeight != skin.TitleHeight;
+    t.CenterLine = t.CaptionBottom - (in.Maximized ? skin.MaxHeight : skin.TitleHeight) / 2 + skin.CenterOffset;
+    // A maximized caption of its own height keeps its centre and moves the icon instead.
+    if (tallMaximized)
+      iconShift = (skin.TitleHeight - skin.MaxHeight) / 2 - 2;
+    else if (in.Maximized)
+      t.CenterLine += 2;
+    t.AlignedTop = in.Maximized ? m.T + 4 : m.T + skin.BITop;
+  } else {
+    t.CenterLine = m.CH / 2 + fw1 / 2 + (in.Maximized ? 2 : 0);
+    t.AlignedTop = in.Maximized ? 6 : 0;
+  }
+
+  const int32_t iconLeft = fw1 + skin.BILeft + m.L;
+  if (buttons.ShowIcon && m.CH > 0) {
+    const int32_t h = buttons.IconSize.cy > 0 ? buttons.IconSize.cy : DerivedIconSize(m.CH);
+    const int32_t w = buttons.IconSize.cx > 0 ? buttons.IconSize.cx : h;
+    t.Icon = MakeRect(iconLeft, t.CenterLine - h / 2 + iconShift, w, h);
+  } else {
+    t.Icon = {iconLeft, t.CenterLine, iconLeft, t.CenterLine};
+  }
+
+  const bool big = buttons.Glyphs == GlyphSet::Big;
+  int32_t x = m.Cache.cx - skin.BIRight - m.R - std::max(4, fw1);
+  if (!big) x -= std::max(0, 2 - (fw1 - m.SystemFW));
+  const int32_t start = x;
+  if (buttons.SystemMenu && m.CH > 0) {
+    auto sizeOf = [&](TitleButton b) {
+      const TSize g = buttons.GlyphSize[size_t(b)];
+      return TSize{g.cx > 0 ? g.cx : kMissingGlyphSize, g.cy > 0 ? g.cy : kMissingGlyphSize};
+    };
+    const int32_t height = sizeOf(TitleButton::Close).cy;
+    const int32_t top = big && skin.BIVAlign ? t.AlignedTop : t.CenterLine - height / 2;
+    auto place = [&](TitleButton b) {
+      const int32_t w = sizeOf(b).cx;
+      t.Buttons[size_t(b)] = {x - w, top, x, top + height};
+      x -= w + (big ? skin.BISpace : 0);
+    };
+    place(TitleButton::Close);
+    if (buttons.VisibleMax) place(TitleButton::Maximize);
+    if (buttons.VisibleMin) place(TitleButton::Minimize);
+    if (buttons.Help) {
+      x -= 6;
+      place(TitleButton::Help);
+    }
+  }
+  t.ButtonsWidth = skin.BIRight + (start - x);
+
+  t.CaptionText.Left = fw1 + (t.Icon.IsEmpty() ? 0 : t.Icon.Width()) + skin.BILeft + m.L + (captionSection ? 2 : 0) + 4;
+  t.CaptionText.Right = m.Cache.cx - t.ButtonsWidth - m.R - 12;
+  int32_t textShift = extended ? skin.CenterOffset : 0;
+  if (extended && in.Maximized && skin.MaxHeight != skin.TitleHeight) textShift += (skin.TitleHeight - skin.MaxHeight) / 2;
+  t.CaptionText.Top = captionTop + textShift;
+  t.CaptionText.Bottom = t.CaptionBottom + textShift;
+  return t;
+}
+
+TRect ButtonsBackgroundRect(const FrameMeasures& m, const TitleLayout& layout) {
+  const int32_t width = m.FW + layout.ButtonsWidth + m.R + 10;
+  const int32_t height = m.FW + m.FW + m.CH + m.MenuHeight + m.T;
+  const int32_t left = m.Cache.cx - width - 1;
+  return {std::max(0, left), 0, std::min(m.Cache.cx, left + width), std::min(m.Cache.cy, height)};
+}
+
+int32_t TitleButtonAt(const TitleLayout& layout, TPoint p) {
+  for (int i = 0; i < kTitleButtonCount; ++i)
+    if (!layout.Buttons[size_t(i)].IsEmpty() && Contains(layout.Buttons[size_t(i)], p))
+      return HitCodeOf(TitleButton(i));
+  return 0;
+}
+
+int32_t InFrameHitTest(const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout, TPoint p) {
+  if (!Contains(MakeRect(0, 0, in.Window.cx, in.Window.cy), p)) return kHitNowhere;
+  if (int32_t button = TitleButtonAt(layout, p)) return button;
+  if (in.Sizeable && !in.Maximized) {
+    const int32_t fw = m.FW;
+    if (int32_t code = SizingCode(p.X < fw, p.Y < fw, p.X >= in.Window.cx - fw, p.Y >= in.Window.cy - fw)) return code;
+  }
+  if (Contains(ClientRectInCache(m, in), p)) return kHitClient;
+  if (p.Y < m.FW + m.CH) return CaptionCode(layout, p);
+  if (m.MenuHeight > 0 && p.Y < m.FW + m.CH + m.MenuHeight) return kHitMenu;
+  return kHitBorder;
+}
+
+bool OutsideFrame(const FrameMeasures& m, const FrameInputs& in, const FrameSkinValues& skin, TPoint p) {
+  if (in.Maximized) return false;
+  const int32_t grow = std::max(6, skin.BorderWidth);
+  const TRect frame{m.L - grow, m.T - grow, m.Cache.cx - m.R + grow, m.Cache.cy - m.B + grow};
+  return !Contains(frame, p);
+}
+
+int32_t BorderHitTest(const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout,
+                      const FrameSkinValues& skin, TPoint p) {
+  if (OutsideFrame(m, in, skin, p) || !Contains(MakeRect(0, 0, m.Cache.cx, m.Cache.cy), p)) return kHitOutside;
+  if (int32_t button = TitleButtonAt(layout, p)) return button;
+  if (in.Sizeable && !in.Maximized) {
+    // The sizing bands lie in the shadow, just outside the visible frame.
+    const int32_t right = m.Cache.cx - m.R, bottom = m.Cache.cy - m.B;
+    if (int32_t code = SizingCode(p.X < m.L, p.Y < m.T, p.X >= right, p.Y >= bottom)) return code;
+  }
+  if (p.Y < m.CH + m.T) return CaptionCode(layout, p);
+  if (m.MenuHeight > 0 && p.Y < m.CH + m.T + m.MenuHeight) return kHitMenu;
+  if (Contains(ClientRectInCache(m, in), p)) return kHitClient;
+  return kHitNowhere;
+}
+
+BorderPlacement PlaceBorderWindow(const FrameMeasures& m, const FrameInputs& in) {
+  BorderPlacement b;
+  b.Offset = {in.ClientInWindow.X - m.ClientOrigin.X, in.ClientInWindow.Y - m.ClientOrigin.Y};
+  b.Size = m.Cache;
+  b.Outer = in.Maximized ? TRect{m.L + m.FW, m.T + 4, m.Cache.cx - m.FW - m.R, m.Cache.cy - m.FW - m.B}
+                         : TRect{0, 0, m.Cache.cx, m.Cache.cy};
+  b.Hole = {m.ClientOrigin.X, m.ClientOrigin.Y - m.MenuHeight, m.ClientOrigin.X + in.Client.cx,
+            m.ClientOrigin.Y + in.Client.cy};
+  return b;
+}
+
+TRect ExtendedWindowRegion(const FrameInputs& in, int32_t menuHeight) {
+  return {in.ClientInWindow.X, in.ClientInWindow.Y - menuHeight, in.ClientInWindow.X + in.Client.cx,
+          in.ClientInWindow.Y + in.Client.cy};
+}
+
+MaximizedPlacement PlaceMaximized(const TRect& workArea, FrameMode mode, bool hasCaption, int32_t systemFrame,
+                                  int32_t systemCaption, const FrameSkinValues& skin) {
+  const int32_t f = std::max(0, systemFrame);
+  // A tall maximized caption pushes the window down so that its own caption fits above the client area.
+  const int32_t b =
+      mode == FrameMode::ExtendedBorder && hasCaption ? std::max(0, skin.MaxHeight - systemCaption - 4) : 0;
+  return {{workArea.Left - f, workArea.Top + b - f}, {workArea.Width() + 2 * f, workArea.Height() + 2 * f - b}};
+}

@@ -1,0 +1,328 @@
+// Frame geometry as tables: measures, title layout, border window placement
+// and hit codes of a dialog-framed window (the main window) and a sizeable
+// one, in both frame modes, at 96 and 120 dpi. The skin values are those of
+// the built-in skin: BORDERWIDTH 1, TITLEHEIGHT 30, BIRIGHT -7, BILEFT 5,
+// shadow margins of 34.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "skin/data/sSkinData.h"
+#include "skin/windows/FrameGeometry.h"
+
+namespace {
+
+FrameSkinValues BuiltinSkin() {
+  TsSkinData d;
+  d.BorderWidth = 1;
+  d.TitleHeight = 30;
+  d.MaxHeight = 30;
+  d.BIRight = -7;
+  d.BILeft = 5;
+  return FrameSkinValuesOf(d, 34, 34, 34, 34);
+}
+
+// System measures of a classic desktop at 96 and 120 dpi.
+struct Desktop {
+  int32_t Dpi, DialogFrame, SizingFrame, Caption;
+};
+constexpr Desktop kAt96{96, 3, 4, 19};
+constexpr Desktop kAt120{120, 3, 4, 24};
+
+int32_t Scaled(int32_t v, const Desktop& d) { return v * d.Dpi / 96; }
+
+// The main window: dialog frame, close button only, client 358 x 288 at 96 dpi.
+FrameInputs MainWindow(FrameMode mode, const Desktop& d) {
+  FrameInputs in;
+  in.Mode = mode;
+  in.Client = {Scaled(358, d), Scaled(288, d)};
+  in.ClientInWindow = {d.DialogFrame, d.DialogFrame + d.Caption};
+  in.Window = {in.Client.cx + 2 * d.DialogFrame, in.Client.cy + 2 * d.DialogFrame + d.Caption};
+  in.SystemFrame = d.DialogFrame;
+  in.SystemCaption = d.Caption;
+  return in;
+}
+
+// A sizeable window with every title button, client 300 x 200.
+FrameInputs SizeableWindow(FrameMode mode, const Desktop& d, bool maximized = false) {
+  FrameInputs in;
+  in.Mode = mode;
+  in.Sizeable = true;
+  in.Maximized = maximized;
+  in.Client = {300, 200};
+  in.ClientInWindow = {d.SizingFrame, d.SizingFrame + d.Caption};
+  in.Window = {in.Client.cx + 2 * d.SizingFrame, in.Client.cy + 2 * d.SizingFrame + d.Caption};
+  in.SystemFrame = d.SizingFrame;
+  in.SystemCaption = d.Caption;
+  return in;
+}
+
+TitleButtonsInput DialogButtons() {
+  TitleButtonsInput b;
+  b.Glyphs = GlyphSet::Small;
+  b.GlyphSize[size_t(TitleButton::Close)] = {46, 29};
+  return b;
+}
+
+TitleButtonsInput AllButtons() {
+  TitleButtonsInput b;
+  b.VisibleMax = b.VisibleMin = b.Help = true;
+  b.ShowIcon = true;
+  b.GlyphSize = {TSize{50, 29}, TSize{46, 29}, TSize{46, 29}, TSize{46, 29}};
+  return b;
+}
+
+TEST(FrameMeasures, BothModesOfTheMainWindowAtBothDensities) {
+  struct Case {
+    FrameMode Mode;
+    Desktop D;
+    FrameMeasures Expected;
+  };
+  const Case cases[] = {
+      // In-frame: the system's frame and caption, the cache is the window.
+      {FrameMode::InFrame, kAt96, {3, 3, 19, 19, 0, 0, 0, 0, 0, {364, 313}, {3, 22}}},
+      {FrameMode::InFrame, kAt120, {3, 3, 24, 24, 0, 0, 0, 0, 0, {453, 390}, {3, 27}}},
+      // Extended borders: a 1-pixel frame, a 30-pixel caption, 34-pixel shadow margins.
+      {FrameMode::ExtendedBorder, kAt96, {1, 3, 30, 19, 0, 34, 34, 34, 34, {428, 387}, {35, 64}}},
+      {FrameMode::ExtendedBorder, kAt120, {1, 3, 30, 24, 0, 34, 34, 34, 34, {517, 459}, {35, 64}}},
+  };
+  for (const Case& c : cases) {
+    const FrameMeasures m = MeasureFrame(MainWindow(c.Mode, c.D), BuiltinSkin());
+    const FrameMeasures& e = c.Expected;
+    SCOPED_TRACE(testing::Message() << "mode " << int(c.Mode) << " dpi " << c.D.Dpi);
+    EXPECT_EQ(m.FW, e.FW);
+    EXPECT_EQ(m.SystemFW, e.SystemFW);
+    EXPECT_EQ(m.CH, e.CH);
+    EXPECT_EQ(m.SystemCH, e.SystemCH);
+    EXPECT_EQ(m.MenuHeight, 0);
+    EXPECT_EQ(m.L + m.T + m.R + m.B, e.L + e.T + e.R + e.B);
+    EXPECT_EQ(m.Cache, e.Cache);
+    EXPECT_EQ(m.ClientOrigin, e.ClientOrigin);
+  }
+}
+
+TEST(FrameMeasures, CaptionMenuAndIconicCases) {
+  FrameInputs in = SizeableWindow(FrameMode::ExtendedBorder, kAt96);
+  in.MenuLines = 2;
+  in.SystemMenuHeight = 19;
+  in.ClientInWindow.Y += 36;
+  in.Window.cy += 36;
+  FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+  EXPECT_EQ(m.MenuHeight, 36);
+  EXPECT_EQ(m.SystemCH, 19);
+  EXPECT_EQ(m.ClientOrigin, (TPoint{35, 34 + 30 + 36 + 1}));
+  EXPECT_EQ(m.Cache.cy, 200 + 36 + 30 + 1 + 68);
+
+  in = SizeableWindow(FrameMode::ExtendedBorder, kAt96);
+  in.HasCaption = false;
+  EXPECT_EQ(MeasureFrame(in, BuiltinSkin()).CH, 0);
+
+  in = SizeableWindow(FrameMode::InFrame, kAt96);
+  in.Iconic = true;
+  in.IsMainForm = false;
+  EXPECT_EQ(MeasureFrame(in, BuiltinSkin()).Cache, (TSize{160, 19 + 2 + 4}));
+  in.IsMainForm = true;
+  EXPECT_EQ(MeasureFrame(in, BuiltinSkin()).Cache, in.Window);
+}
+
+TEST(FrameSkinValues, EverySkinNumberIsBounded) {
+  TsSkinData d;
+  d.BorderWidth = INT_MAX;
+  d.TitleHeight = INT_MAX;
+  d.MaxHeight = INT_MIN;
+  d.CenterOffset = INT_MIN;
+  d.BIRight = INT_MAX;
+  d.BILeft = INT_MIN;
+  d.BISpace = INT_MAX;
+  d.BITop = INT_MIN;
+  const FrameSkinValues s = FrameSkinValuesOf(d, INT_MAX, -5, INT_MIN, 1000);
+  EXPECT_EQ(s.BorderWidth, kMaxSkinFrameWidth);
+  EXPECT_EQ(s.TitleHeight, kMaxSkinCaptionHeight);
+  EXPECT_EQ(s.MaxHeight, 0);
+  EXPECT_EQ(s.CenterOffset, -kMaxSkinOffset);
+  EXPECT_EQ(s.BIRight, kMaxSkinOffset);
+  EXPECT_EQ(s.BILeft, -kMaxSkinOffset);
+  EXPECT_EQ(s.MarginL, kMaxSkinMargin);
+  EXPECT_EQ(s.MarginT, 0);
+  EXPECT_EQ(s.MarginR, 0);
+  EXPECT_EQ(s.MarginB, kMaxSkinMargin);
+  // The largest values still give a sane layout of a huge window.
+  FrameInputs in = SizeableWindow(FrameMode::ExtendedBorder, kAt96);
+  in.Client = {30000, 30000};
+  const FrameMeasures m = MeasureFrame(in, s);
+  EXPECT_LT(m.Cache.cx, 31000);
+  const TitleLayout t = LayoutTitle(m, in, s, AllButtons());
+  EXPECT_GT(t.Buttons[0].Right, 0);
+}
+
+TEST(TitleLayout, ButtonsIconAndCentreLine) {
+  struct Case {
+    const char* Name;
+    FrameInputs In;
+    TitleButtonsInput Buttons;
+    int32_t CenterLine;
+    TRect Icon;
+    std::array<TRect, kTitleButtonCount> Buttons4;
+    int32_t ButtonsWidth;
+    int32_t TextLeft, TextRight;
+  };
+  const Case cases[] = {
+      // The main window: small set, close only, its right edge on the frame line (x 393).
+      {"main window", MainWindow(FrameMode::ExtendedBorder, kAt96), DialogButtons(), 49, {40, 49, 40, 49},
+       {TRect{347, 35, 393, 64}, {}, {}, {}}, 39, 44, 343},
+      {"main window 120 dpi", MainWindow(FrameMode::ExtendedBorder, kAt120), DialogButtons(), 49, {40, 49, 40, 49},
+       {TRect{436, 35, 482, 64}, {}, {}, {}}, 39, 44, 432},
+      // Sizeable: big set from the right, no gaps (BISPACE 0), help 6 pixels apart.
+      {"sizeable", SizeableWindow(FrameMode::ExtendedBorder, kAt96), AllButtons(), 49, {40, 41, 56, 57},
+       {TRect{289, 35, 339, 64}, {243, 35, 289, 64}, {197, 35, 243, 64}, {145, 35, 191, 64}}, 187, 60, 137},
+      // Maximized: the centre line 2 lower (the top 4 rows of the caption are off screen).
+      {"sizeable maximized", SizeableWindow(FrameMode::ExtendedBorder, kAt96, true), AllButtons(), 51,
+       {40, 43, 56, 59},
+       {TRect{289, 37, 339, 66}, {243, 37, 289, 66}, {197, 37, 243, 66}, {145, 37, 191, 66}}, 187, 60, 137},
+      // In-frame: the system's caption, measured from the window's own top-left corner.
+      {"sizeable in-frame", SizeableWindow(FrameMode::InFrame, kAt96), AllButtons(), 11, {9, 3, 25, 19},
+       {TRect{261, -3, 311, 26}, {215, -3, 261, 26}, {169, -3, 215, 26}, {117, -3, 163, 26}}, 187, 29, 109},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const FrameMeasures m = MeasureFrame(c.In, BuiltinSkin());
+    const TitleLayout t = LayoutTitle(m, c.In, BuiltinSkin(), c.Buttons);
+    EXPECT_EQ(t.CenterLine, c.CenterLine);
+    EXPECT_EQ(t.Icon, c.Icon);
+    for (int i = 0; i < kTitleButtonCount; ++i) EXPECT_EQ(t.Buttons[size_t(i)], c.Buttons4[size_t(i)]) << i;
+    EXPECT_EQ(t.ButtonsWidth, c.ButtonsWidth);
+    EXPECT_EQ(t.CaptionText.Left, c.TextLeft);
+    EXPECT_EQ(t.CaptionText.Right, c.TextRight);
+  }
+}
+
+TEST(TitleLayout, WithoutSystemMenuNoButtonAndMissingGlyphsMeasure21) {
+  const FrameInputs in = SizeableWindow(FrameMode::ExtendedBorder, kAt96);
+  const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+  TitleButtonsInput b = AllButtons();
+  b.SystemMenu = false;
+  TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), b);
+  for (const TRect& r : t.Buttons) EXPECT_TRUE(r.IsEmpty());
+  b = AllButtons();
+  b.GlyphSize = {};
+  t = LayoutTitle(m, in, BuiltinSkin(), b);
+  EXPECT_EQ(t.Buttons[0], (TRect{318, 39, 339, 60}));
+  EXPECT_EQ(t.Buttons[1], (TRect{297, 39, 318, 60}));
+}
+
+TEST(BorderPlacement, OffsetsRegionAndWindowRegion) {
+  const FrameInputs in = MainWindow(FrameMode::ExtendedBorder, kAt96);
+  const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+  const BorderPlacement b = PlaceBorderWindow(m, in);
+  // 68 pixels wider and taller than the visible frame (1-pixel lines around a 358 x 288 client and a 30-pixel caption).
+  EXPECT_EQ(b.Size, (TSize{360 + 68, 288 + 31 + 68}));
+  EXPECT_EQ(b.Offset, (TPoint{3 - 35, 22 - 64}));
+  EXPECT_EQ(b.Outer, (TRect{0, 0, 428, 387}));
+  EXPECT_EQ(b.Hole, (TRect{35, 64, 393, 352}));
+  EXPECT_EQ(ExtendedWindowRegion(in, 0), (TRect{3, 22, 361, 310}));
+
+  // Maximized: the border window's region starts 4 rows into the caption and
+  // stops at the frame, so that nothing shows beyond the work area.
+  const TRect work{0, 0, 1024, 768};
+  const MaximizedPlacement max = PlaceMaximized(work, FrameMode::ExtendedBorder, true, 4, 19, BuiltinSkin());
+  EXPECT_EQ(max.Position, (TPoint{-4, 3}));
+  EXPECT_EQ(max.Size, (TSize{1032, 769}));
+  FrameInputs big = SizeableWindow(FrameMode::ExtendedBorder, kAt96, true);
+  big.Window = max.Size;
+  big.Client = {max.Size.cx - 8, max.Size.cy - 27};
+  const FrameMeasures bm = MeasureFrame(big, BuiltinSkin());
+  const BorderPlacement bb = PlaceBorderWindow(bm, big);
+  const TRect screen{max.Position.X + bb.Offset.X + bb.Outer.Left, max.Position.Y + bb.Offset.Y + bb.Outer.Top,
+                     max.Position.X + bb.Offset.X + bb.Outer.Right, max.Position.Y + bb.Offset.Y + bb.Outer.Bottom};
+  EXPECT_EQ(screen, work);
+  EXPECT_EQ(PlaceMaximized(work, FrameMode::InFrame, true, 4, 19, BuiltinSkin()).Position, (TPoint{-4, -4}));
+  // A maximized caption no taller than the system's plus 4 needs no room of its own.
+  FrameSkinValues low = BuiltinSkin();
+  low.MaxHeight = 20;
+  EXPECT_EQ(PlaceMaximized(work, FrameMode::ExtendedBorder, true, 4, 19, low).Position, (TPoint{-4, -4}));
+}
+
+TEST(HitTest, BorderWindowOfTheMainWindow) {
+  const FrameInputs in = MainWindow(FrameMode::ExtendedBorder, kAt96);
+  const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+  const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), DialogButtons());
+  struct Case {
+    TPoint P;
+    int32_t Code;
+  };
+  const Case cases[] = {
+      {{10, 10}, kHitOutside},   {{27, 40}, kHitOutside},    {{28, 40}, kHitCaption},  {{200, 28}, kHitCaption},
+      {{200, 27}, kHitOutside},  {{200, 40}, kHitCaption},   {{347, 35}, kHitClose},   {{392, 63}, kHitClose},
+      {{393, 40}, kHitCaption},  {{200, 100}, kHitClient},   {{34, 200}, kHitNowhere}, {{30, 200}, kHitNowhere},
+      {{200, 358}, kHitNowhere}, {{200, 359}, kHitOutside},  {{400, 200}, kHitOutside}, {{427, 386}, kHitOutside},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), c.P), c.Code) << c.P.X << "," << c.P.Y;
+  // A click 7 pixels outside the frame passes to the window below, 6 pixels outside it does not.
+  EXPECT_TRUE(OutsideFrame(m, in, BuiltinSkin(), {34 - 7, 200}));
+  EXPECT_FALSE(OutsideFrame(m, in, BuiltinSkin(), {34 - 6, 200}));
+}
+
+TEST(HitTest, BorderWindowOfASizeableWindowAtBothDensities) {
+  for (const Desktop& d : {kAt96, kAt120}) {
+    SCOPED_TRACE(d.Dpi);
+    const FrameInputs in = SizeableWindow(FrameMode::ExtendedBorder, d);
+    const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+    const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), AllButtons());
+    // Frame lines: x 34 and 335, y 34 and 264; the sizing bands are the 6-pixel strips outside them.
+    struct Case {
+      TPoint P;
+      int32_t Code;
+    };
+    const Case cases[] = {
+        {{30, 30}, kHitTopLeft},     {{200, 30}, kHitTop},       {{338, 30}, kHitTopRight},
+        {{30, 150}, kHitLeft},       {{338, 150}, kHitRight},    {{30, 267}, kHitBottomLeft},
+        {{200, 267}, kHitBottom},    {{338, 267}, kHitBottomRight}, {{27, 150}, kHitOutside},
+        {{342, 150}, kHitOutside},   {{200, 271}, kHitOutside},  {{45, 45}, kHitSysMenu},
+        {{100, 45}, kHitCaption},    {{300, 45}, kHitClose},     {{260, 45}, kHitMaxButton},
+        {{220, 45}, kHitMinButton},  {{150, 45}, kHitHelp},      {{194, 45}, kHitCaption},
+        {{100, 150}, kHitClient},    {{34, 150}, kHitNowhere},
+    };
+    for (const Case& c : cases)
+      EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), c.P), c.Code) << c.P.X << "," << c.P.Y;
+  }
+  // Maximized: no sizing, nothing outside.
+  const FrameInputs in = SizeableWindow(FrameMode::ExtendedBorder, kAt96, true);
+  const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+  const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), AllButtons());
+  EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), {30, 30}), kHitCaption);
+  EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), {5, 150}), kHitNowhere);
+}
+
+TEST(HitTest, InFrameSizeableWindowAtBothDensities) {
+  for (const Desktop& d : {kAt96, kAt120}) {
+    SCOPED_TRACE(d.Dpi);
+    const FrameInputs in = SizeableWindow(FrameMode::InFrame, d);
+    const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+    const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), AllButtons());
+    const int32_t w = in.Window.cx, h = in.Window.cy, capY = d.SizingFrame + d.Caption / 2;
+    struct Case {
+      TPoint P;
+      int32_t Code;
+    };
+    const Case cases[] = {
+        // The big close glyph reaches into the top-right corner, and buttons are tested first.
+        {{1, 1}, kHitTopLeft},         {{100, 1}, kHitTop},         {{w - 1, 1}, kHitClose},
+        {{w - 1, 40}, kHitRight},
+        {{1, 100}, kHitLeft},          {{w - 2, 100}, kHitRight},   {{1, h - 1}, kHitBottomLeft},
+        {{100, h - 2}, kHitBottom},    {{w - 1, h - 1}, kHitBottomRight}, {{10, capY}, kHitSysMenu},
+        {{80, capY}, kHitCaption},     {{t.Buttons[0].Left + 2, capY}, kHitClose},
+        {{t.Buttons[3].Left + 2, capY}, kHitHelp}, {{100, 100}, kHitClient},  {{w, 100}, kHitNowhere},
+    };
+    for (const Case& c : cases)
+      EXPECT_EQ(InFrameHitTest(m, in, t, c.P), c.Code) << c.P.X << "," << c.P.Y;
+  }
+  // A dialog frame does not size: its edges are border.
+  const FrameInputs in = MainWindow(FrameMode::InFrame, kAt96);
+  const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+  const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), DialogButtons());
+  EXPECT_EQ(InFrameHitTest(m, in, t, {1, 100}), kHitBorder);
+  EXPECT_EQ(InFrameHitTest(m, in, t, {100, 10}), kHitCaption);
+}
+
+}  // namespace
