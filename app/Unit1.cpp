@@ -97,6 +97,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   RegisterSkinnedEditClasses();
   RegisterSpeedButtonClass();
   RegisterLabelClass();
+  RegisterSkinProviderClass();
   ReadForm(*this, MainWindowDefinition(), methods);
   SpeedButton1 = Field<TsSpeedButton>(*this, "SpeedButton1");
   btnExit = Field<TsSpeedButton>(*this, "btnExit");
@@ -112,6 +113,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   Memo1 = Field<TsMemo>(*this, "Memo1");
   OpenDialog = Field<TOpenDialog>(*this, "OpenDialog");
   sSkinManager1 = Field<TsSkinManager>(*this, "sSkinManager1");
+  sSkinProvider1 = Field<TsSkinProvider>(*this, "sSkinProvider1");
   HandleNeeded();
   DoCreate();
 }

@@ -9,6 +9,7 @@
 #include "skin/controls/sMemo.h"
 #include "skin/controls/sSpeedButton.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/windows/sSkinProvider.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/StdCtrls.h"
@@ -42,6 +43,7 @@ class TForm1 : public TForm {
   TsMemo* Memo1;
   TOpenDialog* OpenDialog;
   TsSkinManager* sSkinManager1;
+  TsSkinProvider* sSkinProvider1;
 
   // Handlers named by the stored definition.
   void FormCreate(TObject* sender);

@@ -6,6 +6,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
 #include "toolkit/Forms.h"
+#include "toolkit/Menus.h"
 #include "toolkit/MessageCrackers.h"
 
 namespace {
@@ -252,8 +253,13 @@ LRESULT TWinControl::WndProc(TMessage& m) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:      return ReflectToChild(m, ColorChildOf(m), CN_BASE + m.Msg);
-    case WM_DRAWITEM:         return ReflectToChild(m, DrawItemOf(m).hwndItem, CN_DRAWITEM);
-    case WM_MEASUREITEM:      return ReflectToChild(m, GetDlgItem(handle_, int(MeasureItemOf(m).CtlID)), CN_MEASUREITEM);
+    case WM_DRAWITEM:
+      // Items of the open pop-up menu first, then the control the item belongs to.
+      if (TPopupMenu::DispatchOwnerDraw(m.Msg, m.LParam, m.Result)) return m.Result;
+      return ReflectToChild(m, DrawItemOf(m).hwndItem, CN_DRAWITEM);
+    case WM_MEASUREITEM:
+      if (TPopupMenu::DispatchOwnerDraw(m.Msg, m.LParam, m.Result)) return m.Result;
+      return ReflectToChild(m, GetDlgItem(handle_, int(MeasureItemOf(m).CtlID)), CN_MEASUREITEM);
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC:
     case CN_CTLCOLORLISTBOX:  return OnChildColors(DcOf(m));

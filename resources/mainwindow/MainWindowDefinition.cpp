@@ -133,8 +133,9 @@ TFormDefinition Build() {
         {"ThirdParty.ThirdScrollBar", std::string("TScrollBar")},
         {"ThirdParty.ThirdStaticText", std::string("TStaticText")},
         {"ThirdParty.ThirdNativePaint", std::string(" ")}}},
-      // The skin provider "sSkinProvider1" (section "FORM", no title buttons of its own,
-      // no added header height) comes here, last, once its class is registered.
+      // The frame and client area: section "FORM", no title buttons of its own, no added header height.
+      {"TsSkinProvider", "sSkinProvider1",
+       {{"SkinData.SkinSection", std::string("FORM")}, {"FormHeader.AdditionalHeight", int64_t(0)}}},
   };
   return d;
 }

@@ -40,7 +40,9 @@ enum SkinCommand : uint16_t {
   AC_ATTACHCOMPONENT = 38, // argument: the component painting for the host, or 0
   AC_PAINTOUTER = 40,      // paint the outer effects into the record given
   AC_RECALCFRAME = 53,     // the frame is recalculated and the host re-skinned
+  AC_GETCLIENTORIGIN = 61, // a form's client origin in its frame picture: x in the low word, y in the high word
   AC_GETFONTSECTION = 66,  // argument: TacFontSectionRequest*; answers 1 when a section was given
+  AC_GETFRAMEWIDTH = 68,   // a form's frame width; the argument is the answer when there is none
   AC_GETBOUNDS = 70,       // argument: TRect* that receives the host's bounds
   AC_PUSHEDSKIN = 71,      // a pushed skin is waiting
 };

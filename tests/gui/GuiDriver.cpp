@@ -43,6 +43,10 @@ GuiDriver::~GuiDriver() {
   KillTimer(nullptr, timer_);
   delete Application;
   current = nullptr;
+  // A closed program leaves its quit message behind: the next test's program must not end on it.
+  MSG quit;
+  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
 }
 
 void CALLBACK GuiDriver::AnswerModal(HWND, UINT, UINT_PTR, DWORD) {

@@ -1,0 +1,33 @@
+#include "skin/windows/WindowPicture.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "skin/render/core/Blend.h"
+#include "skin/render/core/PixelBufferDc.h"
+#include "skin/render/core/Raster.h"
+#include "skin/windows/ComposedPicture.h"
+#include "skin/windows/sSkinProvider.h"
+
+PixelBuffer ComposedWindowPicture(TsSkinProvider& provider) {
+  const PixelBuffer& cache = provider.FrameCache();
+  PixelBuffer picture(cache.Width(), cache.Height());
+  CopyPixels(picture, {0, 0}, cache, cache.Bounds());
+  HWND window = provider.Form().WindowHandle();
+  const TSize client = provider.Inputs().Client;
+  PixelBuffer inside(client.cx, client.cy);
+  // What the screen shows of the client area is only current once every child has painted.
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  GdiFlush();
+  if (HDC dc = GetDC(window); dc && !inside.Empty()) {
+    BitBlt(BufferDc(inside), 0, 0, client.cx, client.cy, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    ReleaseDC(window, dc);
+    const TPoint origin = provider.ClientOrigin();
+    CopyPixels(picture, origin, inside, inside.Bounds());
+    AssignAlpha(picture, MakeRect(origin.X, origin.Y, std::min(client.cx, picture.Width() - origin.X),
+                                  std::min(client.cy, picture.Height() - origin.Y)), 255, clNone);
+  }
+  return ComposeOverColor(picture);
+}

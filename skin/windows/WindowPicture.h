@@ -1,0 +1,12 @@
+#pragma once
+// The picture of a skinned form as a compositing desktop shows it: the frame
+// cache (in extended-border mode the border window's per-pixel-alpha picture)
+// with the real window's client area, children included, copied in at the
+// client origin, laid over a light desktop colour. A desktop that shows every
+// non-zero alpha as opaque cannot show the shadow: this picture can, so it is
+// what tests and screenshots look at. Windows only.
+#include "skin/render/core/PixelBuffer.h"
+
+class TsSkinProvider;
+
+PixelBuffer ComposedWindowPicture(TsSkinProvider& provider);

@@ -1,0 +1,216 @@
+#include "skin/windows/acBorderForm.h"
+
+#include <algorithm>
+
+#include "skin/render/core/PixelBufferDc.h"
+#include "skin/windows/FrameGeometry.h"
+#include "skin/windows/sSkinProvider.h"
+
+namespace {
+
+constexpr int kEngineWindowTag = 256;  // auxiliary windows of the engine are never skinned themselves
+
+POINT ScreenPointOf(LPARAM lParam) { return {short(LOWORD(lParam)), short(HIWORD(lParam))}; }
+POINT ClientPointOf(LPARAM lParam) { return ScreenPointOf(lParam); }
+
+bool IsButtonCode(int32_t code) {
+  return code == kHitClose || code == kHitMaxButton || code == kHitMinButton || code == kHitHelp;
+}
+
+LPCWSTR CursorOf(int32_t code) {
+  switch (code) {
+    case kHitLeft: case kHitRight: return IDC_SIZEWE;
+    case kHitTop: case kHitBottom: return IDC_SIZENS;
+    case kHitTopLeft: case kHitBottomRight: return IDC_SIZENWSE;
+    case kHitTopRight: case kHitBottomLeft: return IDC_SIZENESW;
+    case kHitCaption: case kHitMenu: return IDC_ARROW;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TacBorderWindow::TacBorderWindow(TacBorderForm& form, TsSkinProvider& owner)
+    : TWinControl(nullptr), form_(form), owner_(owner) {
+  Tag = kEngineWindowTag;
+  visible_ = false;
+}
+
+void TacBorderWindow::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.Style = WS_POPUP | WS_CLIPSIBLINGS;
+  params.ExStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+  params.ClassStyle = CS_DBLCLKS;  // no drop shadow of its own
+  params.WndParent = owner_.Form().WindowHandle();
+  params.Id = nullptr;
+}
+
+LRESULT TacBorderWindow::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_NCHITTEST:       return OnNcHitTest(ScreenPointOf(m.LParam));
+    case WM_SETCURSOR:       return OnSetCursor() ? TRUE : TWinControl::WndProc(m);
+    case WM_MOUSEACTIVATE:   return OnMouseActivate();
+    case WM_ERASEBKGND:      return 1;
+    case WM_NCPAINT:
+    case WM_PAINT:           return OnPaint();
+    case WM_NCMOUSEMOVE:     return OnNcMouseMove(ScreenPointOf(m.LParam));
+    case WM_NCMOUSELEAVE:    return OnNcMouseLeave();
+    case WM_NCLBUTTONDOWN:   return OnNcLButtonDown(owner_.FrameHitTest(ScreenPointOf(m.LParam)), m.LParam);
+    case WM_NCLBUTTONUP:     return OnNcLButtonUp(ScreenPointOf(m.LParam));
+    case WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk(owner_.FrameHitTest(ScreenPointOf(m.LParam)));
+    case WM_NCRBUTTONDOWN:   return 0;  // the menu comes with the release
+    case WM_NCRBUTTONUP:     return OnNcRButtonUp(owner_.FrameHitTest(ScreenPointOf(m.LParam)), ScreenPointOf(m.LParam));
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:     return OnClientMouse(m.Msg, ClientPointOf(m.LParam));
+    default:                 return TWinControl::WndProc(m);
+  }
+}
+
+LRESULT TacBorderWindow::OnNcHitTest(POINT screen) {
+  if (regionDirty_) {
+    regionDirty_ = false;
+    form_.ApplyRegion();
+  }
+  // Outside the frame the client code lets the mouse rules below pass the input on;
+  // inside, every mouse message arrives as non-client and the owner decides.
+  return owner_.FrameHitTest(screen) == kHitOutside ? HTCLIENT : HTOBJECT;
+}
+
+bool TacBorderWindow::OnSetCursor() {
+  POINT p;
+  GetCursorPos(&p);
+  LPCWSTR cursor = CursorOf(owner_.FrameHitTest(p));
+  if (!cursor) return false;
+  SetCursor(LoadCursorW(nullptr, cursor));
+  return true;
+}
+
+LRESULT TacBorderWindow::OnMouseActivate() {
+  if (IsWindowEnabled(owner_.Form().WindowHandle())) SetForegroundWindow(owner_.Form().WindowHandle());
+  return MA_NOACTIVATE;
+}
+
+LRESULT TacBorderWindow::OnPaint() {
+  ValidateRect(WindowHandle(), nullptr);  // the layered picture is the system's to show
+  return 0;
+}
+
+LRESULT TacBorderWindow::OnNcMouseMove(POINT screen) {
+  owner_.SetHotButton(owner_.FrameHitTest(screen));
+  TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, WindowHandle(), 0};
+  TrackMouseEvent(&track);
+  return 0;
+}
+
+LRESULT TacBorderWindow::OnNcMouseLeave() {
+  owner_.SetHotButton(0);
+  return 0;
+}
+
+LRESULT TacBorderWindow::OnNcLButtonDown(int hitCode, LPARAM lParam) {
+  HWND form = owner_.Form().WindowHandle();
+  if (hitCode == kHitOutside || hitCode == kHitNowhere || hitCode == kHitClient) return 0;
+  if (IsButtonCode(hitCode)) {
+    owner_.PressButton(hitCode);
+    if (owner_.PressInProgress()) SetCapture(WindowHandle());
+    return 0;
+  }
+  // Caption drags and sizing bands: the form's own default handling moves or sizes it.
+  SendMessageW(form, WM_NCLBUTTONDOWN, WPARAM(hitCode), lParam);
+  return 0;
+}
+
+LRESULT TacBorderWindow::OnNcLButtonUp(POINT screen) {
+  if (!owner_.PressInProgress()) return 0;
+  if (GetCapture() == WindowHandle()) ReleaseCapture();
+  owner_.ReleaseButton(owner_.FrameHitTest(screen));  // may free the owner and this window: nothing after it
+  return 0;
+}
+
+LRESULT TacBorderWindow::OnNcLButtonDblClk(int hitCode) {
+  if (hitCode == kHitCaption) owner_.CaptionDoubleClick();
+  else if (hitCode == kHitSysMenu) SendMessageW(owner_.Form().WindowHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  return 0;
+}
+
+LRESULT TacBorderWindow::OnNcRButtonUp(int hitCode, POINT screen) {
+  if (hitCode == kHitCaption || hitCode == kHitSysMenu) owner_.ShowSystemMenu(screen);
+  return 0;
+}
+
+LRESULT TacBorderWindow::OnClientMouse(UINT msg, POINT client) {
+  // While a title button is held the captured mouse reports here: the press goes on.
+  if (owner_.PressInProgress()) {
+    POINT screen = client;
+    ::ClientToScreen(WindowHandle(), &screen);
+    return msg == WM_LBUTTONUP ? OnNcLButtonUp(screen) : msg == WM_MOUSEMOVE ? OnNcMouseMove(screen) : 0;
+  }
+  // Otherwise only outside the frame: punch a one-pixel hole so that the next input reaches the window below.
+  owner_.SetHotButton(0);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(WindowHandle(), region) != ERROR) {
+    HRGN hole = CreateRectRgn(client.x, client.y, client.x + 1, client.y + 1);
+    CombineRgn(region, region, hole, RGN_XOR);
+    DeleteObject(hole);
+    SetWindowRgn(WindowHandle(), region, FALSE);  // the system owns it now
+    regionDirty_ = true;
+    return 0;
+  }
+  DeleteObject(region);
+  return 0;
+}
+
+// ---- the object --------------------------------------------------------------
+
+TacBorderForm::TacBorderForm(TsSkinProvider& owner)
+    : owner_(owner), window_(std::make_unique<TacBorderWindow>(*this, owner)) {}
+
+TacBorderForm::~TacBorderForm() = default;
+
+void TacBorderForm::ApplyRegion() {
+  HWND window = window_->WindowHandle();
+  if (!window) return;
+  const BorderPlacement p = PlaceBorderWindow(owner_.Measures(), owner_.Inputs());
+  HRGN region = CreateRectRgn(p.Outer.Left, p.Outer.Top, p.Outer.Right, p.Outer.Bottom);
+  HRGN hole = CreateRectRgn(p.Hole.Left, p.Hole.Top, p.Hole.Right, p.Hole.Bottom);
+  CombineRgn(region, region, hole, RGN_XOR);
+  DeleteObject(hole);
+  SetWindowRgn(window, region, FALSE);
+}
+
+void TacBorderForm::Update(bool redraw) {
+  HWND form = owner_.Form().WindowHandle();
+  if (busy_ || !form || !IsWindowVisible(form) || IsIconic(form)) return;
+  busy_ = true;
+  window_->HandleNeeded();
+  HWND window = window_->WindowHandle();
+  const PixelBuffer& cache = owner_.FrameCache();
+  RECT wr;
+  GetWindowRect(form, &wr);
+  const BorderPlacement p = PlaceBorderWindow(owner_.Measures(), owner_.Inputs());
+  POINT at{wr.left + p.Offset.X, wr.top + p.Offset.Y};
+  if (redraw && !cache.Empty()) {
+    ApplyRegion();
+    SIZE size{cache.Width(), cache.Height()};
+    POINT source{0, 0};
+    const TCustomForm& f = owner_.Form();
+    const BYTE opacity = BYTE(f.AlphaBlend ? std::clamp(f.AlphaBlendValue, 0, 255) : 255);
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
+    HDC screen = GetDC(nullptr);
+    UpdateLayeredWindow(window, screen, &at, &size, BufferDc(cache), &source, 0, &blend, ULW_ALPHA);
+    ReleaseDC(nullptr, screen);
+  }
+  // Directly above the form (an owned window always is): shown without activation.
+  UINT flags = SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOOWNERZORDER;
+  if (!IsWindowVisible(window)) flags |= SWP_SHOWWINDOW;
+  SetWindowPos(window, HWND_TOP, at.x, at.y, 0, 0, flags);
+  busy_ = false;
+}
+
+void TacBorderForm::Hide() {
+  if (HWND window = window_->WindowHandle()) ShowWindow(window, SW_HIDE);
+}

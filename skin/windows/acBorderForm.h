@@ -1,0 +1,64 @@
+#pragma once
+// The border window of extended-border mode: a layered, non-activating tool
+// window owned by the skinned form that shows the provider's frame cache
+// (frame, caption, title buttons and the soft shadow) with per-pixel alpha
+// around the real window, whose own region leaves only its client area.
+// It answers the mouse for the frame and hands every action to its owner.
+// Windows only.
+#include <windows.h>
+
+#include <memory>
+
+#include "toolkit/WinControl.h"
+
+class TsSkinProvider;
+class TacBorderForm;
+
+// The window itself: one flat switch of typed handlers.
+class TacBorderWindow final : public TWinControl {
+ public:
+  TacBorderWindow(TacBorderForm& form, TsSkinProvider& owner);
+  std::string ClassName() const override { return "TacBorderWindow"; }
+  LRESULT WndProc(TMessage& m) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+
+ private:
+  LRESULT OnNcHitTest(POINT screen);
+  bool OnSetCursor();
+  LRESULT OnMouseActivate();
+  LRESULT OnPaint();
+  LRESULT OnNcMouseMove(POINT screen);
+  LRESULT OnNcMouseLeave();
+  LRESULT OnNcLButtonDown(int hitCode, LPARAM lParam);
+  LRESULT OnNcLButtonUp(POINT screen);
+  LRESULT OnNcLButtonDblClk(int hitCode);
+  LRESULT OnNcRButtonUp(int hitCode, POINT screen);
+  LRESULT OnClientMouse(UINT msg, POINT client);
+
+  TacBorderForm& form_;
+  TsSkinProvider& owner_;
+  bool regionDirty_ = false;  // a hole was punched for the window below; restored at the next hit test
+};
+
+class TacBorderForm {
+ public:
+  explicit TacBorderForm(TsSkinProvider& owner);
+  ~TacBorderForm();
+  TacBorderForm(const TacBorderForm&) = delete;
+  TacBorderForm& operator=(const TacBorderForm&) = delete;
+
+  HWND Window() const { return window_->WindowHandle(); }
+  // Hands the frame cache to the system (redraw) or only moves the window
+  // along with the skinned form; shows it without activation.
+  void Update(bool redraw);
+  void Hide();
+  // The region: the frame cache's rectangle less the client area (and menu bar).
+  void ApplyRegion();
+
+ private:
+  TsSkinProvider& owner_;
+  std::unique_ptr<TacBorderWindow> window_;
+  bool busy_ = false;  // an update is running: messages it sends must not start another
+};

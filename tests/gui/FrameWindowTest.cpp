@@ -1,0 +1,396 @@
+// The skinned frame of the real main window and of a sizeable test form,
+// driven with the real pointer (several rules read the cursor position, so
+// posted mouse messages alone would leave states stale). Pixels are judged on
+// the composed picture: the desktop here shows every non-zero alpha of the
+// layered border window as opaque.
+//
+// Golden pictures (tests/golden/window-*.png) are compared at 96 dpi only;
+// regenerate them on purpose with DR_UPDATE_GOLDEN=1 (ctest -R gui_tests_ru).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "skin/windows/acBorderForm.h"
+#include "skin/windows/sSkinProvider.h"
+#include "skin/windows/WindowPicture.h"
+#include "tests/gui/GuiDriver.h"
+#include "toolkit/Application.h"
+#include "toolkit/Menus.h"
+#include "tools/GoldenPicture.h"
+
+namespace {
+
+const std::string kGoldenDir = std::string(DR_SOURCE_DIR) + "/tests/golden/";
+
+void MouseInput(DWORD flags, POINT p) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  SendInput(1, &input, sizeof(input));
+}
+
+void KeyInput(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &input, sizeof(input));
+}
+
+void PumpFor(int rounds) {
+  for (int i = 0; i < rounds; ++i) {
+    Application->ProcessMessages();
+    Sleep(5);
+  }
+}
+
+// Where a point of the frame cache is on the screen.
+POINT ScreenOf(TsSkinProvider& p, TPoint cachePoint) {
+  RECT wr;
+  GetWindowRect(p.Form().WindowHandle(), &wr);
+  const BorderPlacement b = PlaceBorderWindow(p.Measures(), p.Inputs());
+  if (p.Mode() == FrameMode::InFrame) return {wr.left + cachePoint.X, wr.top + cachePoint.Y};
+  return {wr.left + b.Offset.X + cachePoint.X, wr.top + b.Offset.Y + cachePoint.Y};
+}
+
+TPoint Centre(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
+
+uint32_t PixelAt(const PixelBuffer& b, TPoint p) { return b.At(p.X, p.Y) & 0xFFFFFF; }
+
+bool At96Dpi() { return Screen::PixelsPerInch() == 96; }
+
+void ExpectGolden(const PixelBuffer& picture, const std::string& name) {
+  if (!At96Dpi()) return;
+  const GoldenResult golden = CompareWithGolden(picture, kGoldenDir + name + ".png", name);
+  if (golden.Updated) return;
+  ASSERT_FALSE(golden.Missing) << golden.Message;
+  EXPECT_EQ(golden.Differing, 0) << golden.Message;
+}
+
+class FrameWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    Unit1Seams().CurrentYear = [] { return 2024; };  // the year list is part of the pictures
+    driver = std::make_unique<GuiDriver>();
+    MouseInput(0, {0, 0});  // the pointer starts away from the window
+    driver->Pump();
+  }
+  void TearDown() override { driver.reset(); }
+  TsSkinProvider& P() { return *driver->Form().sSkinProvider1; }
+  HWND Main() { return driver->Form().WindowHandle(); }
+  HWND Border() { return P().BorderForm() ? P().BorderForm()->Window() : nullptr; }
+
+  std::unique_ptr<GuiDriver> driver;
+};
+
+TEST_F(FrameWindowTest, TheRegionLeavesOnlyTheClientArea) {
+  ASSERT_TRUE(P().Skinned());
+  EXPECT_EQ(P().Mode(), FrameMode::ExtendedBorder);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_EQ(GetWindowRgn(Main(), region), SIMPLEREGION);
+  RECT box;
+  GetRgnBox(region, &box);
+  DeleteObject(region);
+  RECT client;
+  GetClientRect(Main(), &client);
+  const TPoint in = P().Inputs().ClientInWindow;
+  EXPECT_EQ(box.left, in.X);
+  EXPECT_EQ(box.top, in.Y);
+  EXPECT_EQ(box.right - box.left, client.right);
+  EXPECT_EQ(box.bottom - box.top, client.bottom);
+}
+
+TEST_F(FrameWindowTest, TheBorderWindowIsLayeredOwnedNonActivatingAndSitsAtItsOffsets) {
+  HWND border = Border();
+  ASSERT_TRUE(border && IsWindowVisible(border));
+  const LONG_PTR ex = GetWindowLongPtrW(border, GWL_EXSTYLE);
+  EXPECT_TRUE(ex & WS_EX_LAYERED);
+  EXPECT_TRUE(ex & WS_EX_NOACTIVATE);
+  EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(GetWindow(border, GW_OWNER), Main());
+  RECT main, frame, client;
+  GetWindowRect(Main(), &main);
+  GetWindowRect(border, &frame);
+  GetClientRect(Main(), &client);
+  // A 1-pixel frame and a 30-pixel caption inside 34-pixel shadow margins, at every density.
+  EXPECT_EQ(frame.right - frame.left, client.right + 2 + 68);
+  EXPECT_EQ(frame.bottom - frame.top, client.bottom + 31 + 68);
+  POINT origin{0, 0};
+  ClientToScreen(Main(), &origin);
+  EXPECT_EQ(origin.x - frame.left, 35);
+  EXPECT_EQ(origin.y - frame.top, 64);
+  // Activation stays with the form.
+  EXPECT_EQ(GetForegroundWindow(), Main());
+}
+
+TEST_F(FrameWindowTest, HitTestsAnswerThroughTheBorderWindowWhereItCoversThePoint) {
+  const TitleLayout& t = P().Layout();
+  struct Case {
+    TPoint CachePoint;
+    int32_t Code;    // the frame's code
+    bool OnBorder;   // the border window is the window under the point
+    LRESULT Answer;  // the answer of WM_NCHITTEST of the window under the point
+  };
+  const TPoint client = P().ClientOrigin();
+  const Case cases[] = {
+      {{100, 45}, kHitCaption, true, HTOBJECT},
+      {Centre(t.Buttons[size_t(TitleButton::Close)]), kHitClose, true, HTOBJECT},
+      {{34, 45}, kHitCaption, true, HTOBJECT},          // the frame line
+      {{29, 45}, kHitCaption, true, HTOBJECT},          // 5 pixels into the shadow
+      {{34 - 7, 200}, kHitOutside, true, HTCLIENT},     // 7 pixels out: for the window below
+      {{client.X + 200, client.Y + 30}, kHitClient, false, HTCLIENT},
+  };
+  for (const Case& c : cases) {
+    const POINT screen = ScreenOf(P(), c.CachePoint);
+    SCOPED_TRACE(testing::Message() << c.CachePoint.X << "," << c.CachePoint.Y);
+    EXPECT_EQ(P().FrameHitTest(screen), c.Code);
+    HWND under = WindowFromPoint(screen);
+    EXPECT_EQ(under, c.OnBorder ? Border() : Main());
+    EXPECT_EQ(SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)), c.Answer);
+  }
+}
+
+TEST_F(FrameWindowTest, CloseTurnsRedUnderThePointerShowsItsPressAndClosesOnRelease) {
+  ExpectGolden(ComposedWindowPicture(P()), "window-main-active");
+  const TRect close = P().Layout().Buttons[size_t(TitleButton::Close)];
+  const TPoint probe{close.Left + 3, close.Top + 3};
+  const uint32_t normal = PixelAt(P().FrameCache(), probe);
+  const POINT centre = ScreenOf(P(), Centre(close));
+
+  MouseInput(0, centre);
+  PumpFor(5);
+  EXPECT_EQ(P().ButtonState(TitleButton::Close), 1);
+  const PixelBuffer hot = ComposedWindowPicture(P());
+  const uint32_t red = PixelAt(hot, probe);
+  EXPECT_GT((red >> 16) & 0xFF, 0xC0u) << std::hex << red;
+  EXPECT_LT((red >> 8) & 0xFF, 0x40u) << std::hex << red;
+  ExpectGolden(hot, "window-main-close-hot");
+
+  MouseInput(0, ScreenOf(P(), {100, 45}));
+  PumpFor(5);
+  EXPECT_EQ(P().ButtonState(TitleButton::Close), 0);
+  EXPECT_EQ(PixelAt(P().FrameCache(), probe), normal);
+
+  MouseInput(0, centre);
+  PumpFor(3);
+  MouseInput(MOUSEEVENTF_LEFTDOWN, centre);
+  PumpFor(5);
+  EXPECT_EQ(P().ButtonState(TitleButton::Close), 2);
+  const PixelBuffer pressed = ComposedWindowPicture(P());
+  EXPECT_NE(PixelAt(pressed, probe), red);
+  ExpectGolden(pressed, "window-main-close-pressed");
+  EXPECT_FALSE(Application->Terminated());
+  MouseInput(MOUSEEVENTF_LEFTUP, centre);
+  PumpFor(5);
+  EXPECT_TRUE(Application->Terminated());
+  EXPECT_FALSE(IsWindowVisible(Main()));
+  EXPECT_FALSE(IsWindowVisible(Border()));
+}
+
+TEST_F(FrameWindowTest, ReleasingAwayFromThePressedCloseButtonDoesNothing) {
+  const POINT centre = ScreenOf(P(), Centre(P().Layout().Buttons[size_t(TitleButton::Close)]));
+  MouseInput(0, centre);
+  PumpFor(3);
+  MouseInput(MOUSEEVENTF_LEFTDOWN, centre);
+  PumpFor(3);
+  const POINT away = ScreenOf(P(), {100, 45});
+  MouseInput(0, away);
+  PumpFor(3);
+  MouseInput(MOUSEEVENTF_LEFTUP, away);
+  PumpFor(5);
+  EXPECT_FALSE(Application->Terminated());
+  EXPECT_TRUE(IsWindowVisible(Main()));
+  EXPECT_EQ(P().ButtonState(TitleButton::Close), 0);
+}
+
+TEST_F(FrameWindowTest, DraggingTheCaptionMovesBothWindows) {
+  RECT before, borderBefore;
+  GetWindowRect(Main(), &before);
+  GetWindowRect(Border(), &borderBefore);
+  const POINT start = ScreenOf(P(), {120, 45});
+  MouseInput(0, start);
+  PumpFor(3);
+  static POINT target;
+  static int step;
+  target = {start.x + 40, start.y + 30};
+  step = 0;
+  UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+    ++step;
+    if (step == 2) MouseInput(0, {target.x - 20, target.y - 15});
+    if (step == 3) MouseInput(0, target);
+    if (step == 5) MouseInput(MOUSEEVENTF_LEFTUP, target);
+  });
+  MouseInput(MOUSEEVENTF_LEFTDOWN, start);
+  for (int i = 0; i < 40 && step < 6; ++i) PumpFor(1);
+  KillTimer(nullptr, timer);
+  PumpFor(3);
+  RECT after, borderAfter;
+  GetWindowRect(Main(), &after);
+  GetWindowRect(Border(), &borderAfter);
+  EXPECT_EQ(after.left - before.left, 40);
+  EXPECT_EQ(after.top - before.top, 30);
+  EXPECT_EQ(borderAfter.left - borderBefore.left, 40);
+  EXPECT_EQ(borderAfter.top - borderBefore.top, 30);
+}
+
+TEST_F(FrameWindowTest, AnotherActiveWindowTurnsTheFrameInactiveAndBack) {
+  const TPoint line{34, 200};  // the frame's left line
+  const uint32_t active = PixelAt(P().FrameCache(), line);
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 60, 40, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(other);
+  PumpFor(5);
+  EXPECT_FALSE(P().FormActive());
+  EXPECT_NE(PixelAt(P().FrameCache(), line), active);
+  ExpectGolden(ComposedWindowPicture(P()), "window-main-inactive");
+  SetForegroundWindow(Main());
+  PumpFor(5);
+  EXPECT_TRUE(P().FormActive());
+  EXPECT_EQ(PixelAt(P().FrameCache(), line), active);
+  DestroyWindow(other);
+}
+
+// What the open pop-up menu holds: its items' names and enabled states.
+struct SeenMenu {
+  std::vector<std::string> Items;
+  bool Seen = false;
+};
+SeenMenu seenMenu;
+
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  if (!popup || !IsWindowVisible(popup)) return;
+  KillTimer(nullptr, timer);
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+  for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA | MIIM_STATE | MIIM_FTYPE;
+    GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
+    const auto* item = reinterpret_cast<const TMenuItem*>(info.dwItemData);
+    const bool off = !(info.fType & MFT_SEPARATOR) && (info.fState & MFS_GRAYED);
+    seenMenu.Items.push_back((item ? item->Name : "?") + (off ? " off" : ""));
+  }
+  seenMenu.Seen = true;
+  EndMenu();
+}
+
+TEST_F(FrameWindowTest, AltSpaceOpensTheSystemMenuWithMoveAndClose) {
+  seenMenu = {};
+  UINT_PTR timer = SetTimer(nullptr, 0, 30, ReadOpenMenu);
+  KeyInput(VK_MENU, false);
+  KeyInput(VK_SPACE, false);
+  KeyInput(VK_SPACE, true);
+  KeyInput(VK_MENU, true);
+  for (int i = 0; i < 60 && !seenMenu.Seen; ++i) PumpFor(1);
+  KillTimer(nullptr, timer);
+  ASSERT_TRUE(seenMenu.Seen);
+  EXPECT_EQ(seenMenu.Items, (std::vector<std::string>{"acIM", "ac_Div", "acIC"}));
+  EXPECT_TRUE(IsWindowVisible(Main()));
+  EXPECT_FALSE(Application->Terminated());
+}
+
+// A sizeable form with every title button the toolkit's forms can have.
+class SizeableFormTest : public FrameWindowTest, public testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    FrameWindowTest::SetUp();
+    form = new TForm(Application);
+    form->BorderStyle = TFormBorderStyle::bsSizeable;
+    form->SetCaption("Sizeable");
+    form->SetClientSize(Screen::Scale(320), Screen::Scale(120));
+    provider = new TsSkinProvider(form);
+    provider->AllowExtBorders = GetParam();
+    form->SetBounds(100, 100, form->Width(), form->Height());
+    form->Show();
+    PumpFor(5);
+  }
+  void TearDown() override {
+    delete form;
+    FrameWindowTest::TearDown();
+  }
+  void ClickButton(TitleButton b) {
+    const POINT p = ScreenOf(*provider, Centre(provider->Layout().Buttons[size_t(b)]));
+    MouseInput(0, p);
+    PumpFor(3);
+    MouseInput(MOUSEEVENTF_LEFTDOWN, p);
+    PumpFor(3);
+    MouseInput(MOUSEEVENTF_LEFTUP, p);
+    PumpFor(8);
+  }
+  std::string Name(const char* state) const {
+    return std::string("window-sizeable-") + (GetParam() ? "extended-" : "inframe-") + state;
+  }
+  TForm* form = nullptr;
+  TsSkinProvider* provider = nullptr;
+};
+
+TEST_P(SizeableFormTest, MinimizeMaximizeAndRestoreButtonsWorkAndMaximizeFollowsMaxHeight) {
+  ASSERT_TRUE(provider->Skinned());
+  HWND w = form->WindowHandle();
+  EXPECT_EQ(provider->Mode(), GetParam() ? FrameMode::ExtendedBorder : FrameMode::InFrame);
+  EXPECT_EQ(provider->BorderForm() != nullptr, GetParam());
+  for (TitleButton b : {TitleButton::Close, TitleButton::Maximize, TitleButton::Minimize})
+    EXPECT_FALSE(provider->Layout().Buttons[size_t(b)].IsEmpty()) << int(b);
+  ExpectGolden(ComposedWindowPicture(*provider), Name("normal"));
+
+  ClickButton(TitleButton::Minimize);
+  EXPECT_TRUE(IsIconic(w));
+  SendMessageW(w, WM_SYSCOMMAND, SC_RESTORE, 0);
+  PumpFor(5);
+  EXPECT_FALSE(IsIconic(w));
+
+  ClickButton(TitleButton::Maximize);
+  ASSERT_TRUE(IsZoomed(w));
+  RECT r;
+  GetWindowRect(w, &r);
+  const TRect work = Screen::DesktopRect();
+  const int32_t f = provider->Inputs().SystemFrame;
+  // Extended borders: the window is pushed down so that MAXHEIGHT fits above its client area.
+  const int32_t b = GetParam() ? std::max(0, provider->SkinValues().MaxHeight - provider->Inputs().SystemCaption - 4) : 0;
+  EXPECT_EQ(r.left, work.Left - f);
+  EXPECT_EQ(r.top, work.Top + b - f);
+  EXPECT_EQ(r.right - r.left, work.Width() + 2 * f);
+  EXPECT_EQ(r.bottom - r.top, work.Height() + 2 * f - b);
+  ExpectGolden(ComposedWindowPicture(*provider), Name("maximized"));
+
+  ClickButton(TitleButton::Maximize);  // now the restore button
+  EXPECT_FALSE(IsZoomed(w));
+  ClickButton(TitleButton::Close);
+  EXPECT_FALSE(IsWindowVisible(w));
+  EXPECT_FALSE(Application->Terminated());
+}
+
+TEST_P(SizeableFormTest, HitTestsOfTheFrame) {
+  const TitleLayout& t = provider->Layout();
+  HWND w = form->WindowHandle();
+  const POINT close = ScreenOf(*provider, Centre(t.Buttons[size_t(TitleButton::Close)]));
+  const POINT caption = ScreenOf(*provider, {t.Icon.Right + 20, t.CenterLine});
+  EXPECT_EQ(provider->FrameHitTest(close), kHitClose);
+  EXPECT_EQ(provider->FrameHitTest(caption), kHitCaption);
+  if (GetParam()) {
+    // The sizing bands are the strips just outside the visible frame.
+    const FrameMeasures& m = provider->Measures();
+    EXPECT_EQ(provider->FrameHitTest(ScreenOf(*provider, {m.L - 3, 100})), kHitLeft);
+    EXPECT_EQ(provider->FrameHitTest(ScreenOf(*provider, {m.Cache.cx - m.R + 2, m.Cache.cy - m.B + 2})),
+              kHitBottomRight);
+  } else {
+    // In-frame: the form answers itself; the title buttons first, the system's frame geometry for the rest.
+    EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(close.x, close.y)), HTCLOSE);
+    EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)), HTCAPTION);
+    RECT wr;
+    GetWindowRect(w, &wr);
+    EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(wr.left + 1, (wr.top + wr.bottom) / 2)), HTLEFT);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(w, region), ERROR);  // square corners: nothing cut away
+    DeleteObject(region);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothFrameModes, SizeableFormTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Extended" : "InFrame"; });
+
+}  // namespace
