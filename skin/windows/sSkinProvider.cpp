@@ -65,7 +65,6 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner), form_(For
 }
 
 TsSkinProvider::~TsSkinProvider() {
-  *alive_ = false;
   if (passive_) return;
   border_.reset();
   UnregisterSkinnedForm(&form_);
@@ -438,9 +437,9 @@ void TsSkinProvider::ReleaseButton(int32_t code) {
     case kHitHelp: command = SC_CONTEXTHELP; break;
   }
   // The command may close the program and free the form and this provider.
-  const std::shared_ptr<bool> alive = alive_;
+  const std::weak_ptr<const void> life = LifeToken();
   SendMessageW(window, WM_SYSCOMMAND, command, 0);
-  if (!*alive || !IsWindow(window)) return;
+  if (life.expired() || !IsWindow(window)) return;
   if (IsWindowVisible(window)) RepaintFrame();
 }
 
@@ -454,10 +453,10 @@ void TsSkinProvider::CaptionDoubleClick() {
 }
 
 void TsSkinProvider::ShowSystemMenu(POINT screen) {
-  const std::shared_ptr<bool> alive = alive_;
+  const std::weak_ptr<const void> life = LifeToken();
   TsSystemMenu menu(form_, MenuFacts());
   menu.Popup(screen);  // sends the chosen command; the form may be gone afterwards
-  if (*alive && skinned_ && IsWindow(form_.WindowHandle())) RepaintFrame();
+  if (!life.expired() && skinned_ && IsWindow(form_.WindowHandle())) RepaintFrame();
 }
 
 // ---- message handlers ------------------------------------------------------

@@ -123,8 +123,6 @@ class TsSkinProvider : public TComponent {
   int32_t hot_ = 0, pressed_ = 0;
   bool regionSet_ = false;
   TRect region_;  // the window region last set (empty: none)
-  // Cleared when the provider is destroyed: a click's action may free it.
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // Registers the class "TsSkinProvider" with the form reader (settings:

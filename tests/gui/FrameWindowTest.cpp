@@ -23,15 +23,6 @@ namespace {
 
 const std::string kGoldenDir = std::string(DR_SOURCE_DIR) + "/tests/golden/";
 
-void MouseInput(DWORD flags, POINT p) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN));
-  input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN));
-  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-  SendInput(1, &input, sizeof(input));
-}
-
 void KeyInput(WORD key, bool up) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
@@ -75,7 +66,7 @@ class FrameWindowTest : public testing::Test {
   void SetUp() override {
     Unit1Seams().CurrentYear = [] { return 2024; };  // the year list is part of the pictures
     driver = std::make_unique<GuiDriver>();
-    MouseInput(0, {0, 0});  // the pointer starts away from the window
+    SendMouseInput(0, {0, 0});  // the pointer starts away from the window
     driver->Pump();
   }
   void TearDown() override { driver.reset(); }
@@ -160,7 +151,7 @@ TEST_F(FrameWindowTest, CloseTurnsRedUnderThePointerShowsItsPressAndClosesOnRele
   const uint32_t normal = PixelAt(P().FrameCache(), probe);
   const POINT centre = ScreenOf(P(), Centre(close));
 
-  MouseInput(0, centre);
+  SendMouseInput(0, centre);
   PumpFor(5);
   EXPECT_EQ(P().ButtonState(TitleButton::Close), 1);
   const PixelBuffer hot = ComposedWindowPicture(P());
@@ -169,21 +160,21 @@ TEST_F(FrameWindowTest, CloseTurnsRedUnderThePointerShowsItsPressAndClosesOnRele
   EXPECT_LT((red >> 8) & 0xFF, 0x40u) << std::hex << red;
   ExpectGolden(hot, "window-main-close-hot");
 
-  MouseInput(0, ScreenOf(P(), {100, 45}));
+  SendMouseInput(0, ScreenOf(P(), {100, 45}));
   PumpFor(5);
   EXPECT_EQ(P().ButtonState(TitleButton::Close), 0);
   EXPECT_EQ(PixelAt(P().FrameCache(), probe), normal);
 
-  MouseInput(0, centre);
+  SendMouseInput(0, centre);
   PumpFor(3);
-  MouseInput(MOUSEEVENTF_LEFTDOWN, centre);
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
   PumpFor(5);
   EXPECT_EQ(P().ButtonState(TitleButton::Close), 2);
   const PixelBuffer pressed = ComposedWindowPicture(P());
   EXPECT_NE(PixelAt(pressed, probe), red);
   ExpectGolden(pressed, "window-main-close-pressed");
   EXPECT_FALSE(Application->Terminated());
-  MouseInput(MOUSEEVENTF_LEFTUP, centre);
+  SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
   PumpFor(5);
   EXPECT_TRUE(Application->Terminated());
   EXPECT_FALSE(IsWindowVisible(Main()));
@@ -192,14 +183,14 @@ TEST_F(FrameWindowTest, CloseTurnsRedUnderThePointerShowsItsPressAndClosesOnRele
 
 TEST_F(FrameWindowTest, ReleasingAwayFromThePressedCloseButtonDoesNothing) {
   const POINT centre = ScreenOf(P(), Centre(P().Layout().Buttons[size_t(TitleButton::Close)]));
-  MouseInput(0, centre);
+  SendMouseInput(0, centre);
   PumpFor(3);
-  MouseInput(MOUSEEVENTF_LEFTDOWN, centre);
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
   PumpFor(3);
   const POINT away = ScreenOf(P(), {100, 45});
-  MouseInput(0, away);
+  SendMouseInput(0, away);
   PumpFor(3);
-  MouseInput(MOUSEEVENTF_LEFTUP, away);
+  SendMouseInput(MOUSEEVENTF_LEFTUP, away);
   PumpFor(5);
   EXPECT_FALSE(Application->Terminated());
   EXPECT_TRUE(IsWindowVisible(Main()));
@@ -211,7 +202,7 @@ TEST_F(FrameWindowTest, DraggingTheCaptionMovesBothWindows) {
   GetWindowRect(Main(), &before);
   GetWindowRect(Border(), &borderBefore);
   const POINT start = ScreenOf(P(), {120, 45});
-  MouseInput(0, start);
+  SendMouseInput(0, start);
   PumpFor(3);
   static POINT target;
   static int step;
@@ -219,11 +210,11 @@ TEST_F(FrameWindowTest, DraggingTheCaptionMovesBothWindows) {
   step = 0;
   UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
     ++step;
-    if (step == 2) MouseInput(0, {target.x - 20, target.y - 15});
-    if (step == 3) MouseInput(0, target);
-    if (step == 5) MouseInput(MOUSEEVENTF_LEFTUP, target);
+    if (step == 2) SendMouseInput(0, {target.x - 20, target.y - 15});
+    if (step == 3) SendMouseInput(0, target);
+    if (step == 5) SendMouseInput(MOUSEEVENTF_LEFTUP, target);
   });
-  MouseInput(MOUSEEVENTF_LEFTDOWN, start);
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, start);
   for (int i = 0; i < 40 && step < 6; ++i) PumpFor(1);
   KillTimer(nullptr, timer);
   PumpFor(3);
@@ -314,11 +305,11 @@ class SizeableFormTest : public FrameWindowTest, public testing::WithParamInterf
   }
   void ClickButton(TitleButton b) {
     const POINT p = ScreenOf(*provider, Centre(provider->Layout().Buttons[size_t(b)]));
-    MouseInput(0, p);
+    SendMouseInput(0, p);
     PumpFor(3);
-    MouseInput(MOUSEEVENTF_LEFTDOWN, p);
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, p);
     PumpFor(3);
-    MouseInput(MOUSEEVENTF_LEFTUP, p);
+    SendMouseInput(MOUSEEVENTF_LEFTUP, p);
     PumpFor(8);
   }
   std::string Name(const char* state) const {
@@ -355,6 +346,10 @@ TEST_P(SizeableFormTest, MinimizeMaximizeAndRestoreButtonsWorkAndMaximizeFollows
   EXPECT_EQ(r.top, work.Top + b - f);
   EXPECT_EQ(r.right - r.left, work.Width() + 2 * f);
   EXPECT_EQ(r.bottom - r.top, work.Height() + 2 * f - b);
+  // The pointer leaves the buttons, so that none is hot in the picture.
+  SendMouseInput(0, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  PumpFor(8);
+  EXPECT_EQ(provider->ButtonState(TitleButton::Maximize), 0);
   ExpectGolden(ComposedWindowPicture(*provider), Name("maximized"));
 
   ClickButton(TitleButton::Maximize);  // now the restore button

@@ -73,6 +73,15 @@ void CALLBACK GuiDriver::AnswerModal(HWND, UINT, UINT_PTR, DWORD) {
   PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(ok));
 }
 
+void SendMouseInput(DWORD flags, POINT screen) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  SendInput(1, &input, sizeof(input));
+}
+
 void GuiDriver::Pump() {
   for (int i = 0; i < 3; ++i) {
     Application->ProcessMessages();

@@ -40,6 +40,9 @@ class GuiDriver {
   UINT_PTR timer_;
 };
 
+// The real pointer moved to a screen point, with button flags (MOUSEEVENTF_LEFTDOWN, ...) or 0.
+void SendMouseInput(DWORD flags, POINT screen);
+
 // A fresh folder under the temporary folder, removed with its files at the end.
 class TempFolder {
  public:

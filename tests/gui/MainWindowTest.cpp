@@ -168,30 +168,20 @@ TEST_F(MainWindowTest, DraggingTheClientAreaMovesTheWindow) {
   GetWindowRect(F().WindowHandle(), &before);
   POINT start{200, 30};  // empty client area between the number and the year
   ClientToScreen(F().WindowHandle(), &start);
-  auto send = [](DWORD flags, POINT p) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof(input));
-  };
-  send(0, start);
+  SendMouseInput(0, start);
   driver->Pump();
   // The move loop runs inside the press; a timer moves the pointer and lets go.
   static POINT target;
-  static decltype(send)* sender;
   static int step;
   target = {start.x + 40, start.y + 30};
-  sender = &send;
   step = 0;
   UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
     ++step;
-    if (step == 2) (*sender)(0, {target.x - 20, target.y - 15});
-    if (step == 3) (*sender)(0, target);
-    if (step == 5) (*sender)(MOUSEEVENTF_LEFTUP, target);
+    if (step == 2) SendMouseInput(0, {target.x - 20, target.y - 15});
+    if (step == 3) SendMouseInput(0, target);
+    if (step == 5) SendMouseInput(MOUSEEVENTF_LEFTUP, target);
   });
-  send(MOUSEEVENTF_LEFTDOWN, start);
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, start);
   for (int i = 0; i < 30 && step < 6; ++i) {
     driver->Pump();
     Sleep(10);
