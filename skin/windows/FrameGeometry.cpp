@@ -17,19 +17,19 @@ int32_t DerivedIconSize(int32_t captionHeight) {
 
 // The sizing code of bands that combine into corners.
 int32_t SizingCode(bool left, bool top, bool right, bool bottom) {
-  if (top && left) return kHitTopLeft;
-  if (top && right) return kHitTopRight;
-  if (bottom && left) return kHitBottomLeft;
-  if (bottom && right) return kHitBottomRight;
-  if (left) return kHitLeft;
-  if (right) return kHitRight;
-  if (top) return kHitTop;
-  if (bottom) return kHitBottom;
+  if (top && left) return kFrameHitTopLeft;
+  if (top && right) return kFrameHitTopRight;
+  if (bottom && left) return kFrameHitBottomLeft;
+  if (bottom && right) return kFrameHitBottomRight;
+  if (left) return kFrameHitLeft;
+  if (right) return kFrameHitRight;
+  if (top) return kFrameHitTop;
+  if (bottom) return kFrameHitBottom;
   return 0;
 }
 
 int32_t CaptionCode(const TitleLayout& layout, TPoint p) {
-  return !layout.Icon.IsEmpty() && Contains(layout.Icon, p) ? kHitSysMenu : kHitCaption;
+  return !layout.Icon.IsEmpty() && Contains(layout.Icon, p) ? kFrameHitSysMenu : kFrameHitCaption;
 }
 
 TRect ClientRectInCache(const FrameMeasures& m, const FrameInputs& in) {
@@ -62,10 +62,10 @@ FrameSkinValues FrameSkinValuesOf(const TsSkinData& d, int32_t marginL, int32_t 
 
 int32_t HitCodeOf(TitleButton button) {
   switch (button) {
-    case TitleButton::Close: return kHitClose;
-    case TitleButton::Maximize: return kHitMaxButton;
-    case TitleButton::Minimize: return kHitMinButton;
-    case TitleButton::Help: return kHitHelp;
+    case TitleButton::Close: return kFrameHitClose;
+    case TitleButton::Maximize: return kFrameHitMaxButton;
+    case TitleButton::Minimize: return kFrameHitMinButton;
+    case TitleButton::Help: return kFrameHitHelp;
   }
   return 0;
 }
@@ -180,16 +180,16 @@ int32_t TitleButtonAt(const TitleLayout& layout, TPoint p) {
 }
 
 int32_t InFrameHitTest(const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout, TPoint p) {
-  if (!Contains(MakeRect(0, 0, in.Window.cx, in.Window.cy), p)) return kHitNowhere;
+  if (!Contains(MakeRect(0, 0, in.Window.cx, in.Window.cy), p)) return kFrameHitNowhere;
   if (int32_t button = TitleButtonAt(layout, p)) return button;
   if (in.Sizeable && !in.Maximized) {
     const int32_t fw = m.FW;
     if (int32_t code = SizingCode(p.X < fw, p.Y < fw, p.X >= in.Window.cx - fw, p.Y >= in.Window.cy - fw)) return code;
   }
-  if (Contains(ClientRectInCache(m, in), p)) return kHitClient;
+  if (Contains(ClientRectInCache(m, in), p)) return kFrameHitClient;
   if (p.Y < m.FW + m.CH) return CaptionCode(layout, p);
-  if (m.MenuHeight > 0 && p.Y < m.FW + m.CH + m.MenuHeight) return kHitMenu;
-  return kHitBorder;
+  if (m.MenuHeight > 0 && p.Y < m.FW + m.CH + m.MenuHeight) return kFrameHitMenu;
+  return kFrameHitBorder;
 }
 
 bool OutsideFrame(const FrameMeasures& m, const FrameInputs& in, const FrameSkinValues& skin, TPoint p) {
@@ -201,7 +201,7 @@ bool OutsideFrame(const FrameMeasures& m, const FrameInputs& in, const FrameSkin
 
 int32_t BorderHitTest(const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout,
                       const FrameSkinValues& skin, TPoint p) {
-  if (OutsideFrame(m, in, skin, p) || !Contains(MakeRect(0, 0, m.Cache.cx, m.Cache.cy), p)) return kHitOutside;
+  if (OutsideFrame(m, in, skin, p) || !Contains(MakeRect(0, 0, m.Cache.cx, m.Cache.cy), p)) return kFrameHitOutside;
   if (int32_t button = TitleButtonAt(layout, p)) return button;
   if (in.Sizeable && !in.Maximized) {
     // The sizing bands lie in the shadow, just outside the visible frame.
@@ -209,9 +209,9 @@ int32_t BorderHitTest(const FrameMeasures& m, const FrameInputs& in, const Title
     if (int32_t code = SizingCode(p.X < m.L, p.Y < m.T, p.X >= right, p.Y >= bottom)) return code;
   }
   if (p.Y < m.CH + m.T) return CaptionCode(layout, p);
-  if (m.MenuHeight > 0 && p.Y < m.CH + m.T + m.MenuHeight) return kHitMenu;
-  if (Contains(ClientRectInCache(m, in), p)) return kHitClient;
-  return kHitNowhere;
+  if (m.MenuHeight > 0 && p.Y < m.CH + m.T + m.MenuHeight) return kFrameHitMenu;
+  if (Contains(ClientRectInCache(m, in), p)) return kFrameHitClient;
+  return kFrameHitNowhere;
 }
 
 BorderPlacement PlaceBorderWindow(const FrameMeasures& m, const FrameInputs& in) {

@@ -88,26 +88,26 @@ inline constexpr int kTitleButtonCount = 4;
 
 // Hit codes of the frame (the system's non-client codes, plus outside).
 enum FrameHit : int32_t {
-  kHitOutside = -2,  // not part of the frame: the point belongs to the window below
-  kHitNowhere = 0,
-  kHitClient = 1,
-  kHitCaption = 2,
-  kHitSysMenu = 3,
-  kHitMenu = 5,
-  kHitMinButton = 8,
-  kHitMaxButton = 9,
-  kHitLeft = 10,
-  kHitRight = 11,
-  kHitTop = 12,
-  kHitTopLeft = 13,
-  kHitTopRight = 14,
-  kHitBottom = 15,
-  kHitBottomLeft = 16,
-  kHitBottomRight = 17,
-  kHitBorder = 18,
-  kHitObject = 19,
-  kHitClose = 20,
-  kHitHelp = 21,
+  kFrameHitOutside = -2,  // not part of the frame: the point belongs to the window below
+  kFrameHitNowhere = 0,
+  kFrameHitClient = 1,
+  kFrameHitCaption = 2,
+  kFrameHitSysMenu = 3,
+  kFrameHitMenu = 5,
+  kFrameHitMinButton = 8,
+  kFrameHitMaxButton = 9,
+  kFrameHitLeft = 10,
+  kFrameHitRight = 11,
+  kFrameHitTop = 12,
+  kFrameHitTopLeft = 13,
+  kFrameHitTopRight = 14,
+  kFrameHitBottom = 15,
+  kFrameHitBottomLeft = 16,
+  kFrameHitBottomRight = 17,
+  kFrameHitBorder = 18,
+  kFrameHitObject = 19,
+  kFrameHitClose = 20,
+  kFrameHitHelp = 21,
 };
 // The hit code each title button answers.
 int32_t HitCodeOf(TitleButton button);
@@ -153,9 +153,9 @@ int32_t TitleButtonAt(const TitleLayout& layout, TPoint cachePoint);
 int32_t InFrameHitTest(const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout, TPoint point);
 
 // Extended-border mode: the border window's hit code of a point relative to
-// it (cache coordinates): kHitOutside where the point belongs to the window
-// below, kHitClient in the client area (the real window's, seen through the
-// region's hole), kHitNowhere on frame parts that do nothing.
+// it (cache coordinates): kFrameHitOutside where the point belongs to the window
+// below, kFrameHitClient in the client area (the real window's, seen through the
+// region's hole), kFrameHitNowhere on frame parts that do nothing.
 int32_t BorderHitTest(const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout,
                       const FrameSkinValues& skin, TPoint point);
 // Whether a point relative to the border window lies outside the frame: the

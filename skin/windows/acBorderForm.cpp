@@ -14,16 +14,16 @@ POINT ScreenPointOf(LPARAM lParam) { return {short(LOWORD(lParam)), short(HIWORD
 POINT ClientPointOf(LPARAM lParam) { return ScreenPointOf(lParam); }
 
 bool IsButtonCode(int32_t code) {
-  return code == kHitClose || code == kHitMaxButton || code == kHitMinButton || code == kHitHelp;
+  return code == kFrameHitClose || code == kFrameHitMaxButton || code == kFrameHitMinButton || code == kFrameHitHelp;
 }
 
 LPCWSTR CursorOf(int32_t code) {
   switch (code) {
-    case kHitLeft: case kHitRight: return IDC_SIZEWE;
-    case kHitTop: case kHitBottom: return IDC_SIZENS;
-    case kHitTopLeft: case kHitBottomRight: return IDC_SIZENWSE;
-    case kHitTopRight: case kHitBottomLeft: return IDC_SIZENESW;
-    case kHitCaption: case kHitMenu: return IDC_ARROW;
+    case kFrameHitLeft: case kFrameHitRight: return IDC_SIZEWE;
+    case kFrameHitTop: case kFrameHitBottom: return IDC_SIZENS;
+    case kFrameHitTopLeft: case kFrameHitBottomRight: return IDC_SIZENWSE;
+    case kFrameHitTopRight: case kFrameHitBottomLeft: return IDC_SIZENESW;
+    case kFrameHitCaption: case kFrameHitMenu: return IDC_ARROW;
   }
   return nullptr;
 }
@@ -77,7 +77,7 @@ LRESULT TacBorderWindow::OnNcHitTest(POINT screen) {
   }
   // Outside the frame the client code lets the mouse rules below pass the input on;
   // inside, every mouse message arrives as non-client and the owner decides.
-  return owner_.FrameHitTest(screen) == kHitOutside ? HTCLIENT : HTOBJECT;
+  return owner_.FrameHitTest(screen) == kFrameHitOutside ? HTCLIENT : HTOBJECT;
 }
 
 bool TacBorderWindow::OnSetCursor() {
@@ -113,7 +113,7 @@ LRESULT TacBorderWindow::OnNcMouseLeave() {
 
 LRESULT TacBorderWindow::OnNcLButtonDown(int hitCode, LPARAM lParam) {
   HWND form = owner_.Form().WindowHandle();
-  if (hitCode == kHitOutside || hitCode == kHitNowhere || hitCode == kHitClient) return 0;
+  if (hitCode == kFrameHitOutside || hitCode == kFrameHitNowhere || hitCode == kFrameHitClient) return 0;
   if (IsButtonCode(hitCode)) {
     owner_.PressButton(hitCode);
     if (owner_.PressInProgress()) SetCapture(WindowHandle());
@@ -132,13 +132,13 @@ LRESULT TacBorderWindow::OnNcLButtonUp(POINT screen) {
 }
 
 LRESULT TacBorderWindow::OnNcLButtonDblClk(int hitCode) {
-  if (hitCode == kHitCaption) owner_.CaptionDoubleClick();
-  else if (hitCode == kHitSysMenu) SendMessageW(owner_.Form().WindowHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  if (hitCode == kFrameHitCaption) owner_.CaptionDoubleClick();
+  else if (hitCode == kFrameHitSysMenu) SendMessageW(owner_.Form().WindowHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
   return 0;
 }
 
 LRESULT TacBorderWindow::OnNcRButtonUp(int hitCode, POINT screen) {
-  if (hitCode == kHitCaption || hitCode == kHitSysMenu) owner_.ShowSystemMenu(screen);
+  if (hitCode == kFrameHitCaption || hitCode == kFrameHitSysMenu) owner_.ShowSystemMenu(screen);
   return 0;
 }
 

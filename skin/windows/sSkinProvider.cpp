@@ -30,14 +30,14 @@ POINT ScreenPointOf(LPARAM lParam) { return {short(LOWORD(lParam)), short(HIWORD
 constexpr UINT kShowWindowMenu = 0x0313;  // the system asks for the window menu (the taskbar's right click)
 
 bool IsButtonCode(int32_t code) {
-  return code == kHitClose || code == kHitMaxButton || code == kHitMinButton || code == kHitHelp;
+  return code == kFrameHitClose || code == kFrameHitMaxButton || code == kFrameHitMinButton || code == kFrameHitHelp;
 }
 
 TitleButton ButtonOf(int32_t code) {
   switch (code) {
-    case kHitMaxButton: return TitleButton::Maximize;
-    case kHitMinButton: return TitleButton::Minimize;
-    case kHitHelp: return TitleButton::Help;
+    case kFrameHitMaxButton: return TitleButton::Maximize;
+    case kFrameHitMinButton: return TitleButton::Minimize;
+    case kFrameHitHelp: return TitleButton::Help;
     default: return TitleButton::Close;
   }
 }
@@ -368,12 +368,12 @@ void TsSkinProvider::RepaintButton(TitleButton b) {
 
 int32_t TsSkinProvider::FrameHitTest(POINT screen) const {
   RECT wr;
-  if (!skinned_ || !GetWindowRect(form_.WindowHandle(), &wr)) return kHitNowhere;
+  if (!skinned_ || !GetWindowRect(form_.WindowHandle(), &wr)) return kFrameHitNowhere;
   if (mode_ == FrameMode::InFrame)
     return InFrameHitTest(measures_, inputs_, layout_, {screen.x - wr.left, screen.y - wr.top});
   const BorderPlacement placement = PlaceBorderWindow(measures_, inputs_);
   const TPoint p{screen.x - wr.left - placement.Offset.X, screen.y - wr.top - placement.Offset.Y};
-  if (!IsWindowEnabled(form_.WindowHandle())) return kHitOutside;
+  if (!IsWindowEnabled(form_.WindowHandle())) return kFrameHitOutside;
   return BorderHitTest(measures_, inputs_, layout_, values_, p);
 }
 
@@ -401,10 +401,10 @@ void TsSkinProvider::SetHotButton(int32_t code) {
 void TsSkinProvider::PressButton(int32_t code) {
   if (!IsButtonCode(code) || pressed_) return;
   const SystemMenuFacts facts = MenuFacts();
-  if (code == kHitMaxButton && !(EnabledMax(facts) || (facts.State == MenuWindowState::Maximized && EnabledRestore(facts))))
+  if (code == kFrameHitMaxButton && !(EnabledMax(facts) || (facts.State == MenuWindowState::Maximized && EnabledRestore(facts))))
     return;
-  if (code == kHitClose && facts.CloseGreyed) return;
-  if (code == kHitMinButton && !EnabledMin(facts)) return;
+  if (code == kFrameHitClose && facts.CloseGreyed) return;
+  if (code == kFrameHitMinButton && !EnabledMin(facts)) return;
   pressed_ = code;
   hot_ = code;
   look_.ButtonStates[size_t(ButtonOf(code))] = 2;
@@ -423,18 +423,18 @@ void TsSkinProvider::ReleaseButton(int32_t code) {
   HWND window = form_.WindowHandle();
   UINT command = 0;
   switch (pressed) {
-    case kHitClose:
+    case kFrameHitClose:
       look_.ButtonStates[size_t(TitleButton::Close)] = 0;
       hot_ = 0;
       command = SC_CLOSE;
       break;
-    case kHitMaxButton: command = IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE; break;
-    case kHitMinButton:
+    case kFrameHitMaxButton: command = IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE; break;
+    case kFrameHitMinButton:
       look_.ButtonStates[size_t(TitleButton::Minimize)] = 0;
       hot_ = 0;
       command = inputs_.IsMainForm || !IsIconic(window) ? SC_MINIMIZE : SC_RESTORE;
       break;
-    case kHitHelp: command = SC_CONTEXTHELP; break;
+    case kFrameHitHelp: command = SC_CONTEXTHELP; break;
   }
   // The command may close the program and free the form and this provider.
   const std::weak_ptr<const void> life = LifeToken();
@@ -594,14 +594,14 @@ LRESULT TsSkinProvider::OnNcMouse(TMessage& m, int32_t code, POINT screen) {
       return 0;
     case WM_NCLBUTTONDBLCLK:
       if (IsButtonCode(code)) return 0;
-      if (code != kHitCaption) break;
+      if (code != kFrameHitCaption) break;
       CaptionDoubleClick();
       return 0;
     case WM_NCRBUTTONDOWN:
-      if (code == kHitCaption || code == kHitSysMenu) return 0;  // the menu comes with the release
+      if (code == kFrameHitCaption || code == kFrameHitSysMenu) return 0;  // the menu comes with the release
       break;
     case WM_NCRBUTTONUP:
-      if (code != kHitCaption && code != kHitSysMenu) break;
+      if (code != kFrameHitCaption && code != kFrameHitSysMenu) break;
       ShowSystemMenu(screen);
       return 0;
   }

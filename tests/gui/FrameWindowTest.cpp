@@ -127,12 +127,12 @@ TEST_F(FrameWindowTest, HitTestsAnswerThroughTheBorderWindowWhereItCoversThePoin
   };
   const TPoint client = P().ClientOrigin();
   const Case cases[] = {
-      {{100, 45}, kHitCaption, true, HTOBJECT},
-      {Centre(t.Buttons[size_t(TitleButton::Close)]), kHitClose, true, HTOBJECT},
-      {{34, 45}, kHitCaption, true, HTOBJECT},          // the frame line
-      {{29, 45}, kHitCaption, true, HTOBJECT},          // 5 pixels into the shadow
-      {{34 - 7, 200}, kHitOutside, true, HTCLIENT},     // 7 pixels out: for the window below
-      {{client.X + 200, client.Y + 30}, kHitClient, false, HTCLIENT},
+      {{100, 45}, kFrameHitCaption, true, HTOBJECT},
+      {Centre(t.Buttons[size_t(TitleButton::Close)]), kFrameHitClose, true, HTOBJECT},
+      {{34, 45}, kFrameHitCaption, true, HTOBJECT},          // the frame line
+      {{29, 45}, kFrameHitCaption, true, HTOBJECT},          // 5 pixels into the shadow
+      {{34 - 7, 200}, kFrameHitOutside, true, HTCLIENT},     // 7 pixels out: for the window below
+      {{client.X + 200, client.Y + 30}, kFrameHitClient, false, HTCLIENT},
   };
   for (const Case& c : cases) {
     const POINT screen = ScreenOf(P(), c.CachePoint);
@@ -364,14 +364,14 @@ TEST_P(SizeableFormTest, HitTestsOfTheFrame) {
   HWND w = form->WindowHandle();
   const POINT close = ScreenOf(*provider, Centre(t.Buttons[size_t(TitleButton::Close)]));
   const POINT caption = ScreenOf(*provider, {t.Icon.Right + 20, t.CenterLine});
-  EXPECT_EQ(provider->FrameHitTest(close), kHitClose);
-  EXPECT_EQ(provider->FrameHitTest(caption), kHitCaption);
+  EXPECT_EQ(provider->FrameHitTest(close), kFrameHitClose);
+  EXPECT_EQ(provider->FrameHitTest(caption), kFrameHitCaption);
   if (GetParam()) {
     // The sizing bands are the strips just outside the visible frame.
     const FrameMeasures& m = provider->Measures();
-    EXPECT_EQ(provider->FrameHitTest(ScreenOf(*provider, {m.L - 3, 100})), kHitLeft);
+    EXPECT_EQ(provider->FrameHitTest(ScreenOf(*provider, {m.L - 3, 100})), kFrameHitLeft);
     EXPECT_EQ(provider->FrameHitTest(ScreenOf(*provider, {m.Cache.cx - m.R + 2, m.Cache.cy - m.B + 2})),
-              kHitBottomRight);
+              kFrameHitBottomRight);
   } else {
     // In-frame: the form answers itself; the title buttons first, the system's frame geometry for the rest.
     EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(close.x, close.y)), HTCLOSE);

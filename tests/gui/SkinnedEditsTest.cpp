@@ -131,8 +131,9 @@ TEST_F(SkinnedEdits, DisabledReadOnlyFieldsLookDisabledButStayReadable) {
     Settle(edit->WindowHandle());
     const PixelBuffer shown = CaptureWindow(edit->WindowHandle());
     Keep(shown, edit == F().fileTransl ? "edit-disabled-fileTransl" : "edit-disabled-fileAdded");
-    // White faded to 40 % over the window's face: lighter than the face, darker than white.
-    const uint32_t face = PixelOf(GetSysColor(COLOR_BTNFACE));
+    // White faded to 40 % over the window's face (the skin's form colour, which the provider
+    // gives the form): lighter than the face, darker than white.
+    const uint32_t face = PixelOf(ColorRef(F().Color()));
     const uint32_t inside = Rgb(shown.At(shown.Width() - 3, shown.Height() / 2));
     EXPECT_NEAR(Channel(inside, 8), (255 * 4 + Channel(face, 8) * 6) / 10, 2) << edit->Name;
     // The text, in the section's black faded the same way, still stands out clearly.

@@ -251,10 +251,10 @@ TEST(HitTest, BorderWindowOfTheMainWindow) {
     int32_t Code;
   };
   const Case cases[] = {
-      {{10, 10}, kHitOutside},   {{27, 40}, kHitOutside},    {{28, 40}, kHitCaption},  {{200, 28}, kHitCaption},
-      {{200, 27}, kHitOutside},  {{200, 40}, kHitCaption},   {{347, 35}, kHitClose},   {{392, 63}, kHitClose},
-      {{393, 40}, kHitCaption},  {{200, 100}, kHitClient},   {{34, 200}, kHitNowhere}, {{30, 200}, kHitNowhere},
-      {{200, 358}, kHitNowhere}, {{200, 359}, kHitOutside},  {{400, 200}, kHitOutside}, {{427, 386}, kHitOutside},
+      {{10, 10}, kFrameHitOutside},   {{27, 40}, kFrameHitOutside},    {{28, 40}, kFrameHitCaption},  {{200, 28}, kFrameHitCaption},
+      {{200, 27}, kFrameHitOutside},  {{200, 40}, kFrameHitCaption},   {{347, 35}, kFrameHitClose},   {{392, 63}, kFrameHitClose},
+      {{393, 40}, kFrameHitCaption},  {{200, 100}, kFrameHitClient},   {{34, 200}, kFrameHitNowhere}, {{30, 200}, kFrameHitNowhere},
+      {{200, 358}, kFrameHitNowhere}, {{200, 359}, kFrameHitOutside},  {{400, 200}, kFrameHitOutside}, {{427, 386}, kFrameHitOutside},
   };
   for (const Case& c : cases)
     EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), c.P), c.Code) << c.P.X << "," << c.P.Y;
@@ -275,13 +275,13 @@ TEST(HitTest, BorderWindowOfASizeableWindowAtBothDensities) {
       int32_t Code;
     };
     const Case cases[] = {
-        {{30, 30}, kHitTopLeft},     {{200, 30}, kHitTop},       {{338, 30}, kHitTopRight},
-        {{30, 150}, kHitLeft},       {{338, 150}, kHitRight},    {{30, 267}, kHitBottomLeft},
-        {{200, 267}, kHitBottom},    {{338, 267}, kHitBottomRight}, {{27, 150}, kHitOutside},
-        {{342, 150}, kHitOutside},   {{200, 271}, kHitOutside},  {{45, 45}, kHitSysMenu},
-        {{100, 45}, kHitCaption},    {{300, 45}, kHitClose},     {{260, 45}, kHitMaxButton},
-        {{220, 45}, kHitMinButton},  {{150, 45}, kHitHelp},      {{194, 45}, kHitCaption},
-        {{100, 150}, kHitClient},    {{34, 150}, kHitNowhere},
+        {{30, 30}, kFrameHitTopLeft},     {{200, 30}, kFrameHitTop},       {{338, 30}, kFrameHitTopRight},
+        {{30, 150}, kFrameHitLeft},       {{338, 150}, kFrameHitRight},    {{30, 267}, kFrameHitBottomLeft},
+        {{200, 267}, kFrameHitBottom},    {{338, 267}, kFrameHitBottomRight}, {{27, 150}, kFrameHitOutside},
+        {{342, 150}, kFrameHitOutside},   {{200, 271}, kFrameHitOutside},  {{45, 45}, kFrameHitSysMenu},
+        {{100, 45}, kFrameHitCaption},    {{300, 45}, kFrameHitClose},     {{260, 45}, kFrameHitMaxButton},
+        {{220, 45}, kFrameHitMinButton},  {{150, 45}, kFrameHitHelp},      {{194, 45}, kFrameHitCaption},
+        {{100, 150}, kFrameHitClient},    {{34, 150}, kFrameHitNowhere},
     };
     for (const Case& c : cases)
       EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), c.P), c.Code) << c.P.X << "," << c.P.Y;
@@ -290,8 +290,8 @@ TEST(HitTest, BorderWindowOfASizeableWindowAtBothDensities) {
   const FrameInputs in = SizeableWindow(FrameMode::ExtendedBorder, kAt96, true);
   const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
   const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), AllButtons());
-  EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), {30, 30}), kHitCaption);
-  EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), {5, 150}), kHitNowhere);
+  EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), {30, 30}), kFrameHitCaption);
+  EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), {5, 150}), kFrameHitNowhere);
 }
 
 TEST(HitTest, InFrameSizeableWindowAtBothDensities) {
@@ -307,12 +307,12 @@ TEST(HitTest, InFrameSizeableWindowAtBothDensities) {
     };
     const Case cases[] = {
         // The big close glyph reaches into the top-right corner, and buttons are tested first.
-        {{1, 1}, kHitTopLeft},         {{100, 1}, kHitTop},         {{w - 1, 1}, kHitClose},
-        {{w - 1, 40}, kHitRight},
-        {{1, 100}, kHitLeft},          {{w - 2, 100}, kHitRight},   {{1, h - 1}, kHitBottomLeft},
-        {{100, h - 2}, kHitBottom},    {{w - 1, h - 1}, kHitBottomRight}, {{10, capY}, kHitSysMenu},
-        {{80, capY}, kHitCaption},     {{t.Buttons[0].Left + 2, capY}, kHitClose},
-        {{t.Buttons[3].Left + 2, capY}, kHitHelp}, {{100, 100}, kHitClient},  {{w, 100}, kHitNowhere},
+        {{1, 1}, kFrameHitTopLeft},         {{100, 1}, kFrameHitTop},         {{w - 1, 1}, kFrameHitClose},
+        {{w - 1, 40}, kFrameHitRight},
+        {{1, 100}, kFrameHitLeft},          {{w - 2, 100}, kFrameHitRight},   {{1, h - 1}, kFrameHitBottomLeft},
+        {{100, h - 2}, kFrameHitBottom},    {{w - 1, h - 1}, kFrameHitBottomRight}, {{10, capY}, kFrameHitSysMenu},
+        {{80, capY}, kFrameHitCaption},     {{t.Buttons[0].Left + 2, capY}, kFrameHitClose},
+        {{t.Buttons[3].Left + 2, capY}, kFrameHitHelp}, {{100, 100}, kFrameHitClient},  {{w, 100}, kFrameHitNowhere},
     };
     for (const Case& c : cases)
       EXPECT_EQ(InFrameHitTest(m, in, t, c.P), c.Code) << c.P.X << "," << c.P.Y;
@@ -321,8 +321,8 @@ TEST(HitTest, InFrameSizeableWindowAtBothDensities) {
   const FrameInputs in = MainWindow(FrameMode::InFrame, kAt96);
   const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
   const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), DialogButtons());
-  EXPECT_EQ(InFrameHitTest(m, in, t, {1, 100}), kHitBorder);
-  EXPECT_EQ(InFrameHitTest(m, in, t, {100, 10}), kHitCaption);
+  EXPECT_EQ(InFrameHitTest(m, in, t, {1, 100}), kFrameHitBorder);
+  EXPECT_EQ(InFrameHitTest(m, in, t, {100, 10}), kFrameHitCaption);
 }
 
 }  // namespace
