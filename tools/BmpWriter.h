@@ -20,7 +20,7 @@ struct BmpSpec {
   std::function<uint32_t(int32_t, int32_t)> pixel;
 };
 
-// The whole file the spec describes.
+// The whole file, as the BmpSpec describes it.
 std::vector<uint8_t> MakeBmp(const BmpSpec& spec);
 
 // A bottom-up 24-bit uncompressed bitmap file of the pixels (alpha dropped).
