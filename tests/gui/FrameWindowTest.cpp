@@ -204,19 +204,7 @@ TEST_F(FrameWindowTest, DraggingTheCaptionMovesBothWindows) {
   const POINT start = ScreenOf(P(), {120, 45});
   SendMouseInput(0, start);
   PumpFor(3);
-  static POINT target;
-  static int step;
-  target = {start.x + 40, start.y + 30};
-  step = 0;
-  UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-    ++step;
-    if (step == 2) SendMouseInput(0, {target.x - 20, target.y - 15});
-    if (step == 3) SendMouseInput(0, target);
-    if (step == 5) SendMouseInput(MOUSEEVENTF_LEFTUP, target);
-  });
-  SendMouseInput(MOUSEEVENTF_LEFTDOWN, start);
-  for (int i = 0; i < 40 && step < 6; ++i) PumpFor(1);
-  KillTimer(nullptr, timer);
+  DragWithRealPointer(start, {start.x + 40, start.y + 30}, 40, [] { PumpFor(1); });
   PumpFor(3);
   RECT after, borderAfter;
   GetWindowRect(Main(), &after);

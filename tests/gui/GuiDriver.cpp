@@ -82,6 +82,22 @@ void SendMouseInput(DWORD flags, POINT screen) {
   SendInput(1, &input, sizeof(input));
 }
 
+void DragWithRealPointer(POINT start, POINT target, int rounds, const std::function<void()>& pump) {
+  static POINT to;
+  static int step;
+  to = target;
+  step = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+    ++step;
+    if (step == 2) SendMouseInput(0, {to.x - 20, to.y - 15});
+    if (step == 3) SendMouseInput(0, to);
+    if (step == 5) SendMouseInput(MOUSEEVENTF_LEFTUP, to);
+  });
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, start);
+  for (int i = 0; i < rounds && step < 6; ++i) pump();
+  KillTimer(nullptr, timer);
+}
+
 void GuiDriver::Pump() {
   for (int i = 0; i < 3; ++i) {
     Application->ProcessMessages();

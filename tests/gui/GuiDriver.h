@@ -3,6 +3,8 @@
 // modal message windows from a timer while the handler that shows them waits.
 #include <windows.h>
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -42,6 +44,11 @@ class GuiDriver {
 
 // The real pointer moved to a screen point, with button flags (MOUSEEVENTF_LEFTDOWN, ...) or 0.
 void SendMouseInput(DWORD flags, POINT screen);
+// Presses the left button at start, moves the real pointer to 20, 15 pixels
+// short of target and then to target, and lets go there. The system's move loop runs inside the press, so
+// a timer moves the pointer while `pump` runs the message loop (at most
+// `rounds` times, until the button is up).
+void DragWithRealPointer(POINT start, POINT target, int rounds, const std::function<void()>& pump);
 
 // A fresh folder under the temporary folder, removed with its files at the end.
 class TempFolder {

@@ -170,23 +170,10 @@ TEST_F(MainWindowTest, DraggingTheClientAreaMovesTheWindow) {
   ClientToScreen(F().WindowHandle(), &start);
   SendMouseInput(0, start);
   driver->Pump();
-  // The move loop runs inside the press; a timer moves the pointer and lets go.
-  static POINT target;
-  static int step;
-  target = {start.x + 40, start.y + 30};
-  step = 0;
-  UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-    ++step;
-    if (step == 2) SendMouseInput(0, {target.x - 20, target.y - 15});
-    if (step == 3) SendMouseInput(0, target);
-    if (step == 5) SendMouseInput(MOUSEEVENTF_LEFTUP, target);
-  });
-  SendMouseInput(MOUSEEVENTF_LEFTDOWN, start);
-  for (int i = 0; i < 30 && step < 6; ++i) {
+  DragWithRealPointer(start, {start.x + 40, start.y + 30}, 30, [&] {
     driver->Pump();
     Sleep(10);
-  }
-  KillTimer(nullptr, timer);
+  });
   RECT after;
   GetWindowRect(F().WindowHandle(), &after);
   EXPECT_EQ(after.left - before.left, 40);
