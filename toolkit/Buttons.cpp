@@ -3,6 +3,7 @@
 #include "skin/render/core/PixelBufferDc.h"
 #include "toolkit/Cp1251.h"
 #include "toolkit/MessageCrackers.h"
+#include "toolkit/WinControl.h"
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {}
 
@@ -12,41 +13,79 @@ LRESULT TSpeedButton::WndProc(TMessage& m) {
     case WM_LBUTTONDBLCLK:  return OnLeftDown(m);
     case WM_MOUSEMOVE:      return OnMouseMove(m, PointOf(m));
     case WM_LBUTTONUP:      return OnLeftUp(m);
+    case CM_MOUSELEAVE:     return OnMouseLeave(m);
     case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
     case CM_ENABLEDCHANGED: return OnLookChanged(m);
+    case CM_BUTTONPRESSED:  return OnGroupPressed(m, GroupIndexOf(m), PressedButtonOf(m));
     default:                return TGraphicControl::WndProc(m);
   }
 }
 
-LRESULT TSpeedButton::OnLeftDown(TMessage& m) {
-  if (Enabled()) {
-    tracking_ = down_ = true;
-    Invalidate();
+bool TSpeedButton::Take(const SpeedButtonStep& step) {
+  status_ = step.Status;
+  if (step.Repaint) Invalidate();
+  if (step.TellGroup) TellGroup();
+  return step.Click;
+}
+
+// The other buttons of the group on the same parent; the list is copied, as
+// their handlers repaint and may run code that changes it.
+void TSpeedButton::TellGroup() {
+  if (group_.GroupIndex == 0 || !Parent()) return;
+  const std::vector<TControl*> siblings = Parent()->Controls();
+  for (TControl* c : siblings)
+    if (c != this) c->Perform(CM_BUTTONPRESSED, WPARAM(group_.GroupIndex), LPARAM(this));
+}
+
+void TSpeedButton::SetDown(bool down) { Take(SetSpeedButtonDown(status_, group_, down)); }
+
+void TSpeedButton::SetGroupIndex(int index) {
+  if (index == group_.GroupIndex) return;
+  group_.GroupIndex = index;
+  if (index == 0) Take(SetSpeedButtonDown(status_, {0, true}, false));
+  TellGroup();
+}
+
+void TSpeedButton::SetAllowAllUp(bool allow) {
+  if (allow == group_.AllowAllUp) return;
+  group_.AllowAllUp = allow;
+  TellGroup();
+}
+
+LRESULT TSpeedButton::OnGroupPressed(TMessage& m, int groupIndex, const TSpeedButton* sender) {
+  if (sender && sender != this && groupIndex != 0 && groupIndex == group_.GroupIndex) {
+    group_.AllowAllUp = sender->AllowAllUp();
+    Take(GroupButtonPressed(status_, sender->Down()));
   }
   return TGraphicControl::WndProc(m);
 }
 
-// While the button is held it shows pressed only with the pointer over it.
+LRESULT TSpeedButton::OnLeftDown(TMessage& m) {
+  Take(PressSpeedButton(status_, Enabled()));
+  return TGraphicControl::WndProc(m);
+}
+
 LRESULT TSpeedButton::OnMouseMove(TMessage& m, TPoint p) {
-  bool inside = p.X >= 0 && p.Y >= 0 && p.X < Width() && p.Y < Height();
-  if (tracking_ && inside != down_) {
-    down_ = inside;
-    Invalidate();
-  }
+  const bool inside = p.X >= 0 && p.Y >= 0 && p.X < Width() && p.Y < Height();
+  Take(MoveOverSpeedButton(status_, inside));
   return TGraphicControl::WndProc(m);
 }
 
 // The click comes last: its handler may destroy the button.
 LRESULT TSpeedButton::OnLeftUp(TMessage& m) {
-  bool clicked = tracking_ && down_;
-  if (tracking_) {
-    tracking_ = down_ = false;
-    Invalidate();
-  }
+  const TPoint p = PointOf(m);
+  const bool inside = p.X >= 0 && p.Y >= 0 && p.X < Width() && p.Y < Height();
+  const bool clicked = Take(ReleaseSpeedButton(status_, group_, inside));
   LRESULT result = TGraphicControl::WndProc(m);
   if (clicked) Click();
   return result;
+}
+
+void TSpeedButton::PointerLeft() { Take(LeaveSpeedButton(status_)); }
+
+LRESULT TSpeedButton::OnMouseLeave(TMessage& m) {
+  PointerLeft();
+  return OnLookChanged(m);
 }
 
 LRESULT TSpeedButton::OnLookChanged(TMessage& m) {
@@ -56,12 +95,15 @@ LRESULT TSpeedButton::OnLookChanged(TMessage& m) {
 
 void TSpeedButton::Paint(HDC dc) {
   RECT r{0, 0, Width(), Height()};
-  if (!Flat || down_ || MouseInControl()) {
-    DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (down_ ? DFCS_PUSHED : 0));
+  const TButtonState state = PaintedSpeedButtonState(status_, Enabled());
+  const bool pressed = ShownPressed(state);
+  if (!Flat || pressed || MouseInControl()) {
+    DrawFrameControl(dc, &r, DFC_BUTTON,
+                     DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0) | (state == TButtonState::bsExclusive ? DFCS_CHECKED : 0));
   } else {
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
   }
-  int shift = down_ ? 1 : 0;
+  int shift = pressed ? 1 : 0;
   std::wstring caption = Cp1251::ToWide(Caption());
   HGDIOBJ oldFont = SelectObject(dc, Font.Handle());
   SIZE textSize{0, 0};

@@ -111,6 +111,9 @@ bool ApplySpecific(TComponent& c, const std::string& n, const Reader& r) {
     else if (n == "Margin") s->Margin = int(r.Int());
     else if (n == "Spacing") s->Spacing = int(r.Int());
     else if (n == "NumGlyphs") s->NumGlyphs = int(r.Int());
+    else if (n == "GroupIndex") s->SetGroupIndex(int(r.Int()));  // stored before Down, which needs a group
+    else if (n == "AllowAllUp") s->SetAllowAllUp(r.Bool());
+    else if (n == "Down") s->SetDown(r.Bool());
     else return false;
     return true;
   }

@@ -9,6 +9,7 @@
 #include "toolkit/Messages.h"
 
 class TControl;
+class TSpeedButton;
 
 // ---- Mouse
 
@@ -114,3 +115,6 @@ inline TControl* PointedControlOf(const TMessage& m) { return reinterpret_cast<T
 // CM_CONTROLLISTCHANGE: the child, and whether it was inserted (false: it is being removed).
 inline TControl* ListedControlOf(const TMessage& m) { return reinterpret_cast<TControl*>(m.WParam); }
 inline bool InsertedOf(const TMessage& m) { return m.LParam != 0; }
+// CM_BUTTONPRESSED: the group and the speed button that went down (or changed its group settings).
+inline int GroupIndexOf(const TMessage& m) { return int(m.WParam); }
+inline const TSpeedButton* PressedButtonOf(const TMessage& m) { return reinterpret_cast<const TSpeedButton*>(m.LParam); }

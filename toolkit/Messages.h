@@ -30,6 +30,7 @@ constexpr UINT CM_MOUSEWHEEL = CM_BASE + 11;      // a wheel message nobody hand
 constexpr UINT CM_RECREATEWND = CM_BASE + 12;     // the control's window was destroyed and created anew
 constexpr UINT CM_ENTER = CM_BASE + 13;           // became the form's active control
 constexpr UINT CM_EXIT = CM_BASE + 14;            // stopped being the form's active control
+constexpr UINT CM_BUTTONPRESSED = CM_BASE + 15;   // to a parent's controls; WParam: group index, LParam: the speed button
 
 // Notifications a parent passes back to the child they concern ("control
 // notifications"), so that each control handles its own.

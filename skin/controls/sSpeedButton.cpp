@@ -36,8 +36,9 @@ void TsSpeedButton::Loaded() {
   SkinData.FinishLoading();
 }
 
+// Held or staying down shows pressed, hot or not.
 int32_t TsSpeedButton::CurrentState() const {
-  if (Down()) return 2;
+  if (ShownPressed(State())) return 2;
   return SkinData.IsActive() ? 1 : 0;
 }
 
@@ -80,7 +81,8 @@ LRESULT TsSpeedButton::WndProc(TMessage& m) {
     case WM_NCPAINT:        return Skinned() ? 0 : PassOn(m);
     case CM_ENABLEDCHANGED:
     case CM_TEXTCHANGED:
-    case CM_FONTCHANGED:    return OnLookChanged(m);
+    case CM_FONTCHANGED:
+    case CM_BUTTONPRESSED:  return OnLookChanged(m);
     default:                return PassOn(m);
   }
 }
@@ -113,6 +115,7 @@ LRESULT TsSpeedButton::OnSkinMessage(TMessage& m) {
 
 // Another control became the manager's hot one.
 LRESULT TsSpeedButton::OnManagerLeave() {
+  PointerLeft();
   SkinData.OnPointerLeft(false);
   return 0;
 }

@@ -1,10 +1,14 @@
 // The main window's speed buttons drawn from the skin: normal, hot with the
-// real pointer over them, pressed; their pictures saved side by side.
+// real pointer over them, pressed; their pictures saved side by side. Two
+// grouped buttons on a test form, clicked with the real pointer: one stays
+// down at a time, and AllowAllUp lets the last one pop up.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "resources/mainwindow/FolderGlyph.h"
+#include "skin/windows/WindowPicture.h"
+#include "skin/windows/sSkinProvider.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
 #include "tools/PngWriter.h"
@@ -155,6 +159,115 @@ TEST_F(SpeedButtonTest, FolderButtonShowsItsGlyph) {
         EXPECT_EQ(picture.At(glyph.Left + x, glyph.Top + y) | 0xFF000000u, folder.At(x, y)) << x << "," << y;
       }
   EXPECT_GT(opaque, 100);
+}
+
+// A small form with two buttons of group 1 over the main window's skin.
+class GroupedButtonsTest : public SpeedButtonTest {
+ protected:
+  void SetUp() override {
+    SpeedButtonTest::SetUp();
+    form = new TForm(Application);
+    form->BorderStyle = TFormBorderStyle::bsSingle;
+    form->SetCaption("Group");
+    form->SetClientSize(Screen::Scale(200), Screen::Scale(60));
+    provider = new TsSkinProvider(form);
+    const int32_t w = Screen::Scale(73), h = Screen::Scale(25), gap = Screen::Scale(12);
+    for (int i = 0; i < 2; ++i) {
+      auto* b = new TsSpeedButton(form);
+      b->SetParent(form);
+      b->SetBounds(gap + i * (w + gap), gap, w, h);
+      b->SetCaption(i == 0 ? "Left" : "Right");
+      b->SetGroupIndex(1);
+      b->OnClick = [this](TObject*) { ++clicks; };
+      b->Loaded();
+      buttons[i] = b;
+    }
+    form->SetBounds(300, 200, form->Width(), form->Height());
+    form->Show();
+    PointAway();
+  }
+  void TearDown() override {
+    delete form;
+    SpeedButtonTest::TearDown();
+  }
+  // Pressed and released over the button's centre with the real pointer.
+  void ClickWithPointer(TControl& c) {
+    const TPoint centre = c.ClientToScreen({c.Width() / 2, c.Height() / 2});
+    const POINT p{centre.X, centre.Y};
+    SendMouseInput(0, p);
+    PumpUntil([&] { return Application->MouseControl() == &c; });
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, p);
+    PumpUntil([] { return false; });
+    SendMouseInput(MOUSEEVENTF_LEFTUP, p);
+    PumpUntil([] { return false; });
+  }
+  uint32_t Look(TsSpeedButton& b) {
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    driver->Pump();
+    return b.SkinData.CachePicture ? b.SkinData.CachePicture->At(b.Width() / 2, 4) : 0;
+  }
+  void SavePicture(const char* name) {
+    EXPECT_TRUE(WritePngFile(std::string("speed-buttons-group-") + name + ".png", ComposedWindowPicture(*provider)));
+  }
+
+  TForm* form = nullptr;
+  TsSkinProvider* provider = nullptr;
+  TsSpeedButton* buttons[2] = {};
+  int clicks = 0;
+};
+
+TEST_F(GroupedButtonsTest, OneStaysDownAtATime) {
+  TsSpeedButton& left = *buttons[0];
+  TsSpeedButton& right = *buttons[1];
+  ASSERT_TRUE(left.SkinData.IsSkinned(true));
+  EXPECT_EQ(Look(left), kNormal);
+  SavePicture("up");
+
+  ClickWithPointer(left);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(left.Down());
+  EXPECT_EQ(left.State(), TButtonState::bsExclusive);
+  // Down and hot: still the pressed look.
+  EXPECT_TRUE(left.SkinData.PointerInside);
+  EXPECT_EQ(left.CurrentState(), 2);
+  EXPECT_EQ(Look(left), kPressed);
+  PointAway();
+  EXPECT_EQ(left.CurrentState(), 2);
+  EXPECT_EQ(Look(left), kPressed);
+  EXPECT_EQ(Look(right), kNormal);
+  SavePicture("left-down");
+
+  // The other one goes down and releases the first.
+  ClickWithPointer(right);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_TRUE(right.Down());
+  EXPECT_FALSE(left.Down());
+  PointAway();
+  EXPECT_EQ(Look(left), kNormal);
+  EXPECT_EQ(Look(right), kPressed);
+  SavePicture("right-down");
+
+  // Without AllowAllUp a click on the down button keeps it down (and still clicks).
+  ClickWithPointer(right);
+  EXPECT_EQ(clicks, 3);
+  EXPECT_TRUE(right.Down());
+
+  // AllowAllUp, set on one button, holds for the group: the last one pops up.
+  left.SetAllowAllUp(true);
+  EXPECT_TRUE(right.AllowAllUp());
+  ClickWithPointer(right);
+  EXPECT_FALSE(right.Down());
+  EXPECT_FALSE(left.Down());
+  PointAway();
+  EXPECT_EQ(Look(right), kNormal);
+  SavePicture("all-up");
+
+  // Down set by the program releases the other one too.
+  right.SetDown(true);
+  left.SetDown(true);
+  EXPECT_FALSE(right.Down());
+  EXPECT_EQ(Look(left), kPressed);
+  EXPECT_EQ(Look(right), kNormal);
 }
 
 }  // namespace
