@@ -36,6 +36,15 @@ TRect ClientRectInCache(const FrameMeasures& m, const FrameInputs& in) {
   return MakeRect(m.ClientOrigin.X, m.ClientOrigin.Y, in.Client.cx, in.Client.cy);
 }
 
+// The size grip in the client area's bottom-right corner of a sizeable window that is neither maximized nor iconic.
+TRect GripIn(const FrameMeasures& m, const FrameInputs& in) {
+  const int32_t w = std::clamp(in.GripSize.cx, 0, kMaxSkinCaptionHeight);
+  const int32_t h = std::clamp(in.GripSize.cy, 0, kMaxSkinCaptionHeight);
+  if (w == 0 || h == 0 || !in.Sizeable || in.Maximized || in.Iconic) return {};
+  const int32_t right = m.ClientOrigin.X + std::max(0, in.Client.cx), bottom = m.ClientOrigin.Y + std::max(0, in.Client.cy);
+  return {right - w, bottom - h, right, bottom};
+}
+
 }  // namespace
 
 FrameSkinValues FrameSkinValuesOf(const TsSkinData& d, int32_t marginL, int32_t marginT, int32_t marginR,
@@ -81,6 +90,7 @@ FrameMeasures MeasureFrame(const FrameInputs& in, const FrameSkinValues& skin) {
     const bool narrowIcon = in.Iconic && !in.IsMainForm;
     m.Cache = {narrowIcon ? 160 : in.Window.cx, narrowIcon ? m.CH + 2 + m.FW : in.Window.cy};
     m.ClientOrigin = in.ClientInWindow;
+    m.Grip = GripIn(m, in);
     return m;
   }
   // The real frame: what the system gives the window around its client area.
@@ -96,6 +106,7 @@ FrameMeasures MeasureFrame(const FrameInputs& in, const FrameSkinValues& skin) {
   m.Cache = {std::max(0, in.Client.cx) + 2 * (m.FW + bw) + m.L + m.R,
              std::max(0, in.Client.cy) + m.MenuHeight + m.CH + m.FW + 2 * bw + m.T + m.B};
   m.ClientOrigin = {m.FW + bw + m.L, m.CH + m.MenuHeight + bw + m.T + (menuLines > 0 ? 1 : 0)};
+  m.Grip = GripIn(m, in);
   return m;
 }
 
@@ -106,6 +117,8 @@ TitleLayout LayoutTitle(const FrameMeasures& m, const FrameInputs& in, const Fra
   const int32_t fw1 = m.FW;
   const int32_t captionTop = extended ? m.T : fw1 + m.T;
   t.CaptionBottom = captionTop + m.CH;
+  // The caption rows on screen: a maximized border window hides the top 4.
+  const int32_t bandTop = std::min(captionTop + (extended && in.Maximized ? 4 : 0), t.CaptionBottom);
   int32_t iconShift = 0;
   if (extended) {
     const bool tallMaximized = in.Maximized && skin.MaxHeight != skin.TitleHeight;
@@ -117,14 +130,21 @@ TitleLayout LayoutTitle(const FrameMeasures& m, const FrameInputs& in, const Fra
       t.CenterLine += 2;
     t.AlignedTop = in.Maximized ? m.T + 4 : m.T + skin.BITop;
   } else {
-    t.CenterLine = m.CH / 2 + fw1 / 2 + (in.Maximized ? 2 : 0);
+    // The middle of the caption rows the system gives, below the top frame; a
+    // maximized window shows exactly those rows, so its centre stays.
+    t.CenterLine = captionTop + m.CH / 2;
     t.AlignedTop = in.Maximized ? 6 : 0;
   }
 
   const int32_t iconLeft = fw1 + skin.BILeft + m.L;
   if (buttons.ShowIcon && m.CH > 0) {
-    const int32_t h = buttons.IconSize.cy > 0 ? buttons.IconSize.cy : DerivedIconSize(m.CH);
-    const int32_t w = buttons.IconSize.cx > 0 ? buttons.IconSize.cx : h;
+    const auto bounded = [](int32_t v) { return std::clamp(v, 0, kMaxSkinCaptionHeight); };
+    const int32_t derived = DerivedIconSize(m.CH);
+    const int32_t h = buttons.IconSize.cy > 0 ? bounded(buttons.IconSize.cy) : derived;
+    const TSize glyph{bounded(buttons.IconGlyph.cx), bounded(buttons.IconGlyph.cy)};
+    const int32_t w = buttons.IconSize.cx > 0                  ? bounded(buttons.IconSize.cx)
+                      : glyph.cx > 0 && glyph.cy > 0 ? std::max(1, derived * glyph.cx / glyph.cy)
+                                                               : derived;
     t.Icon = MakeRect(iconLeft, t.CenterLine - h / 2 + iconShift, w, h);
   } else {
     t.Icon = {iconLeft, t.CenterLine, iconLeft, t.CenterLine};
@@ -139,8 +159,13 @@ TitleLayout LayoutTitle(const FrameMeasures& m, const FrameInputs& in, const Fra
       const TSize g = buttons.GlyphSize[size_t(b)];
       return TSize{g.cx > 0 ? g.cx : kMissingGlyphSize, g.cy > 0 ? g.cy : kMissingGlyphSize};
     };
-    const int32_t height = sizeOf(TitleButton::Close).cy;
-    const int32_t top = big && skin.BIVAlign ? t.AlignedTop : t.CenterLine - height / 2;
+    // Buttons keep inside the caption band: a glyph taller than the band loses
+    // rows at both ends, so that its middle stays on the centre line.
+    const int32_t glyphHeight = sizeOf(TitleButton::Close).cy;
+    const int32_t height = std::min(glyphHeight, t.CaptionBottom - bandTop);
+    t.GlyphCrop = (glyphHeight - height) / 2;
+    const int32_t wanted = big && skin.BIVAlign ? t.AlignedTop : t.CenterLine - height / 2;
+    const int32_t top = std::clamp(wanted, bandTop, t.CaptionBottom - height);
     auto place = [&](TitleButton b) {
       const int32_t w = sizeOf(b).cx;
       t.Buttons[size_t(b)] = {x - w, top, x, top + height};
@@ -179,6 +204,13 @@ int32_t TitleButtonAt(const TitleLayout& layout, TPoint p) {
   return 0;
 }
 
+int32_t SizeGripHit(const FrameMeasures& m, const FrameInputs& in, TPoint p) {
+  if (m.Grip.IsEmpty() || !Contains(MakeRect(0, 0, in.Window.cx, in.Window.cy), p)) return 0;
+  // The grip lies in the client area, which the cache and the window place alike up to their client origins.
+  const TPoint corner{m.Grip.Left - m.ClientOrigin.X + in.ClientInWindow.X, m.Grip.Top - m.ClientOrigin.Y + in.ClientInWindow.Y};
+  return p.X >= corner.X && p.Y >= corner.Y ? kFrameHitBottomRight : 0;
+}
+
 int32_t InFrameHitTest(const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout, TPoint p) {
   if (!Contains(MakeRect(0, 0, in.Window.cx, in.Window.cy), p)) return kFrameHitNowhere;
   if (int32_t button = TitleButtonAt(layout, p)) return button;
@@ -186,6 +218,7 @@ int32_t InFrameHitTest(const FrameMeasures& m, const FrameInputs& in, const Titl
     const int32_t fw = m.FW;
     if (int32_t code = SizingCode(p.X < fw, p.Y < fw, p.X >= in.Window.cx - fw, p.Y >= in.Window.cy - fw)) return code;
   }
+  if (int32_t grip = SizeGripHit(m, in, p)) return grip;
   if (Contains(ClientRectInCache(m, in), p)) return kFrameHitClient;
   if (p.Y < m.FW + m.CH) return CaptionCode(layout, p);
   if (m.MenuHeight > 0 && p.Y < m.FW + m.CH + m.MenuHeight) return kFrameHitMenu;
@@ -208,6 +241,8 @@ int32_t BorderHitTest(const FrameMeasures& m, const FrameInputs& in, const Title
     const int32_t right = m.Cache.cx - m.R, bottom = m.Cache.cy - m.B;
     if (int32_t code = SizingCode(p.X < m.L, p.Y < m.T, p.X >= right, p.Y >= bottom)) return code;
   }
+  const TRect frame{m.L, m.T, m.Cache.cx - m.R, m.Cache.cy - m.B};
+  if (!m.Grip.IsEmpty() && Contains(frame, p) && p.X >= m.Grip.Left && p.Y >= m.Grip.Top) return kFrameHitBottomRight;
   if (p.Y < m.CH + m.T) return CaptionCode(layout, p);
   if (m.MenuHeight > 0 && p.Y < m.CH + m.T + m.MenuHeight) return kFrameHitMenu;
   if (Contains(ClientRectInCache(m, in), p)) return kFrameHitClient;

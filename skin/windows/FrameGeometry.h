@@ -66,6 +66,8 @@ struct FrameInputs {
   bool Maximized = false;
   bool Iconic = false;
   bool IsMainForm = true;      // the application's main form (iconic frames keep their width)
+  // The size grip's picture (GRIPIMAGE); 0 x 0 without a grip (GripMode none or no picture).
+  TSize GripSize;
 };
 
 // Frame measures of one layout (pixels).
@@ -78,6 +80,7 @@ struct FrameMeasures {
   int32_t L = 0, T = 0, R = 0, B = 0;  // margins (extended-border mode only)
   TSize Cache;               // frame-cache size
   TPoint ClientOrigin;       // client area's top-left corner in the cache
+  TRect Grip;                // the size grip in the cache's client corner; empty without one
 };
 
 FrameMeasures MeasureFrame(const FrameInputs& in, const FrameSkinValues& skin);
@@ -123,7 +126,8 @@ struct TitleButtonsInput {
   std::array<TSize, kTitleButtonCount> GlyphSize{};
   // The icon: shown when the border style is single or sizeable, ShowAppIcon and the window has a system menu.
   bool ShowIcon = false;
-  TSize IconSize;  // 0 x 0: derived from the caption height
+  TSize IconSize;   // TitleIcon Width and Height; 0 derives them from the caption height
+  TSize IconGlyph;  // the TitleIcon glyph's size, whose aspect a derived width keeps; 0 x 0: the square form icon
 };
 
 inline constexpr int32_t kMissingGlyphSize = 21;
@@ -134,6 +138,9 @@ struct TitleLayout {
   int32_t AlignedTop = 0;     // top of big buttons when BIVALIGN is 1
   TRect Icon;                 // empty (right = left) without icon
   std::array<TRect, kTitleButtonCount> Buttons{};  // empty when not shown
+  // Rows cut off the top of the glyphs when they are taller than the caption
+  // band: the buttons keep inside the band and their glyphs stay centred.
+  int32_t GlyphCrop = 0;
   int32_t ButtonsWidth = 0;   // the buttons area: BIRIGHT + widths and gaps
   TRect CaptionText;          // where the caption text may go (before measuring it)
 };
@@ -148,6 +155,10 @@ TRect ButtonsBackgroundRect(const FrameMeasures& m, const TitleLayout& layout);
 
 // The title button under a cache point, as its hit code; 0 for none.
 int32_t TitleButtonAt(const TitleLayout& layout, TPoint cachePoint);
+
+// The bottom-right sizing code where a window point lies right of and below
+// the size grip's top-left corner (inside the window), else 0.
+int32_t SizeGripHit(const FrameMeasures& m, const FrameInputs& in, TPoint windowPoint);
 
 // In-frame mode: the hit code of a window point (window coordinates = cache coordinates).
 int32_t InFrameHitTest(const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout, TPoint point);

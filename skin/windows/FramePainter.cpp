@@ -5,6 +5,7 @@
 #include "skin/data/SkinElements.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/render/core/Blend.h"
+#include "skin/render/paint/BorderMask.h"
 #include "skin/render/paint/GlyphFrame.h"
 #include "skin/render/paint/LayeredPainter.h"
 #include "skin/render/paint/PaintGeometry.h"
@@ -62,8 +63,75 @@ void PaintButton(const FramePaintSkin& skin, const TitleLayout& layout, const Fr
   const int32_t state = std::clamp(look.ButtonStates[size_t(i)], 0, 2);
   // Normal buttons of an inactive or disabled form, and disabled buttons, are half transparent.
   const bool faded = state == 0 && (!look.Active || !look.Enabled || !look.ButtonEnabled[size_t(i)]);
-  PaintGlyphFrame(skin.View, cache, {r.Left, r.Top}, state, Itself(cache), *glyph,
-                  faded ? kGlyphNormalLook + 1 : kGlyphNormalLook);
+  const int32_t glyphLook = faded ? kGlyphNormalLook + 1 : kGlyphNormalLook;
+  const int32_t glyphHeight = std::clamp(glyph->Height(), 0, kMaxSkinCaptionHeight);
+  if (layout.GlyphCrop == 0 && glyphHeight <= r.Height()) {
+    PaintGlyphFrame(skin.View, cache, {r.Left, r.Top}, state, Itself(cache), *glyph, glyphLook);
+    return;
+  }
+  // A glyph taller than the button: drawn apart over what lies there, and only the button's rows kept.
+  const int32_t top = r.Top - layout.GlyphCrop;
+  PixelBuffer part(r.Width(), glyphHeight);
+  FillPixels(part, part.Bounds(), clBlack, 0);
+  CopyPixels(part, {0, 0}, cache, MakeRect(r.Left, top, r.Width(), glyphHeight));
+  PaintGlyphFrame(skin.View, part, {0, 0}, state, Itself(part), *glyph, glyphLook);
+  CopyPixels(cache, {r.Left, r.Top}, part, MakeRect(0, layout.GlyphCrop, r.Width(), r.Height()));
+}
+
+// The icon picture (straight alpha) over the icon rectangle, stretched when its size differs.
+void PaintIcon(const PixelBuffer& icon, const TRect& rect, PixelBuffer& cache) {
+  if (icon.Empty() || rect.IsEmpty()) return;
+  PixelBuffer sized;
+  const PixelBuffer* source = &icon;
+  if (icon.Width() != rect.Width() || icon.Height() != rect.Height()) {
+    sized.Resize(rect.Width(), rect.Height());
+    StretchPixels(sized, sized.Bounds(), icon, icon.Bounds());
+    source = &sized;
+  }
+  for (int32_t y = 0; y < source->Height(); ++y) {
+    const int32_t cy = rect.Top + y;
+    if (cy < 0 || cy >= cache.Height()) continue;
+    for (int32_t x = 0; x < source->Width(); ++x) {
+      const int32_t cx = rect.Left + x;
+      if (cx < 0 || cx >= cache.Width()) continue;
+      const uint32_t s = source->At(x, y), d = cache.At(cx, cy);
+      const uint32_t a = s >> 24;
+      uint32_t out = std::max(a, d >> 24) << 24;
+      for (int shift = 0; shift < 24; shift += 8) {
+        const uint32_t sc = (s >> shift) & 0xFF, dc = (d >> shift) & 0xFF;
+        out |= ((sc * a + dc * (255 - a) + 127) / 255) << shift;
+      }
+      cache.At(cx, cy) = out;
+    }
+  }
+}
+
+// The caption bar: the title section, the header band under it and the
+// "TITLEBAR" image behind the title buttons.
+void PaintCaptionBar(const FramePaintSkin& skin, const FrameMeasures& m, const FrameInputs& in,
+                     const TitleLayout& layout, const FrameLook& look, PixelBuffer& cache) {
+  const bool extended = in.Mode == FrameMode::ExtendedBorder;
+  auto paint = [&](int32_t section, const TRect& rect) {
+    if (rect.IsEmpty()) return;
+    const int32_t state = SectionStateOf(skin.View, section, look.Active);
+    if (extended) PaintSectionLayered(skin.View, section, state, cache, rect);
+    else PaintSection(skin.View, section, Itself(cache), state, rect, {0, 0}, cache);
+  };
+  if (m.CH > 0) paint(skin.TitleSection, {m.L, m.T, m.Cache.cx - m.R, layout.CaptionBottom});
+  // The header takes the client's top rows, inside the frame, so that the caption and frame lines stay.
+  const int32_t header = std::clamp(look.HeaderHeight, 0, std::max(0, in.Client.cy));
+  if (header > 0 && skin.View.Section(skin.HeaderSection))
+    paint(skin.HeaderSection, {m.ClientOrigin.X, std::min(layout.CaptionBottom, m.ClientOrigin.Y),
+                               m.ClientOrigin.X + std::max(0, in.Client.cx), m.ClientOrigin.Y + header});
+  const TsMaskData* bar = skin.View.Mask(skin.TitleBar);
+  if (m.CH > 0 && bar && bar->Width() > 0) {
+    const int32_t width = std::clamp(bar->Width(), 0, kMaxSkinCaptionHeight);
+    const TRect rect{std::max(m.L, m.Cache.cx - (2 * width + layout.ButtonsWidth)), m.T, m.Cache.cx - m.R,
+                     layout.CaptionBottom};
+    if (!rect.IsEmpty())
+      PaintBorderMask(skin.View, cache, rect, Itself(cache), false, SectionStateOf(skin.View, skin.FormSection, look.Active),
+                      *bar, extended ? MaskAlpha::FromMask : MaskAlpha::Opaque);
+  }
 }
 
 }  // namespace
@@ -100,18 +168,24 @@ std::array<TSize, kTitleButtonCount> GlyphSizes(const SkinPaintView& view,
 
 FramePaintSkin FramePaintSkinOf(const LoadedSkin& skin, const TacSkinElements& elements,
                                 const TacBorderImages& borders, const TitleGlyphChoice& glyphs,
-                                std::string_view titleSection) {
+                                std::string_view titleSection, std::string_view formSection) {
   FramePaintSkin f;
   f.View = {&skin.Sections, &skin.Images.Masks(), &skin.Images.MasterBitmap, true};
-  f.FormSection = FindSection(skin.Sections, "FORM");
+  f.FormSection = FindSection(skin.Sections, formSection);
   f.TitleSection = FindSection(skin.Sections, titleSection);
   f.Glyphs = glyphs.Glyphs;
+  f.HeaderSection = FindSection(skin.Sections, "FORMHEADER");
+  f.TitleBar = skin.Images.FindMaskByName(formSection, "TITLEBAR");
+  f.Grip = elements.GlobalMask("GRIPIMAGE");
   f.ShadowActive = borders.Active.Empty() ? nullptr : &borders.Active;
   f.ShadowInactive = borders.Inactive.Empty() ? nullptr : &borders.Inactive;
-  const int offset = skin.SkinData.BorderMode != 0 ? 0 : skin.SkinData.FormOffset;
-  f.ShadowBorders = {borders.MarginL + offset, borders.MarginT + offset, borders.MarginR + offset,
-                     borders.MarginB + offset};
-  if (const TsMaskData* ex = skin.Images.Mask(elements.GlobalMask("EXBORDER"))) f.ShadowBorders = ex->EffectiveBorders();
+  if (const TsMaskData* ex = skin.Images.Mask(elements.GlobalMask("EXBORDER"))) {
+    f.ShadowBorders = ex->EffectiveBorders();
+    f.WholeBorderPicture = skin.SkinData.BorderMode == 1;
+  } else {
+    // The built-in picture's borders are as wide as the margins it is drawn into.
+    f.ShadowBorders = {borders.MarginL, borders.MarginT, borders.MarginR, borders.MarginB};
+  }
   return f;
 }
 
@@ -125,19 +199,29 @@ void PaintFrame(const FramePaintSkin& skin, const FrameMeasures& m, const FrameI
 
   // The frame inside the margins; in extended-border mode with meaningful alpha.
   const TRect frame{m.L, m.T, m.Cache.cx - m.R, m.Cache.cy - m.B};
-  const TRect captionBar{m.L, m.T, m.Cache.cx - m.R, layout.CaptionBottom};
   const int32_t formState = SectionStateOf(skin.View, skin.FormSection, look.Active);
   const int32_t titleState = SectionStateOf(skin.View, skin.TitleSection, look.Active);
   if (extended) {
     PaintSectionLayered(skin.View, skin.FormSection, formState, cache, frame);
-    if (m.CH > 0) PaintSectionLayered(skin.View, skin.TitleSection, titleState, cache, captionBar);
-    if (const PixelBuffer* shadow = look.Active ? skin.ShadowActive : skin.ShadowInactive)
-      PaintShadow(*shadow, skin.ShadowBorders, cache);
   } else {
     FillPixels(cache, frame, clBlack, 255);
     PaintSection(skin.View, skin.FormSection, Itself(cache), formState, frame, {0, 0}, cache);
-    if (m.CH > 0) PaintSection(skin.View, skin.TitleSection, Itself(cache), titleState, captionBar, {0, 0}, cache);
   }
+  if (const TsMaskData* grip = skin.View.Mask(skin.Grip); grip && !m.Grip.IsEmpty())
+    PaintGlyphFrame(skin.View, cache, {m.Grip.Left, m.Grip.Top}, 0, Itself(cache), *grip, kGlyphNormalLook);
+
+  const bool barOverPicture = extended && skin.WholeBorderPicture;
+  if (!barOverPicture) PaintCaptionBar(skin, m, in, layout, look, cache);
+  if (extended) {
+    if (const PixelBuffer* shadow = look.Active ? skin.ShadowActive : skin.ShadowInactive) {
+      TBorderWidths borders = skin.ShadowBorders;
+      // The whole window's picture: its top border no deeper than the caption, which is painted over it.
+      if (barOverPicture) borders.Top = std::min(borders.Top, layout.CaptionBottom);
+      PaintShadow(*shadow, borders, cache);
+    }
+    if (barOverPicture) PaintCaptionBar(skin, m, in, layout, look, cache);
+  }
+  if (look.Icon && m.CH > 0) PaintIcon(*look.Icon, layout.Icon, cache);
 
   if (caption && m.CH > 0) caption(cache, layout, titleState);
   const TRect saved = ButtonsBackgroundRect(m, layout);

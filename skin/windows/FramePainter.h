@@ -24,10 +24,15 @@ struct FramePaintSkin {
   int32_t TitleSection = -1;  // TitleSkin or "FORMTITLE"
   // Glyph image of each title button, -1 when none.
   std::array<int32_t, kTitleButtonCount> Glyphs{-1, -1, -1, -1};
+  int32_t HeaderSection = -1;  // "FORMHEADER"
+  int32_t TitleBar = -1;       // the form section's "TITLEBAR" image, behind the title buttons
+  int32_t Grip = -1;           // "GRIPIMAGE"
   // The extended border's pictures (shadow and outline) and the widths of their nine-slice borders.
   const PixelBuffer* ShadowActive = nullptr;
   const PixelBuffer* ShadowInactive = nullptr;
   TBorderWidths ShadowBorders;
+  // BORDERMODE 1: the extended border is the whole window's picture, the caption bar painted over it.
+  bool WholeBorderPicture = false;
 };
 
 // The glyph images the title buttons use.
@@ -47,7 +52,7 @@ std::array<TSize, kTitleButtonCount> GlyphSizes(const SkinPaintView& view,
 // Sections, glyphs and shadow of a loaded skin; borders is the manager's prepared pair.
 FramePaintSkin FramePaintSkinOf(const LoadedSkin& skin, const TacSkinElements& elements,
                                 const TacBorderImages& borders, const TitleGlyphChoice& glyphs,
-                                std::string_view titleSection = "FORMTITLE");
+                                std::string_view titleSection = "FORMTITLE", std::string_view formSection = "FORM");
 
 // The state the frame shows.
 struct FrameLook {
@@ -55,6 +60,8 @@ struct FrameLook {
   bool Enabled = true;  // the form is enabled
   std::array<int32_t, kTitleButtonCount> ButtonStates{};  // 0 normal, 1 hot, 2 pressed
   std::array<bool, kTitleButtonCount> ButtonEnabled{true, true, true, true};
+  int32_t HeaderHeight = 0;            // FormHeader.AdditionalHeight: rows of the client under the header
+  const PixelBuffer* Icon = nullptr;   // the form's icon or TitleIcon glyph (straight alpha), or none
 };
 
 // Writes the caption into the cache (the platform's text output); may be empty.

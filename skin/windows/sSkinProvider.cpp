@@ -10,6 +10,8 @@
 #include "skin/render/paint/BackgroundRequest.h"
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/PixelBufferDc.h"
+#include "skin/windows/FrameRegion.h"
+#include "skin/windows/IconPicture.h"
 #include "skin/windows/acBorderForm.h"
 #include "skin/windows/sSystemMenu.h"
 #include "toolkit/Application.h"
@@ -243,6 +245,9 @@ void TsSkinProvider::Rebuild() {
   if (!skinned_ || !manager || !manager->SkinInForce() || !form_.WindowHandle()) return;
   const LoadedSkin& skin = *manager->Skin();
   GatherInputs();
+  const TsMaskData* grip = skin.Images.Mask(manager->Elements().GlobalMask("GRIPIMAGE"));
+  inputs_.GripSize = GripMode == TGripMode::gmRightBottom && grip ? TSize{grip->Width(), grip->Height()} : TSize{};
+  const TRect previousGrip = measures_.Grip;
   measures_ = MeasureFrame(inputs_, values_);
   const SystemMenuFacts facts = MenuFacts();
   const bool bigBorder = form_.BorderStyle == TFormBorderStyle::bsSingle || form_.BorderStyle == TFormBorderStyle::bsSizeable;
@@ -250,16 +255,21 @@ void TsSkinProvider::Rebuild() {
   const TitleGlyphChoice glyphs = ChooseTitleGlyphs(manager->Elements(), bigBorder, maxMin, inputs_.Maximized,
                                                     inputs_.Iconic && !inputs_.IsMainForm);
   paintSkin_ = FramePaintSkinOf(skin, manager->Elements(), manager->BorderImages(), glyphs,
-                                TitleSkin.empty() ? std::string_view("FORMTITLE") : std::string_view(TitleSkin));
-  paintSkin_.FormSection = FindSection(skin.Sections, SkinSection);
+                                TitleSkin.empty() ? std::string_view("FORMTITLE") : std::string_view(TitleSkin),
+                                SkinSection);
   buttons_.SystemMenu = facts.SystemMenu;
   buttons_.VisibleMax = VisibleMax(facts);
   buttons_.VisibleMin = VisibleMin(facts);
   buttons_.Help = false;  // the toolkit's forms have no help border icon
   buttons_.Glyphs = glyphs.Set;
   buttons_.GlyphSize = GlyphSizes(paintSkin_.View, glyphs.Glyphs);
-  buttons_.ShowIcon = ShowAppIcon && bigBorder && facts.SystemMenu;
+  buttons_.ShowIcon = TitleIcon.Visible && ShowAppIcon && bigBorder && facts.SystemMenu;
+  buttons_.IconSize = {TitleIcon.Width, TitleIcon.Height};
+  buttons_.IconGlyph = {TitleIcon.Glyph.Width(), TitleIcon.Glyph.Height()};
   layout_ = LayoutTitle(measures_, inputs_, values_, buttons_, FindSection(skin.Sections, "CAPTION") >= 0);
+  UpdateIcon();
+  look_.Icon = !TitleIcon.Glyph.Empty() ? &TitleIcon.Glyph : icon_.Empty() ? nullptr : &icon_;
+  look_.HeaderHeight = FormHeaderAdditionalHeight;
   look_.Active = active_;
   look_.Enabled = IsWindowEnabled(form_.WindowHandle());
   look_.ButtonEnabled[size_t(TitleButton::Maximize)] =
@@ -269,23 +279,37 @@ void TsSkinProvider::Rebuild() {
   PaintFrame(paintSkin_, measures_, inputs_, layout_, look_, cache_, buttonsBackground_,
              [this](PixelBuffer& cache, const TitleLayout& layout, int32_t state) { WriteCaption(cache, layout, state); });
   changed_ = false;
+  if (previousGrip != measures_.Grip) RedrawGripArea(previousGrip);
+}
+
+void TsSkinProvider::UpdateIcon() {
+  const TRect& r = layout_.Icon;
+  if (r.IsEmpty() || !TitleIcon.Glyph.Empty()) {
+    icon_ = PixelBuffer();
+    return;
+  }
+  HWND window = form_.WindowHandle();
+  HICON icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL2, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
+  icon_ = IconPicture(icon, r.Width(), r.Height());
+}
+
+// The client shows the grip from the cache: both its old and its new place are drawn again.
+void TsSkinProvider::RedrawGripArea(const TRect& previousGrip) {
+  HWND window = form_.WindowHandle();
+  const TPoint o = measures_.ClientOrigin;
+  for (const TRect& r : {previousGrip, measures_.Grip}) {
+    if (r.IsEmpty()) continue;
+    const RECT client{r.Left - o.X, r.Top - o.Y, r.Right - o.X, r.Bottom - o.Y};
+    InvalidateRect(window, &client, TRUE);
+  }
 }
 
 void TsSkinProvider::WriteCaption(PixelBuffer& cache, const TitleLayout& layout, int32_t state) {
   HDC dc = BufferDc(cache);
   if (!dc) return;
-  // The icon first, then the text in the caption font and the title section's colour.
-  if (!layout.Icon.IsEmpty()) {
-    HICON icon = reinterpret_cast<HICON>(SendMessageW(form_.WindowHandle(), WM_GETICON, ICON_SMALL2, 0));
-    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(form_.WindowHandle(), GCLP_HICONSM));
-    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(form_.WindowHandle(), GCLP_HICON));
-    if (icon) {
-      DrawIconEx(dc, layout.Icon.Left, layout.Icon.Top, icon, layout.Icon.Width(), layout.Icon.Height(), 0, nullptr,
-                 DI_NORMAL);
-      GdiFlush();
-      AssignAlpha(cache, layout.Icon, 255, clNone);  // drawn over the opaque caption
-    }
-  }
+  // The text in the caption font and the title section's colour.
   const std::wstring text = Cp1251::ToWide(form_.Caption());
   if (text.empty() || layout.CaptionText.IsEmpty()) return;
   NONCLIENTMETRICSW metrics{};
@@ -340,13 +364,31 @@ void TsSkinProvider::ApplyWindowRegion() {
   if (!window) return;
   // Only when it changes: setting a region repositions the window, which asks for the region again.
   TRect wanted;
-  if (mode_ == FrameMode::ExtendedBorder) wanted = ExtendedWindowRegion(inputs_, measures_.MenuHeight);
-  else if (inputs_.Maximized) wanted = {measures_.FW, measures_.FW, inputs_.Window.cx - measures_.FW, inputs_.Window.cy - measures_.FW};
-  if (regionSet_ && wanted == region_) return;
+  std::vector<TRect> corners;
+  const TSize size = inputs_.Window;
+  if (mode_ == FrameMode::ExtendedBorder) {
+    wanted = ExtendedWindowRegion(inputs_, measures_.MenuHeight);
+  } else if (inputs_.Maximized) {
+    wanted = {measures_.FW, measures_.FW, size.cx - measures_.FW, size.cy - measures_.FW};
+  } else {
+    const TsGeneralData* formSection = paintSkin_.View.Section(paintSkin_.FormSection);
+    const TsGeneralData* titleSection = paintSkin_.View.Section(paintSkin_.TitleSection);
+    corners = TransparentCornerRects(paintSkin_.View, formSection ? paintSkin_.View.Mask(formSection->BorderIndex) : nullptr,
+                                     titleSection && inputs_.HasCaption ? paintSkin_.View.Mask(titleSection->BorderIndex) : nullptr,
+                                     size);
+    // Square corners need no region at all.
+    if (!corners.empty()) wanted = MakeRect(0, 0, size.cx, size.cy);
+  }
+  if (regionSet_ && wanted == region_ && corners == regionCorners_) return;
   regionSet_ = true;
   region_ = wanted;
+  regionCorners_ = corners;
   HRGN region = wanted.IsEmpty() ? nullptr : CreateRectRgn(wanted.Left, wanted.Top, wanted.Right, wanted.Bottom);
-  // The built-in skin's masks have square corners: outside maximized in-frame windows no corner is cut.
+  for (const TRect& r : corners) {
+    HRGN corner = CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom);
+    CombineRgn(region, region, corner, RGN_DIFF);
+    DeleteObject(corner);
+  }
   SetWindowRgn(window, region, IsWindowVisible(window));
 }
 
@@ -462,9 +504,14 @@ void TsSkinProvider::ShowSystemMenu(POINT screen) {
 // ---- message handlers ------------------------------------------------------
 
 LRESULT TsSkinProvider::OnNcHitTest(TMessage& m, POINT screen) {
+  RECT wr;
+  GetWindowRect(form_.WindowHandle(), &wr);
+  const TPoint p{screen.x - wr.left, screen.y - wr.top};
+  // The grip lies in the client area, which the form shows in both modes.
+  if (int32_t grip = SizeGripHit(measures_, inputs_, p)) return grip;
   if (mode_ == FrameMode::InFrame) {
     const int32_t code = FrameHitTest(screen);
-    if (IsButtonCode(code)) return code;
+    if (IsButtonCode(code) || code == kFrameHitSysMenu) return code;
   }
   // Everything else is the system's own frame geometry; in extended-border
   // mode the region leaves the form only its client area.

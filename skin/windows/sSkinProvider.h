@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "skin/render/core/PixelBuffer.h"
 #include "skin/windows/FrameGeometry.h"
@@ -22,6 +23,16 @@ class TacBorderForm;
 class TsSkinManager;
 
 inline constexpr const char* kProviderFormsOnly = "TsSkinProvider component may be used with forms only!";
+
+enum class TGripMode { gmNone, gmRightBottom };
+
+// The picture that replaces the form's icon in the caption.
+struct TsTitleIcon {
+  PixelBuffer Glyph;    // straight alpha; empty: the form's own icon
+  int32_t Width = 0;    // 0: derived from the caption height and the glyph's aspect
+  int32_t Height = 0;   // 0: derived from the caption height
+  bool Visible = true;
+};
 
 class TsSkinProvider : public TComponent {
  public:
@@ -41,6 +52,8 @@ class TsSkinProvider : public TComponent {
   std::string SkinSection = "FORM";  // SkinData.SkinSection
   std::string TitleSkin;             // empty: "FORMTITLE"
   int FormHeaderAdditionalHeight = 0;
+  TGripMode GripMode = TGripMode::gmNone;
+  TsTitleIcon TitleIcon;
 
   TCustomForm& Form() const { return form_; }
   bool Skinned() const { return skinned_; }
@@ -98,6 +111,8 @@ class TsSkinProvider : public TComponent {
   void ShowFrame(bool redraw);
   void OutputFrame();  // in-frame mode: the frame's bands from the cache to the window
   void ApplyWindowRegion();
+  void UpdateIcon();
+  void RedrawGripArea(const TRect& previousGrip);
   void RepaintButton(TitleButton b);
   SystemMenuFacts MenuFacts() const;
   void WriteCaption(PixelBuffer& cache, const TitleLayout& layout, int32_t state);
@@ -119,10 +134,12 @@ class TsSkinProvider : public TComponent {
   FrameLook look_;
   TitleButtonsInput buttons_;
   PixelBuffer cache_, buttonsBackground_;
+  PixelBuffer icon_;  // the form's icon at the icon rectangle's size
   std::unique_ptr<TacBorderForm> border_;
   int32_t hot_ = 0, pressed_ = 0;
   bool regionSet_ = false;
   TRect region_;  // the window region last set (empty: none)
+  std::vector<TRect> regionCorners_;  // the corners cut out of it
 };
 
 // Registers the class "TsSkinProvider" with the form reader (settings:

@@ -373,6 +373,77 @@ TEST_P(SizeableFormTest, HitTestsOfTheFrame) {
   }
 }
 
+TEST_P(SizeableFormTest, TheIconAnswersTheSystemMenuAndTheGripSizesTheWindow) {
+  HWND w = form->WindowHandle();
+  const TitleLayout& t = provider->Layout();
+  // The form's icon, 16 pixels on the caption's centre line, drawn into the frame.
+  ASSERT_EQ(t.Icon.Width(), 16);
+  EXPECT_EQ(t.Icon.Top + 8, t.CenterLine);
+  const POINT icon = ScreenOf(*provider, Centre(t.Icon));
+  EXPECT_EQ(provider->FrameHitTest(icon), kFrameHitSysMenu);
+  if (!GetParam()) {
+    EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(icon.x, icon.y)), HTSYSMENU);
+  }
+  const PixelBuffer& cache = provider->FrameCache();
+  int iconPixels = 0;  // pixels of the icon that differ from the caption bar around it
+  for (int32_t y = t.Icon.Top; y < t.Icon.Bottom; ++y)
+    for (int32_t x = t.Icon.Left; x < t.Icon.Right; ++x) iconPixels += PixelAt(cache, {x, y}) != PixelAt(cache, {t.Icon.Right + 2, y});
+  EXPECT_GT(iconPixels, 40);
+
+  // The grip: in the client's bottom-right corner, answering the bottom-right sizing code in both modes.
+  RECT client;
+  GetClientRect(w, &client);
+  POINT corner{client.right - 3, client.bottom - 3};
+  ClientToScreen(w, &corner);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(corner.x, corner.y)), HTCLIENT);
+  provider->GripMode = TGripMode::gmRightBottom;
+  provider->RepaintFrame();
+  ASSERT_FALSE(provider->Measures().Grip.IsEmpty());
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(corner.x, corner.y)), HTBOTTOMRIGHT);
+  POINT inside{client.right - 40, client.bottom - 3};
+  ClientToScreen(w, &inside);
+  EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(inside.x, inside.y)), HTCLIENT);
+  ExpectGolden(ComposedWindowPicture(*provider), Name("grip"));
+  // Dragging the grip sizes the window.
+  RECT before;
+  GetWindowRect(w, &before);
+  DragWithRealPointer(corner, {corner.x + 30, corner.y + 20}, 40, [] { PumpFor(1); });
+  PumpFor(10);
+  RECT after;
+  GetWindowRect(w, &after);
+  EXPECT_EQ(after.right - after.left, before.right - before.left + 30);
+  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 20);
+  EXPECT_EQ(after.left, before.left);
+  // Maximized: no grip.
+  SendMessageW(w, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  PumpFor(5);
+  EXPECT_TRUE(provider->Measures().Grip.IsEmpty());
+}
+
+TEST_P(SizeableFormTest, InFrameRegionFollowsTheStateAndSquareCornersCutNothing) {
+  if (GetParam()) GTEST_SKIP() << "the in-frame region";
+  HWND w = form->WindowHandle();
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(w, region), ERROR);  // the built-in skin's masks have no transparent corners
+  SendMessageW(w, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  PumpFor(5);
+  ASSERT_TRUE(IsZoomed(w));
+  // Maximized: the window less its frame, which lies beyond the work area.
+  ASSERT_EQ(GetWindowRgn(w, region), SIMPLEREGION);
+  RECT box, wr;
+  GetRgnBox(region, &box);
+  GetWindowRect(w, &wr);
+  const int32_t fw = provider->Measures().FW;
+  EXPECT_EQ(box.left, fw);
+  EXPECT_EQ(box.top, fw);
+  EXPECT_EQ(box.right, wr.right - wr.left - fw);
+  EXPECT_EQ(box.bottom, wr.bottom - wr.top - fw);
+  SendMessageW(w, WM_SYSCOMMAND, SC_RESTORE, 0);
+  PumpFor(5);
+  EXPECT_EQ(GetWindowRgn(w, region), ERROR);
+  DeleteObject(region);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothFrameModes, SizeableFormTest, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& info) { return info.param ? "Extended" : "InFrame"; });
 

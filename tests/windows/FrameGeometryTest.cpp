@@ -80,11 +80,11 @@ TEST(FrameMeasures, BothModesOfTheMainWindowAtBothDensities) {
   };
   const Case cases[] = {
       // In-frame: the system's frame and caption, the cache is the window.
-      {FrameMode::InFrame, kAt96, {3, 3, 19, 19, 0, 0, 0, 0, 0, {364, 313}, {3, 22}}},
-      {FrameMode::InFrame, kAt120, {3, 3, 24, 24, 0, 0, 0, 0, 0, {453, 390}, {3, 27}}},
+      {FrameMode::InFrame, kAt96, {3, 3, 19, 19, 0, 0, 0, 0, 0, {364, 313}, {3, 22}, {}}},
+      {FrameMode::InFrame, kAt120, {3, 3, 24, 24, 0, 0, 0, 0, 0, {453, 390}, {3, 27}, {}}},
       // Extended borders: a 1-pixel frame, a 30-pixel caption, 34-pixel shadow margins.
-      {FrameMode::ExtendedBorder, kAt96, {1, 3, 30, 19, 0, 34, 34, 34, 34, {428, 387}, {35, 64}}},
-      {FrameMode::ExtendedBorder, kAt120, {1, 3, 30, 24, 0, 34, 34, 34, 34, {517, 459}, {35, 64}}},
+      {FrameMode::ExtendedBorder, kAt96, {1, 3, 30, 19, 0, 34, 34, 34, 34, {428, 387}, {35, 64}, {}}},
+      {FrameMode::ExtendedBorder, kAt120, {1, 3, 30, 24, 0, 34, 34, 34, 34, {517, 459}, {35, 64}, {}}},
   };
   for (const Case& c : cases) {
     const FrameMeasures m = MeasureFrame(MainWindow(c.Mode, c.D), BuiltinSkin());
@@ -175,13 +175,19 @@ TEST(TitleLayout, ButtonsIconAndCentreLine) {
       // Sizeable: big set from the right, no gaps (BISPACE 0), help 6 pixels apart.
       {"sizeable", SizeableWindow(FrameMode::ExtendedBorder, kAt96), AllButtons(), 49, {40, 41, 56, 57},
        {TRect{289, 35, 339, 64}, {243, 35, 289, 64}, {197, 35, 243, 64}, {145, 35, 191, 64}}, 187, 60, 137},
-      // Maximized: the centre line 2 lower (the top 4 rows of the caption are off screen).
+      // Maximized: the centre line 2 lower; the top 4 rows of the caption are off screen,
+      // so the buttons lose a row of their glyphs and end on the caption's bottom.
       {"sizeable maximized", SizeableWindow(FrameMode::ExtendedBorder, kAt96, true), AllButtons(), 51,
        {40, 43, 56, 59},
-       {TRect{289, 37, 339, 66}, {243, 37, 289, 66}, {197, 37, 243, 66}, {145, 37, 191, 66}}, 187, 60, 137},
-      // In-frame: the system's caption, measured from the window's own top-left corner.
-      {"sizeable in-frame", SizeableWindow(FrameMode::InFrame, kAt96), AllButtons(), 11, {9, 3, 25, 19},
-       {TRect{261, -3, 311, 26}, {215, -3, 261, 26}, {169, -3, 215, 26}, {117, -3, 163, 26}}, 187, 29, 109},
+       {TRect{289, 38, 339, 64}, {243, 38, 289, 64}, {197, 38, 243, 64}, {145, 38, 191, 64}}, 187, 60, 137},
+      // In-frame: the 19 rows of the system's caption below the 4-pixel frame; the
+      // 29-pixel glyphs lose 5 rows at each end and the buttons fill those 19 rows.
+      {"sizeable in-frame", SizeableWindow(FrameMode::InFrame, kAt96), AllButtons(), 13, {9, 5, 25, 21},
+       {TRect{261, 4, 311, 23}, {215, 4, 261, 23}, {169, 4, 215, 23}, {117, 4, 163, 23}}, 187, 29, 109},
+      {"sizeable in-frame maximized", SizeableWindow(FrameMode::InFrame, kAt96, true), AllButtons(), 13, {9, 5, 25, 21},
+       {TRect{261, 4, 311, 23}, {215, 4, 261, 23}, {169, 4, 215, 23}, {117, 4, 163, 23}}, 187, 29, 109},
+      {"sizeable in-frame 120 dpi", SizeableWindow(FrameMode::InFrame, kAt120), AllButtons(), 16, {9, 8, 25, 24},
+       {TRect{261, 4, 311, 28}, {215, 4, 261, 28}, {169, 4, 215, 28}, {117, 4, 163, 28}}, 187, 29, 109},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -306,9 +312,10 @@ TEST(HitTest, InFrameSizeableWindowAtBothDensities) {
       int32_t Code;
     };
     const Case cases[] = {
-        // The big close glyph reaches into the top-right corner, and buttons are tested first.
-        {{1, 1}, kFrameHitTopLeft},         {{100, 1}, kFrameHitTop},         {{w - 1, 1}, kFrameHitClose},
-        {{w - 1, 40}, kFrameHitRight},
+        // The buttons start below the top frame, so the top-right corner still sizes;
+        // the big close glyph reaches into the right frame, and buttons are tested first.
+        {{1, 1}, kFrameHitTopLeft},         {{100, 1}, kFrameHitTop},         {{w - 1, 1}, kFrameHitTopRight},
+        {{w - 1, 5}, kFrameHitClose},       {{w - 1, 40}, kFrameHitRight},
         {{1, 100}, kFrameHitLeft},          {{w - 2, 100}, kFrameHitRight},   {{1, h - 1}, kFrameHitBottomLeft},
         {{100, h - 2}, kFrameHitBottom},    {{w - 1, h - 1}, kFrameHitBottomRight}, {{10, capY}, kFrameHitSysMenu},
         {{80, capY}, kFrameHitCaption},     {{t.Buttons[0].Left + 2, capY}, kFrameHitClose},
@@ -323,6 +330,81 @@ TEST(HitTest, InFrameSizeableWindowAtBothDensities) {
   const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), DialogButtons());
   EXPECT_EQ(InFrameHitTest(m, in, t, {1, 100}), kFrameHitBorder);
   EXPECT_EQ(InFrameHitTest(m, in, t, {100, 10}), kFrameHitCaption);
+}
+
+TEST(HitTest, TheSizeGripAnswersBottomRightInBothModes) {
+  for (FrameMode mode : {FrameMode::InFrame, FrameMode::ExtendedBorder}) {
+    SCOPED_TRACE(int(mode));
+    FrameInputs in = SizeableWindow(mode, kAt96);
+    in.GripSize = {12, 12};
+    const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+    const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), AllButtons());
+    const TPoint clientEnd{m.ClientOrigin.X + 300, m.ClientOrigin.Y + 200};
+    EXPECT_EQ(m.Grip, (TRect{clientEnd.X - 12, clientEnd.Y - 12, clientEnd.X, clientEnd.Y}));
+    // Window points: the client area lies at the same place in the window in both modes.
+    const TPoint corner{in.ClientInWindow.X + 300 - 12, in.ClientInWindow.Y + 200 - 12};
+    EXPECT_EQ(SizeGripHit(m, in, corner), kFrameHitBottomRight);
+    EXPECT_EQ(SizeGripHit(m, in, {corner.X + 13, corner.Y + 13}), kFrameHitBottomRight);  // the frame corner too
+    EXPECT_EQ(SizeGripHit(m, in, {corner.X - 1, corner.Y + 5}), 0);
+    EXPECT_EQ(SizeGripHit(m, in, {corner.X + 5, corner.Y - 1}), 0);
+    EXPECT_EQ(SizeGripHit(m, in, {in.Window.cx, in.Window.cy}), 0);  // outside the window
+    if (mode == FrameMode::InFrame) {
+      EXPECT_EQ(InFrameHitTest(m, in, t, {corner.X + 2, corner.Y + 2}), kFrameHitBottomRight);
+      EXPECT_EQ(InFrameHitTest(m, in, t, {corner.X - 2, corner.Y + 2}), kFrameHitClient);
+    } else {
+      EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), {m.Grip.Left + 2, m.Grip.Top + 2}), kFrameHitBottomRight);
+      EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), {m.Grip.Left - 2, m.Grip.Top + 2}), kFrameHitClient);
+    }
+  }
+  // No grip while maximized, on a frame that does not size, or without a picture.
+  struct Case {
+    bool Sizeable, Maximized;
+    TSize Grip;
+  };
+  for (const Case& c : {Case{true, true, {12, 12}}, Case{false, false, {12, 12}}, Case{true, false, {0, 12}}}) {
+    FrameInputs in = SizeableWindow(FrameMode::InFrame, kAt96, c.Maximized);
+    in.Sizeable = c.Sizeable;
+    in.GripSize = c.Grip;
+    EXPECT_TRUE(MeasureFrame(in, BuiltinSkin()).Grip.IsEmpty());
+  }
+}
+
+TEST(TitleLayout, IconRectangleFromTitleIconAndCaptionHeight) {
+  struct Case {
+    const char* Name;
+    int32_t Caption;
+    TSize IconSize, Glyph;
+    TSize Expected;
+  };
+  const Case cases[] = {
+      {"form icon, 19-pixel caption", 19, {}, {}, {16, 16}},
+      {"form icon, 12-pixel caption", 12, {}, {}, {8, 8}},
+      {"form icon, 8-pixel caption", 8, {}, {}, {1, 1}},
+      {"wide glyph keeps its aspect", 19, {}, {32, 16}, {32, 16}},
+      {"tall glyph keeps its aspect", 19, {}, {8, 16}, {8, 16}},
+      {"given width and height", 19, {20, 12}, {32, 16}, {20, 12}},
+      {"given height, derived width", 19, {0, 10}, {}, {16, 10}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    FrameInputs in = SizeableWindow(FrameMode::InFrame, kAt96);
+    in.SystemCaption = c.Caption;
+    TitleButtonsInput b = AllButtons();
+    b.IconSize = c.IconSize;
+    b.IconGlyph = c.Glyph;
+    const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+    const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), b);
+    EXPECT_EQ((TSize{t.Icon.Width(), t.Icon.Height()}), c.Expected);
+    EXPECT_EQ(t.Icon.Left, 4 + 5);  // frame + BILEFT
+    EXPECT_EQ(t.Icon.Top, t.CenterLine - c.Expected.cy / 2);
+  }
+  // No icon: an empty rectangle on the centre line, and the text starts further left.
+  FrameInputs in = SizeableWindow(FrameMode::InFrame, kAt96);
+  TitleButtonsInput b = AllButtons();
+  b.ShowIcon = false;
+  const TitleLayout t = LayoutTitle(MeasureFrame(in, BuiltinSkin()), in, BuiltinSkin(), b);
+  EXPECT_TRUE(t.Icon.IsEmpty());
+  EXPECT_EQ(t.CaptionText.Left, 4 + 5 + 4);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "skin/data/SkinLoader.h"
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/Raster.h"
+#include "skin/render/paint/BorderMask.h"
 #include "skin/windows/ComposedPicture.h"
 #include "skin/windows/FramePainter.h"
 #include "tools/GoldenPicture.h"
@@ -50,19 +53,23 @@ struct Painted {
   PixelBuffer Cache, ButtonsBackground;
 };
 
-Painted Paint(const FrameInputs& in, bool bigBorder, bool maxMin, const FrameLook& look) {
+// skinEdit may change what the frame is painted from before painting.
+Painted Paint(const FrameInputs& in, bool bigBorder, bool maxMin, const FrameLook& look,
+              const std::function<void(FramePaintSkin&)>& skinEdit = {}, const FrameSkinValues* values = nullptr) {
   const BuiltinFrame& b = Builtin();
+  const FrameSkinValues& v = values ? *values : b.Values;
   Painted p;
   p.In = in;
   const TitleGlyphChoice glyphs = ChooseTitleGlyphs(b.Elements, bigBorder, maxMin, in.Maximized, false);
   p.Skin = FramePaintSkinOf(b.Skin, b.Elements, b.Borders, glyphs);
+  if (skinEdit) skinEdit(p.Skin);
   TitleButtonsInput buttons;
   buttons.Glyphs = glyphs.Set;
   buttons.VisibleMax = buttons.VisibleMin = buttons.Help = maxMin;
   buttons.ShowIcon = bigBorder;
   buttons.GlyphSize = GlyphSizes(p.Skin.View, glyphs.Glyphs);
-  p.M = MeasureFrame(in, b.Values);
-  p.Layout = LayoutTitle(p.M, in, b.Values, buttons);
+  p.M = MeasureFrame(in, v);
+  p.Layout = LayoutTitle(p.M, in, v, buttons);
   PaintFrame(p.Skin, p.M, in, p.Layout, look, p.Cache, p.ButtonsBackground);
   return p;
 }
@@ -206,6 +213,161 @@ TEST(FramePaint, SizeableWindowInBothModesNormalAndMaximized) {
   // In-frame pictures are opaque: the system shows the window as it is.
   EXPECT_EQ(Alpha(inFrame.Cache, 0, 0), 255u);
   EXPECT_EQ(inFrame.Cache.Width(), 328);
+}
+
+TEST(FramePaint, InFrameButtonsStayInsideTheSystemCaption) {
+  const FrameInputs in = SizeableWindow(FrameMode::InFrame, false);
+  const Painted normal = Paint(in, true, true, Look(true, 0));
+  const Painted hot = Paint(in, true, true, Look(true, 1));
+  const TRect close = hot.Layout.Buttons[size_t(TitleButton::Close)];
+  ASSERT_EQ(close.Top, 4);
+  ASSERT_EQ(close.Bottom, 23);
+  // The hot close button's red fills the 19 caption rows and nothing above or below them.
+  const int32_t x = close.Left + 10;
+  for (int32_t y = 0; y < 30; ++y) {
+    const bool red = ((Rgb(hot.Cache, x, y) >> 16) & 0xFF) > 0xC0 && ((Rgb(hot.Cache, x, y) >> 8) & 0xFF) < 0x40;
+    EXPECT_EQ(red, y >= 4 && y < 23) << y;
+    if (y < 4 || y >= 23) {
+      EXPECT_EQ(hot.Cache.At(x, y), normal.Cache.At(x, y)) << y;
+    }
+  }
+  // The cut glyph repaints over the saved background exactly as a full paint draws it.
+  Painted p = Paint(in, true, true, Look(true, 0));
+  RepaintTitleButton(p.Skin, p.M, p.Layout, Look(true, 1), TitleButton::Close, p.ButtonsBackground, p.Cache);
+  int differing = 0;
+  for (int32_t py = 0; py < p.Cache.Height(); ++py)
+    for (int32_t px = 0; px < p.Cache.Width(); ++px) differing += p.Cache.At(px, py) != hot.Cache.At(px, py);
+  EXPECT_EQ(differing, 0);
+}
+
+TEST(FramePaint, HeaderBandOnlyWithAHeightAndAHeaderSection) {
+  const FrameInputs in = SizeableWindow(FrameMode::InFrame, false);
+  FrameLook look = Look(true);
+  const Painted none = Paint(in, true, true, look);
+  look.HeaderHeight = 20;
+  const Painted header = Paint(in, true, true, look);
+  const Painted withoutSection = Paint(in, true, true, look, [](FramePaintSkin& s) { s.HeaderSection = -1; });
+  const uint32_t white = 0xFFFFFF, form = Rgb(none.Cache, 100, 60);
+  ASSERT_NE(form, white);
+  // The header's white takes the client's top 20 rows inside the frame; the frame line stays.
+  EXPECT_EQ(Rgb(header.Cache, 100, 23), white);
+  EXPECT_EQ(Rgb(header.Cache, 100, 42), white);
+  EXPECT_EQ(Rgb(header.Cache, 100, 43), form);
+  EXPECT_EQ(Rgb(header.Cache, 0, 30), Rgb(none.Cache, 0, 30));
+  EXPECT_EQ(Rgb(none.Cache, 100, 30), form);
+  for (int32_t y = 0; y < withoutSection.Cache.Height(); ++y)
+    EXPECT_EQ(withoutSection.Cache.At(100, y), none.Cache.At(100, y)) << y;
+  // A height beyond the client is held to it.
+  look.HeaderHeight = 1 << 30;
+  EXPECT_EQ(Rgb(Paint(in, true, true, look).Cache, 100, 142), white);
+}
+
+TEST(FramePaint, TitleBarImageBehindTheButtonsAndTheGripInTheClientCorner) {
+  FrameInputs in = SizeableWindow(FrameMode::InFrame, false);
+  in.GripSize = {12, 12};
+  // A skin whose form section has a plain green "TITLEBAR" image, 6 pixels wide.
+  auto masks = std::make_shared<TsMaskArray>(Builtin().Skin.Images.Masks());
+  TsMaskData bar;
+  bar.Image = std::make_shared<PixelBuffer>(6, 10);
+  FillPixels(*bar.Image, bar.Image->Bounds(), 0x0000C000, 255);
+  bar.SourceRect = {0, 0, 6, 10};
+  bar.FrameCount = 1;
+  bar.BorderL = bar.BorderT = bar.BorderR = bar.BorderB = 1;
+  bar.PaintMode = kBorderStretch | kBorderPaintCentre;
+  bar.OwnerManager = Builtin().Skin.Images.Masks()[0].OwnerManager;
+  masks->push_back(bar);
+  const Painted p = Paint(in, true, true, Look(true), [&](FramePaintSkin& s) {
+    s.View.Masks = masks.get();
+    s.TitleBar = int32_t(masks->size() - 1);
+  });
+  const uint32_t green = 0x00C000;
+  // From 2 x 6 + the buttons' width left of the cache's right edge, over the caption rows.
+  const int32_t left = p.M.Cache.cx - (12 + p.Layout.ButtonsWidth);
+  EXPECT_EQ(Rgb(p.Cache, left, 12), green);
+  EXPECT_NE(Rgb(p.Cache, left - 1, 12), green);
+  EXPECT_NE(Rgb(p.Cache, left, 23), green);
+  // The grip's dots (a triangle of 2 x 2 dots on a 3-pixel pitch) end in the client's corner.
+  const TRect grip = p.M.Grip;
+  ASSERT_EQ(grip, (TRect{312, 131, 324, 143}));
+  EXPECT_EQ(Rgb(p.Cache, grip.Left + 10, grip.Top + 10), 0xB8B8B8u);
+  EXPECT_EQ(Rgb(p.Cache, grip.Left + 1, grip.Top + 1), Rgb(p.Cache, 100, 100));
+  EXPECT_EQ(Rgb(Paint(SizeableWindow(FrameMode::InFrame, false), true, true, Look(true)).Cache, grip.Left + 10,
+                grip.Top + 10),
+            Rgb(p.Cache, 100, 100));
+}
+
+TEST(FramePaint, TheIconBlendsIntoTheCaptionOnTheCentreLine) {
+  const FrameInputs in = SizeableWindow(FrameMode::ExtendedBorder, false);
+  PixelBuffer icon(16, 16);
+  FillPixels(icon, icon.Bounds(), 0x000000FF, 255);         // red, opaque
+  FillPixels(icon, MakeRect(8, 0, 8, 16), 0x000000FF, 0);   // right half transparent
+  FrameLook look = Look(true);
+  look.Icon = &icon;
+  const Painted p = Paint(in, true, true, look);
+  const TRect r = p.Layout.Icon;
+  ASSERT_EQ(r.Height(), 16);
+  EXPECT_EQ(r.Top + 8, p.Layout.CenterLine);
+  EXPECT_EQ(p.Cache.At(r.Left + 2, r.Top + 2), 0xFFFF0000u);  // red (BGRA in memory), opaque
+  EXPECT_EQ(Rgb(p.Cache, r.Left + 12, r.Top + 2), 0xFFFFFFu);  // the caption's white shows through
+  EXPECT_EQ(Alpha(p.Cache, r.Left + 12, r.Top + 2), 255u);
+}
+
+// The skin without an extended-border image: the built-in shadow with 9-pixel margins.
+TEST(FramePaint, WithoutAnExtendedBorderImageTheBuiltInShadowKeepsItsNinePixelMargins) {
+  const BuiltinFrame& b = Builtin();
+  TacSkinElements elements = b.Elements;
+  const auto exBorder = std::find(kWellKnownMaskKeys.begin(), kWellKnownMaskKeys.end(), "EXBORDER");
+  elements.GlobalMasks[size_t(exBorder - kWellKnownMaskKeys.begin())] = -1;
+  const TacBorderImages borders = PrepareBorderImages(&b.Skin, elements, true, &b.Engine);
+  ASSERT_EQ(borders.MarginL, kBuiltinShadowMargin);
+  const FrameSkinValues values =
+      FrameSkinValuesOf(b.Skin.SkinData, borders.MarginL, borders.MarginT, borders.MarginR, borders.MarginB);
+  const FramePaintSkin skin =
+      FramePaintSkinOf(b.Skin, elements, borders, ChooseTitleGlyphs(elements, false, false, false, false));
+  EXPECT_EQ(skin.ShadowBorders, (TBorderWidths{9, 9, 9, 9}));
+  const Painted p = Paint(MainWindow(), false, false, Look(true), [&](FramePaintSkin& s) { s = skin; }, &values);
+  ExpectGolden(ComposeOverColor(p.Cache), "frame-builtin-shadow");
+  const PixelBuffer& c = p.Cache;
+  ASSERT_EQ(c.Width(), 360 + 18);
+  // The shadow fades out over the 9 pixels outside the frame and stays off the frame.
+  const uint32_t accent = ExchangeRedBlue(14120960u);
+  EXPECT_EQ(Alpha(c, 0, 150), 0u);
+  EXPECT_GT(Alpha(c, 8, 150), 0u);
+  EXPECT_LT(Alpha(c, 8, 150), 255u);
+  EXPECT_EQ(Rgb(c, 9, 150), accent);
+  EXPECT_EQ(Alpha(c, 9, 150), 255u);
+  EXPECT_EQ(Rgb(c, 10, 150), Rgb(c, 180, 150));
+  EXPECT_EQ(Rgb(c, 180, 9 + 15), 0xFFFFFFu);  // the caption
+}
+
+// BORDERMODE 1: the extended-border image is the whole window's picture, the
+// caption bar on top of it. The picture here: an 8-pixel shadow, a 2-pixel
+// frame line, a clear middle; its borders of 10 deeper than the 8-pixel margins.
+TEST(FramePaint, BorderModeOneStretchesTheWholePictureUnderTheCaptionBar) {
+  PixelBuffer picture(40, 40);
+  FillPixels(picture, picture.Bounds(), clBlack, 50);
+  FillPixels(picture, {8, 8, 32, 32}, 0x00D77800, 255);  // the accent, RGB 0, 120, 215
+  FillPixels(picture, {10, 10, 30, 30}, clBlack, 0);
+  FrameSkinValues values = Builtin().Values;
+  values.MarginL = values.MarginT = values.MarginR = values.MarginB = 8;  // FORMOFFSET on every side
+  const Painted p = Paint(MainWindow(), false, false, Look(true), [&](FramePaintSkin& s) {
+    s.ShadowActive = &picture;
+    s.ShadowBorders = {10, 10, 10, 10};
+    s.WholeBorderPicture = true;
+  }, &values);
+  ExpectGolden(ComposeOverColor(p.Cache), "frame-bordermode1");
+  const PixelBuffer& c = p.Cache;
+  ASSERT_EQ(c.Width(), 360 + 16);
+  const uint32_t accent = ExchangeRedBlue(14120960u);
+  EXPECT_EQ(Alpha(c, 4, 200), 50u);  // the picture's shadow
+  EXPECT_EQ(Rgb(c, 8, 200), accent);
+  EXPECT_EQ(Rgb(c, 9, 200), accent);  // its 2-pixel line over the form's 1-pixel one
+  EXPECT_EQ(Rgb(c, 10, 200), Rgb(c, 180, 200));
+  // The caption bar lies over the picture: its own top line, then white down to its bottom.
+  EXPECT_EQ(Rgb(c, 180, 8), accent);
+  EXPECT_EQ(Rgb(c, 180, 9), 0xFFFFFFu);
+  EXPECT_EQ(Rgb(c, 180, 37), 0xFFFFFFu);
+  EXPECT_EQ(Alpha(c, 180, 9), 255u);
 }
 
 TEST(FramePaint, AMissingFormSectionPaintsNothingAndDoesNotFail) {
