@@ -121,8 +121,12 @@ LRESULT TsSkinProvider::OnSkinCommand(uint16_t command, LPARAM argument) {
     case AC_GETPROVIDER: return reinterpret_cast<LRESULT>(this);
     case AC_SETNEWSKIN:
       if (reinterpret_cast<TsSkinManager*>(argument) != Manager()) return 0;
-      if (!skinned_) Prepare();
-      else RepaintFrame();
+      if (!skinned_) {
+        Prepare();
+      } else {
+        RepaintFrame();
+        ApplyWindowRegion();  // the new skin's masks may cut other corners
+      }
       return 0;
     case AC_REMOVESKIN:
       if (reinterpret_cast<TsSkinManager*>(argument) == Manager()) Unprepare();
@@ -618,6 +622,14 @@ LRESULT TsSkinProvider::OnLButtonUp(TMessage& m) {
 }
 
 LRESULT TsSkinProvider::OnNcMouse(TMessage& m, int32_t code, POINT screen) {
+  // A left click on the icon (the border window passes its own on): the skinned system menu below the icon.
+  if (m.Msg == WM_NCLBUTTONDOWN && code == kFrameHitSysMenu) {
+    RECT wr;
+    GetWindowRect(form_.WindowHandle(), &wr);
+    const int32_t frames = mode_ == FrameMode::InFrame ? 2 * measures_.FW : 0;
+    ShowSystemMenu({wr.left + measures_.SystemFW, wr.top + inputs_.BorderWidth + layout_.Icon.Height() + frames});
+    return 0;
+  }
   // In extended-border mode the border window has the frame's mouse; in in-frame mode the form itself.
   if (mode_ == FrameMode::ExtendedBorder) return CallPrevious(m);
   switch (m.Msg) {
@@ -641,6 +653,10 @@ LRESULT TsSkinProvider::OnNcMouse(TMessage& m, int32_t code, POINT screen) {
       return 0;
     case WM_NCLBUTTONDBLCLK:
       if (IsButtonCode(code)) return 0;
+      if (code == kFrameHitSysMenu) {
+        SendMessageW(form_.WindowHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);  // may free the form: nothing after it
+        return 0;
+      }
       if (code != kFrameHitCaption) break;
       CaptionDoubleClick();
       return 0;

@@ -420,6 +420,22 @@ TEST_P(SizeableFormTest, TheIconAnswersTheSystemMenuAndTheGripSizesTheWindow) {
   EXPECT_TRUE(provider->Measures().Grip.IsEmpty());
 }
 
+TEST_P(SizeableFormTest, ALeftClickOnTheIconOpensTheSkinnedSystemMenuBelowIt) {
+  seenMenu = {};
+  const POINT icon = ScreenOf(*provider, Centre(provider->Layout().Icon));
+  UINT_PTR timer = SetTimer(nullptr, 0, 30, ReadOpenMenu);
+  SendMouseInput(0, icon);
+  PumpFor(3);
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, icon);
+  SendMouseInput(MOUSEEVENTF_LEFTUP, icon);
+  for (int i = 0; i < 60 && !seenMenu.Seen; ++i) PumpFor(1);
+  KillTimer(nullptr, timer);
+  ASSERT_TRUE(seenMenu.Seen);
+  EXPECT_FALSE(seenMenu.Items.empty());
+  EXPECT_EQ(seenMenu.Items.back(), "acIC");
+  EXPECT_TRUE(IsWindowVisible(form->WindowHandle()));
+}
+
 TEST_P(SizeableFormTest, InFrameRegionFollowsTheStateAndSquareCornersCutNothing) {
   if (GetParam()) GTEST_SKIP() << "the in-frame region";
   HWND w = form->WindowHandle();
