@@ -45,6 +45,12 @@ TRect GripIn(const FrameMeasures& m, const FrameInputs& in) {
   return {right - w, bottom - h, right, bottom};
 }
 
+// BORDERMODE 1: the border window's sizing edges, the margins moved outward by the align offsets.
+TRect AlignedSizingRect(const FrameMeasures& m, const FrameSkinValues& skin) {
+  return {m.L - skin.AlignOffset, m.T - skin.AlignOffsetT, m.Cache.cx + skin.AlignOffsetR - m.R,
+          m.Cache.cy + skin.AlignOffsetB - m.B};
+}
+
 }  // namespace
 
 FrameSkinValues FrameSkinValuesOf(const TsSkinData& d, int32_t marginL, int32_t marginT, int32_t marginR,
@@ -62,6 +68,10 @@ FrameSkinValues FrameSkinValuesOf(const TsSkinData& d, int32_t marginL, int32_t 
   s.BISpace = offset(d.BISpace);
   s.BIVAlign = d.BIVAlign == 1;
   s.BorderMode = d.BorderMode;
+  s.AlignOffset = offset(d.AlignOffset);
+  s.AlignOffsetT = offset(d.AlignOffsetT);
+  s.AlignOffsetR = offset(d.AlignOffsetR);
+  s.AlignOffsetB = offset(d.AlignOffsetB);
   s.MarginL = margin(marginL);
   s.MarginT = margin(marginT);
   s.MarginR = margin(marginR);
@@ -227,6 +237,7 @@ int32_t InFrameHitTest(const FrameMeasures& m, const FrameInputs& in, const Titl
 
 bool OutsideFrame(const FrameMeasures& m, const FrameInputs& in, const FrameSkinValues& skin, TPoint p) {
   if (in.Maximized) return false;
+  if (skin.BorderMode == 1) return !Contains(AlignedSizingRect(m, skin), p);
   const int32_t grow = std::max(6, skin.BorderWidth);
   const TRect frame{m.L - grow, m.T - grow, m.Cache.cx - m.R + grow, m.Cache.cy - m.B + grow};
   return !Contains(frame, p);
@@ -236,7 +247,13 @@ int32_t BorderHitTest(const FrameMeasures& m, const FrameInputs& in, const Title
                       const FrameSkinValues& skin, TPoint p) {
   if (OutsideFrame(m, in, skin, p) || !Contains(MakeRect(0, 0, m.Cache.cx, m.Cache.cy), p)) return kFrameHitOutside;
   if (int32_t button = TitleButtonAt(layout, p)) return button;
-  if (in.Sizeable && !in.Maximized) {
+  if (in.Sizeable && !in.Maximized && skin.BorderMode == 1) {
+    // The whole window's picture: a 4-pixel top band, the others as wide as the real frame, all inside the edges.
+    const TRect r = AlignedSizingRect(m, skin);
+    const int32_t band = std::max(1, m.SystemFW);
+    if (int32_t code = SizingCode(p.X < r.Left + band, p.Y < r.Top + 4, p.X >= r.Right - band, p.Y >= r.Bottom - band))
+      return code;
+  } else if (in.Sizeable && !in.Maximized) {
     // The sizing bands lie in the shadow, just outside the visible frame.
     const int32_t right = m.Cache.cx - m.R, bottom = m.Cache.cy - m.B;
     if (int32_t code = SizingCode(p.X < m.L, p.Y < m.T, p.X >= right, p.Y >= bottom)) return code;

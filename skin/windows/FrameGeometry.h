@@ -35,6 +35,9 @@ struct FrameSkinValues {
   int32_t BILeft = 0, BIRight = 0, BITop = 0, BISpace = 0;  // -64..64 each
   bool BIVAlign = false;     // BIVALIGN = 1
   int32_t BorderMode = 0;    // BORDERMODE
+  // ALIGNOFFSET, ALIGNOFFSETT, ALIGNOFFSETR, ALIGNOFFSETB (-64..64): with BORDERMODE 1
+  // they move the sizing edges of the border window outward from the margins.
+  int32_t AlignOffset = 0, AlignOffsetT = 0, AlignOffsetR = 0, AlignOffsetB = 0;
   // The manager's extended-border margins (shadow widths), 0..255 each.
   int32_t MarginL = 0, MarginT = 0, MarginR = 0, MarginB = 0;
 };
@@ -170,7 +173,8 @@ int32_t InFrameHitTest(const FrameMeasures& m, const FrameInputs& in, const Titl
 int32_t BorderHitTest(const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout,
                       const FrameSkinValues& skin, TPoint point);
 // Whether a point relative to the border window lies outside the frame: the
-// rectangle inside the margins grown by max(6, BORDERWIDTH) on each side.
+// rectangle inside the margins grown by max(6, BORDERWIDTH) on each side; with
+// BORDERMODE 1 the rectangle of the align offsets around the margins.
 bool OutsideFrame(const FrameMeasures& m, const FrameInputs& in, const FrameSkinValues& skin, TPoint point);
 
 // The border window: its position relative to the real window and its region.

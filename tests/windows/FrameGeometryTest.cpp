@@ -300,6 +300,36 @@ TEST(HitTest, BorderWindowOfASizeableWindowAtBothDensities) {
   EXPECT_EQ(BorderHitTest(m, in, t, BuiltinSkin(), {5, 150}), kFrameHitNowhere);
 }
 
+TEST(HitTest, BorderModeOneSizesInsideTheAlignOffsetsAroundTheMargins) {
+  FrameSkinValues skin = BuiltinSkin();
+  skin.BorderMode = 1;
+  skin.MarginL = skin.MarginT = skin.MarginR = skin.MarginB = 8;  // FORMOFFSET on every side
+  skin.AlignOffset = skin.AlignOffsetT = skin.AlignOffsetR = skin.AlignOffsetB = 2;
+  const FrameInputs in = SizeableWindow(FrameMode::ExtendedBorder, kAt96);
+  const FrameMeasures m = MeasureFrame(in, skin);
+  const TitleLayout t = LayoutTitle(m, in, skin, AllButtons());
+  const int32_t w = m.Cache.cx, h = m.Cache.cy;  // the sizing rectangle is (6, 6, w - 6, h - 6)
+  struct Case {
+    TPoint P;
+    int32_t Code;
+  };
+  const Case cases[] = {
+      {{5, 100}, kFrameHitOutside},      {{6, 100}, kFrameHitLeft},         {{9, 100}, kFrameHitLeft},
+      {{10, 100}, kFrameHitClient},      {{w - 7, 100}, kFrameHitRight},    {{w - 6, 100}, kFrameHitOutside},
+      {{100, 5}, kFrameHitOutside},      {{100, 6}, kFrameHitTop},          {{100, 9}, kFrameHitTop},
+      {{100, 10}, kFrameHitCaption},     {{100, h - 7}, kFrameHitBottom},   {{100, h - 10}, kFrameHitBottom},
+      {{100, h - 11}, kFrameHitClient},  {{6, 6}, kFrameHitTopLeft},        {{w - 7, h - 7}, kFrameHitBottomRight},
+  };
+  for (const Case& c : cases) EXPECT_EQ(BorderHitTest(m, in, t, skin, c.P), c.Code) << c.P.X << "," << c.P.Y;
+  // Skin offsets are bounded before they move anything.
+  TsSkinData d;
+  d.AlignOffset = d.AlignOffsetT = 1 << 30;
+  d.AlignOffsetR = d.AlignOffsetB = -(1 << 30);
+  const FrameSkinValues bounded = FrameSkinValuesOf(d, 0, 0, 0, 0);
+  EXPECT_EQ(bounded.AlignOffset, kMaxSkinOffset);
+  EXPECT_EQ(bounded.AlignOffsetB, -kMaxSkinOffset);
+}
+
 TEST(HitTest, InFrameSizeableWindowAtBothDensities) {
   for (const Desktop& d : {kAt96, kAt120}) {
     SCOPED_TRACE(d.Dpi);
