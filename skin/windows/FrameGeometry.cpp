@@ -152,9 +152,9 @@ TitleLayout LayoutTitle(const FrameMeasures& m, const FrameInputs& in, const Fra
     const int32_t derived = DerivedIconSize(m.CH);
     const int32_t h = buttons.IconSize.cy > 0 ? bounded(buttons.IconSize.cy) : derived;
     const TSize glyph{bounded(buttons.IconGlyph.cx), bounded(buttons.IconGlyph.cy)};
-    const int32_t w = buttons.IconSize.cx > 0                  ? bounded(buttons.IconSize.cx)
-                      : glyph.cx > 0 && glyph.cy > 0 ? std::max(1, derived * glyph.cx / glyph.cy)
-                                                               : derived;
+    int32_t w = derived;
+    if (buttons.IconSize.cx > 0) w = bounded(buttons.IconSize.cx);
+    else if (glyph.cx > 0 && glyph.cy > 0) w = std::max(1, derived * glyph.cx / glyph.cy);
     t.Icon = MakeRect(iconLeft, t.CenterLine - h / 2 + iconShift, w, h);
   } else {
     t.Icon = {iconLeft, t.CenterLine, iconLeft, t.CenterLine};

@@ -1,6 +1,8 @@
 #include "skin/windows/FramePainter.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "skin/data/SkinElements.h"
 #include "skin/data/SkinLoader.h"
@@ -78,6 +80,66 @@ void PaintButton(const FramePaintSkin& skin, const TitleLayout& layout, const Fr
   CopyPixels(cache, {r.Left, r.Top}, part, MakeRect(0, layout.GlyphCrop, r.Width(), r.Height()));
 }
 
+// Straight-alpha pixels of source over the cache at point.
+void BlendOver(const PixelBuffer& source, TPoint point, PixelBuffer& cache) {
+  for (int32_t y = 0; y < source.Height(); ++y) {
+    const int32_t cy = point.Y + y;
+    if (cy < 0 || cy >= cache.Height()) continue;
+    for (int32_t x = 0; x < source.Width(); ++x) {
+      const int32_t cx = point.X + x;
+      if (cx < 0 || cx >= cache.Width()) continue;
+      const uint32_t s = source.At(x, y), d = cache.At(cx, cy);
+      const uint32_t a = s >> 24;
+      uint32_t out = std::max(a, d >> 24) << 24;
+      for (int shift = 0; shift < 24; shift += 8) {
+        const uint32_t sc = (s >> shift) & 0xFF, dc = (d >> shift) & 0xFF;
+        out |= ((sc * a + dc * (255 - a) + 127) / 255) << shift;
+      }
+      cache.At(cx, cy) = out;
+    }
+  }
+}
+
+// A corner of the frame as painted, kept to be laid back over the shadow.
+struct SavedCorner {
+  TPoint At;
+  PixelBuffer Pixels;
+};
+
+// The frame's corner pieces: the top ones as big as the title mask's corners
+// (without one, the form mask's, at most 8 x 8), the bottom ones as the form mask's.
+std::vector<SavedCorner> FrameCorners(const FramePaintSkin& skin, const TRect& frame, const PixelBuffer& cache) {
+  auto bordersOf = [&](int32_t section) -> std::optional<TBorderWidths> {
+    const TsGeneralData* s = skin.View.Section(section);
+    const TsMaskData* mask = s ? skin.View.Mask(s->BorderIndex) : nullptr;
+    if (!mask) return std::nullopt;
+    TBorderWidths b = mask->EffectiveBorders();
+    const int32_t most = kMaxSkinFrameWidth;
+    b = {std::clamp(b.Left, 0, most), std::clamp(b.Top, 0, most), std::clamp(b.Right, 0, most), std::clamp(b.Bottom, 0, most)};
+    return b;
+  };
+  const std::optional<TBorderWidths> form = bordersOf(skin.FormSection);
+  std::optional<TBorderWidths> top = bordersOf(skin.TitleSection);
+  if (!top && form) top = TBorderWidths{std::min(form->Left, 8), std::min(form->Top, 8), std::min(form->Right, 8), 0};
+  std::vector<SavedCorner> corners;
+  auto keep = [&](int32_t left, int32_t y, int32_t w, int32_t h) {
+    if (w <= 0 || h <= 0) return;
+    SavedCorner c{{left, y}, PixelBuffer(w, h)};
+    FillPixels(c.Pixels, c.Pixels.Bounds(), clBlack, 0);
+    CopyPixels(c.Pixels, {0, 0}, cache, MakeRect(left, y, w, h));
+    corners.push_back(std::move(c));
+  };
+  if (top) {
+    keep(frame.Left, frame.Top, top->Left, top->Top);
+    keep(frame.Right - top->Right, frame.Top, top->Right, top->Top);
+  }
+  if (form) {
+    keep(frame.Left, frame.Bottom - form->Bottom, form->Left, form->Bottom);
+    keep(frame.Right - form->Right, frame.Bottom - form->Bottom, form->Right, form->Bottom);
+  }
+  return corners;
+}
+
 // The icon picture (straight alpha) over the icon rectangle, stretched when its size differs.
 void PaintIcon(const PixelBuffer& icon, const TRect& rect, PixelBuffer& cache) {
   if (icon.Empty() || rect.IsEmpty()) return;
@@ -88,22 +150,7 @@ void PaintIcon(const PixelBuffer& icon, const TRect& rect, PixelBuffer& cache) {
     StretchPixels(sized, sized.Bounds(), icon, icon.Bounds());
     source = &sized;
   }
-  for (int32_t y = 0; y < source->Height(); ++y) {
-    const int32_t cy = rect.Top + y;
-    if (cy < 0 || cy >= cache.Height()) continue;
-    for (int32_t x = 0; x < source->Width(); ++x) {
-      const int32_t cx = rect.Left + x;
-      if (cx < 0 || cx >= cache.Width()) continue;
-      const uint32_t s = source->At(x, y), d = cache.At(cx, cy);
-      const uint32_t a = s >> 24;
-      uint32_t out = std::max(a, d >> 24) << 24;
-      for (int shift = 0; shift < 24; shift += 8) {
-        const uint32_t sc = (s >> shift) & 0xFF, dc = (d >> shift) & 0xFF;
-        out |= ((sc * a + dc * (255 - a) + 127) / 255) << shift;
-      }
-      cache.At(cx, cy) = out;
-    }
-  }
+  BlendOver(*source, {rect.Left, rect.Top}, cache);
 }
 
 // The caption bar: the title section, the header band under it and the
@@ -217,7 +264,9 @@ void PaintFrame(const FramePaintSkin& skin, const FrameMeasures& m, const FrameI
       TBorderWidths borders = skin.ShadowBorders;
       // The whole window's picture: its top border no deeper than the caption, which is painted over it.
       if (barOverPicture) borders.Top = std::min(borders.Top, layout.CaptionBottom);
+      const std::vector<SavedCorner> corners = barOverPicture ? std::vector<SavedCorner>{} : FrameCorners(skin, frame, cache);
       PaintShadow(*shadow, borders, cache);
+      for (const SavedCorner& corner : corners) BlendOver(corner.Pixels, {corner.At.X, corner.At.Y}, cache);
     }
     if (barOverPicture) PaintCaptionBar(skin, m, in, layout, look, cache);
   }

@@ -340,6 +340,23 @@ TEST(FramePaint, WithoutAnExtendedBorderImageTheBuiltInShadowKeepsItsNinePixelMa
   EXPECT_EQ(Rgb(c, 180, 9 + 15), 0xFFFFFFu);  // the caption
 }
 
+// A shadow reaching into the frame (FORMOFFSET 4: margins of 30 under borders
+// of 34) covers the frame's edges, but the corner pieces of the masks lie over it.
+TEST(FramePaint, TheMasksCornerPiecesLieOverAShadowThatReachesIntoTheFrame) {
+  FrameSkinValues values = Builtin().Values;
+  values.MarginL = values.MarginT = values.MarginR = values.MarginB = 30;
+  const Painted p = Paint(MainWindow(), false, false, Look(true), {}, &values);
+  const PixelBuffer& c = p.Cache;
+  const uint32_t accent = ExchangeRedBlue(14120960u);
+  const int32_t right = c.Width() - 31, bottom = c.Height() - 31;
+  for (TPoint corner : {TPoint{30, 30}, TPoint{right, 30}, TPoint{30, bottom}, TPoint{right, bottom}}) {
+    EXPECT_EQ(Rgb(c, corner.X, corner.Y), accent) << corner.X << "," << corner.Y;
+    EXPECT_EQ(Alpha(c, corner.X, corner.Y), 255u);
+  }
+  EXPECT_NE(Rgb(c, 30, 200), accent);  // the edge under the shadow
+  EXPECT_LT(Alpha(c, 30, 200), 255u);
+}
+
 // BORDERMODE 1: the extended-border image is the whole window's picture, the
 // caption bar on top of it. The picture here: an 8-pixel shadow, a 2-pixel
 // frame line, a clear middle; its borders of 10 deeper than the 8-pixel margins.
