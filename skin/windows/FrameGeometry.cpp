@@ -200,6 +200,34 @@ TitleLayout LayoutTitle(const FrameMeasures& m, const FrameInputs& in, const Fra
   return t;
 }
 
+CaptionPlacement PlaceCaption(const TRect& textRect, int32_t centerLine, const CaptionTexts& texts,
+                              CaptionAlign align, bool rightToLeft) {
+  CaptionPlacement p;
+  const int32_t mainWidth = std::max(0, texts.Main.cx), addedWidth = std::max(0, texts.Added.cx);
+  if (textRect.Right <= textRect.Left || (mainWidth == 0 && addedWidth == 0)) return p;
+  if (rightToLeft && align != CaptionAlign::Center)
+    align = align == CaptionAlign::Left ? CaptionAlign::Right : CaptionAlign::Left;
+  const int32_t lineHeight = std::max({0, texts.Main.cy, texts.Added.cy});
+  const int32_t top = centerLine - lineHeight / 2;
+  const int32_t total = mainWidth + addedWidth + kAddedTitleGap;
+  int32_t left = textRect.Left;
+  if (align == CaptionAlign::Right && total <= textRect.Width()) left = textRect.Right - total;
+  if (align == CaptionAlign::Center) left = std::max(left, left + (textRect.Width() - total) / 2);
+  // The added title keeps its room; a long main caption ends with an ellipsis before it.
+  const int32_t addedRoom = addedWidth > 0 ? addedWidth + (mainWidth > 0 ? kAddedTitleGap : 0) : 0;
+  int32_t x = left;
+  if (mainWidth > 0) {
+    const int32_t right = std::min(left + mainWidth, std::max(left, textRect.Right - addedRoom));
+    p.Main = {left, top, right, top + lineHeight};
+    x = right + kAddedTitleGap;
+  }
+  if (addedWidth > 0) {
+    const int32_t right = std::min(x + addedWidth + kAddedTitleGap, textRect.Right);
+    if (right > x) p.Added = {x, top, right, top + lineHeight};
+  }
+  return p;
+}
+
 TRect ButtonsBackgroundRect(const FrameMeasures& m, const TitleLayout& layout) {
   const int32_t width = m.FW + layout.ButtonsWidth + m.R + 10;
   const int32_t height = m.FW + m.FW + m.CH + m.MenuHeight + m.T;

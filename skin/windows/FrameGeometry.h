@@ -152,6 +152,24 @@ struct TitleLayout {
 TitleLayout LayoutTitle(const FrameMeasures& m, const FrameInputs& in, const FrameSkinValues& skin,
                         const TitleButtonsInput& buttons, bool captionSection = false);
 
+// Where the caption's texts go inside the text rectangle: the main caption
+// (its measured size; 0 x 0 when not shown) and the added title after it.
+enum class CaptionAlign { Left, Right, Center };
+struct CaptionTexts {
+  TSize Main;   // measured main caption
+  TSize Added;  // measured added title; 0 x 0 without one
+};
+struct CaptionPlacement {
+  TRect Main;   // empty when the main caption is not shown
+  TRect Added;  // empty without an added title
+};
+// Right-to-left forms mirror left and right alignment. A main caption wider
+// than its room keeps the room (the text ends with an ellipsis there).
+CaptionPlacement PlaceCaption(const TRect& textRect, int32_t centerLine, const CaptionTexts& texts,
+                              CaptionAlign align, bool rightToLeft);
+// The gap between the main caption and the added title, and the added title's extra width.
+inline constexpr int32_t kAddedTitleGap = 4;
+
 // The area behind the title buttons saved at full paint, in cache coordinates:
 // restoring it lets one button be redrawn without the rest of the frame.
 TRect ButtonsBackgroundRect(const FrameMeasures& m, const TitleLayout& layout);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string_view>
 
 #include "skin/data/sSkinData.h"
 #include "skin/windows/FrameGeometry.h"
@@ -438,3 +439,43 @@ TEST(TitleLayout, IconRectangleFromTitleIconAndCaptionHeight) {
 }
 
 }  // namespace
+
+// The caption texts in a 200-pixel text rectangle from x 40, centre line 50;
+// main caption 80 x 16 (or wider than the room), added title 30 x 12.
+TEST(CaptionPlacement, AlignmentMirroringAddedTitleAndLongCaptions) {
+  const TRect room{40, 35, 240, 65};
+  struct Case {
+    const char* What;
+    CaptionTexts Texts;
+    CaptionAlign Align;
+    bool RightToLeft;
+    TRect Main, Added;
+  };
+  const TRect none;
+  const Case cases[] = {
+      {"left", {{80, 16}, {}}, CaptionAlign::Left, false, {40, 42, 120, 58}, none},
+      // right: the sum with the 4-pixel gap ends at the right edge
+      {"right", {{80, 16}, {}}, CaptionAlign::Right, false, {156, 42, 236, 58}, none},
+      {"centre", {{80, 16}, {}}, CaptionAlign::Center, false, {98, 42, 178, 58}, none},
+      // right-to-left forms swap left and right, not the centre
+      {"right, right-to-left", {{80, 16}, {}}, CaptionAlign::Right, true, {40, 42, 120, 58}, none},
+      {"left, right-to-left", {{80, 16}, {}}, CaptionAlign::Left, true, {156, 42, 236, 58}, none},
+      {"centre, right-to-left", {{80, 16}, {}}, CaptionAlign::Center, true, {98, 42, 178, 58}, none},
+      // the added title follows after 4 pixels, 4 pixels wider than measured; the line is the taller text
+      {"added", {{80, 16}, {30, 12}}, CaptionAlign::Left, false, {40, 42, 120, 58}, {124, 42, 158, 58}},
+      {"added, right", {{80, 16}, {30, 12}}, CaptionAlign::Right, false, {126, 42, 206, 58}, {210, 42, 240, 58}},
+      {"added only", {{0, 0}, {30, 20}}, CaptionAlign::Left, false, none, {40, 40, 74, 60}},
+      // too long: the main caption keeps the room (ellipsis), the added title keeps its own
+      {"long", {{500, 16}, {}}, CaptionAlign::Right, false, {40, 42, 240, 58}, none},
+      {"long centred", {{500, 16}, {}}, CaptionAlign::Center, false, {40, 42, 240, 58}, none},
+      {"long with added", {{500, 16}, {30, 12}}, CaptionAlign::Left, false, {40, 42, 206, 58}, {210, 42, 240, 58}},
+      {"no room", {{80, 16}, {30, 12}}, CaptionAlign::Left, false, none, none},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    const TRect r = std::string_view(c.What) == "no room" ? TRect{100, 35, 100, 65} : room;
+    const CaptionPlacement p = PlaceCaption(r, 50, c.Texts, c.Align, c.RightToLeft);
+    EXPECT_EQ(p.Main, c.Main);
+    EXPECT_EQ(p.Added, c.Added);
+  }
+}
