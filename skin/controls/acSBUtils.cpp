@@ -25,7 +25,6 @@ namespace {
 
 constexpr uint16_t AC_COMMONHANDLING = 19;  // answered 1 by scrolling handlers
 constexpr uint16_t AC_GETHANDLER = 12;      // the handler itself
-constexpr uint16_t AC_GETAPPLICATION = 60;  // the application object
 
 bool FromManager(const TacMainWnd& h, const TMessage& m) {
   return reinterpret_cast<TsSkinManager*>(m.LParam) == h.Manager();

@@ -24,6 +24,7 @@ enum SkinCommand : uint16_t {
   AC_INVALIDATE = 17,      // the cached picture is stale
   AC_APPACTIVATED = 18,    // repaint
   AC_BGCHANGED = 20,       // the background changed; argument 1: invalidate the window too
+  AC_BGISPICTURE = 19,     // 1 when a form's background is no plain colour (gradient, texture, painted mask centre)
   AC_GETCONTROLCOLOR = 21, // the visible colour (RGB) of the host
   AC_SETANSWERFLAG = 22,
   AC_PREPARECACHE = 23,    // build the picture now; from a host: the picture is ready
@@ -39,8 +40,15 @@ enum SkinCommand : uint16_t {
   AC_GETSKINDATA = 37,     // a control's binding
   AC_ATTACHCOMPONENT = 38, // argument: the component painting for the host, or 0
   AC_PAINTOUTER = 40,      // paint the outer effects into the record given
+  AC_SUSPENDREDRAW = 51,   // a form stops redrawing
+  AC_RESUMEREDRAW = 52,    // a form redraws again, at once with its frame and children
   AC_RECALCFRAME = 53,     // the frame is recalculated and the host re-skinned
+  AC_GETAPPLICATION = 60,  // the application object
   AC_GETCLIENTORIGIN = 61, // a form's client origin in its frame picture: x in the low word, y in the high word
+  AC_REPAINTFRAME = 62,    // argument 1: the frame picture is stale; the frame is shown again
+  AC_SETGLUED = 63,        // argument 1: the form was moved by a glued partner; 0 clears the mark
+  AC_GETGLUED = 64,        // 1 while the mark is set
+  AC_SETALPHA = 65,        // argument: the form's opacity 0..255; 255 is the form's own look
   AC_GETFONTSECTION = 66,  // argument: TacFontSectionRequest*; answers 1 when a section was given
   AC_GETFRAMEWIDTH = 68,   // a form's frame width; the argument is the answer when there is none
   AC_GETBOUNDS = 70,       // argument: TRect* that receives the host's bounds

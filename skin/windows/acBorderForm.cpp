@@ -197,9 +197,7 @@ void TacBorderForm::Update(bool redraw) {
     ApplyRegion();
     SIZE size{cache.Width(), cache.Height()};
     POINT source{0, 0};
-    const TCustomForm& f = owner_.Form();
-    const BYTE opacity = BYTE(f.AlphaBlend ? std::clamp(f.AlphaBlendValue, 0, 255) : 255);
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, owner_.Opacity(), AC_SRC_ALPHA};
     HDC screen = GetDC(nullptr);
     UpdateLayeredWindow(window, screen, &at, &size, BufferDc(cache), &source, 0, &blend, ULW_ALPHA);
     ReleaseDC(nullptr, screen);

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "skin/controls/BindingKinds.h"
+#include "skin/controls/SkinTextOutput.h"
+#include "skin/controls/SkinTextOutputWin.h"
 #include "skin/data/SkinBroadcast.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
@@ -12,6 +15,9 @@
 #include "skin/render/core/PixelBufferDc.h"
 #include "skin/windows/FrameRegion.h"
 #include "skin/windows/IconPicture.h"
+#include "skin/render/paint/LayeredPainter.h"
+#include "skin/render/paint/PaintGeometry.h"
+#include "skin/render/paint/SectionPainter.h"
 #include "skin/windows/acBorderForm.h"
 #include "skin/windows/sSystemMenu.h"
 #include "toolkit/Application.h"
@@ -55,9 +61,53 @@ MenuBorderStyle MenuStyleOf(TFormBorderStyle s) {
   return MenuBorderStyle::Sizeable;
 }
 
+CaptionAlign AlignOf(TAlignment a) {
+  switch (a) {
+    case TAlignment::taRightJustify: return CaptionAlign::Right;
+    case TAlignment::taCenter: return CaptionAlign::Center;
+    default: return CaptionAlign::Left;
+  }
+}
+
+// The size of a single-line text in font.
+TSize MeasureText(HDC dc, HFONT font, const std::string& text) {
+  if (text.empty() || !dc) return {};
+  const std::wstring wide = Cp1251::ToWide(text);
+  HGDIOBJ old = SelectObject(dc, font);
+  RECT r{0, 0, 0, 0};
+  DrawTextW(dc, wide.c_str(), int(wide.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+// The system's caption font in the form font's character set.
+HFONT CreateCaptionFont(const TFont& formFont) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  metrics.lfCaptionFont.lfCharSet = BYTE(formFont.Charset);
+  return CreateFontIndirectW(&metrics.lfCaptionFont);
+}
+
+// Right-to-left reading order of the form's window.
+bool RightToLeft(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0; }
+
 }  // namespace
 
+// ---- the form as the binding's host ------------------------------------------
+
+TProviderBindingHost::TProviderBindingHost(TsSkinProvider& provider)
+    : TControlBindingHost(provider.Form()), provider_(provider) {}
+
+TSize TProviderBindingHost::Size() const { return provider_.Measures().Cache; }
+
+bool TProviderBindingHost::ExtraTitleArea() const { return provider_.FormHeaderAdditionalHeight > 0; }
+
+// ---- the provider ------------------------------------------------------------
+
 TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner), form_(FormOf(owner)) {
+  SkinData.ControlKind = kKindFormProvider;
+  SkinData.SetSkinSection("FORM");
   for (TComponent* c : form_.Components())
     if (c != this && dynamic_cast<TsSkinProvider*>(c)) passive_ = true;  // another provider owns the form
   if (passive_) return;
@@ -92,6 +142,7 @@ LRESULT TsSkinProvider::OnMessage(TMessage& m) {
     if (m.Msg == WM_CREATE) Prepare();
     return result;
   }
+  // The system's shutdown query goes straight on: no animation runs that it would have to wait for.
   switch (m.Msg) {
     case WM_NCHITTEST:        return OnNcHitTest(m, ScreenPointOf(m.LParam));
     case WM_NCACTIVATE:       return OnNcActivate(ActiveOf(m));
@@ -99,7 +150,17 @@ LRESULT TsSkinProvider::OnMessage(TMessage& m) {
     case WM_ERASEBKGND:       return OnEraseBackground(m, DcOf(m));
     case WM_GETMINMAXINFO:    return OnGetMinMaxInfo(m, *reinterpret_cast<MINMAXINFO*>(m.LParam));
     case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(m, WindowPosOf(m).flags);
+    case WM_SIZE:             return OnSize(m);
     case WM_SETTEXT:          return OnSetText(m);
+    case WM_SETREDRAW:        return OnSetRedraw(m, m.WParam != 0);
+    case WM_SETICON:          return OnSetIcon(m);
+    case WM_STYLECHANGED:     return OnStyleChanged(m, int(m.WParam), *reinterpret_cast<const STYLESTRUCT*>(m.LParam));
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:    return OnSettingChange(m);
+    case WM_SHOWWINDOW:       return OnShowWindow(m, m.WParam != 0);
+    case WM_ACTIVATEAPP:      return OnActivateApp(m);
+    case WM_ENABLE:           return OnEnable(m);  // the form's Enabled and a modal window's EnableWindow alike
+    case WM_ENTERIDLE:        return 0;
     case WM_SYSCOMMAND:       return OnSysCommand(m, SysCommandOf(m));
     case kShowWindowMenu:     return OnShowWindowMenu(ScreenPointOf(m.LParam));
     case WM_LBUTTONUP:        return OnLButtonUp(m);
@@ -116,45 +177,138 @@ LRESULT TsSkinProvider::OnMessage(TMessage& m) {
 }
 
 LRESULT TsSkinProvider::OnSkinCommand(uint16_t command, LPARAM argument) {
+  // Answered whether or not the form is skinned at the moment.
   switch (command) {
-    case AC_CTRLHANDLED: return 1;
-    case AC_GETPROVIDER: return reinterpret_cast<LRESULT>(this);
     case AC_SETNEWSKIN:
-      if (reinterpret_cast<TsSkinManager*>(argument) != Manager()) return 0;
-      if (!skinned_) {
-        Prepare();
-      } else {
-        RepaintFrame();
-        ApplyWindowRegion();  // the new skin's masks may cut other corners
-      }
+      if (reinterpret_cast<TsSkinManager*>(argument) == Manager()) Prepare();
       return 0;
     case AC_REMOVESKIN:
+      // The children hear of it from the manager's own broadcast.
       if (reinterpret_cast<TsSkinManager*>(argument) == Manager()) Unprepare();
       return 0;
-    case AC_REFRESH:
-      if (skinned_) RepaintFrame();
-      return 0;
-    case AC_GETBG: {
-      auto* request = reinterpret_cast<BackgroundRequest*>(argument);
-      if (!request || !skinned_) return 0;
-      const PixelBuffer& cache = FrameCache();
-      const TPoint o = measures_.ClientOrigin;
-      request->Bitmap = &cache;
-      request->OffsetX += o.X;
-      request->OffsetY += o.Y;
-      request->ClipRect = {request->ClipRect.Left + o.X, request->ClipRect.Top + o.Y, request->ClipRect.Right + o.X,
-                           request->ClipRect.Bottom + o.Y};
-      request->AnswerKind = kAnswerPicture;
-      return 0;
-    }
-    case AC_INVALIDATE: changed_ = true; return 0;
-    case AC_PREPARECACHE:
-      if (skinned_ && changed_) Rebuild();
-      return 0;
+    case AC_CTRLHANDLED: return 1;
+    case AC_ENDUPDATE: return 0;  // no main menu is skinned: no menu change can be pending
+    case AC_GETBG: return OnBackgroundQuery(reinterpret_cast<BackgroundRequest*>(argument));
+    case AC_CLASSIFYBG: return SkinData.OnSkinCommand(command, argument).value_or(0);
+    case AC_GETAPPLICATION: return reinterpret_cast<LRESULT>(Application);
     case AC_GETCLIENTORIGIN: return MAKELONG(measures_.ClientOrigin.X, measures_.ClientOrigin.Y);
-    case AC_GETFRAMEWIDTH: return skinned_ ? measures_.FW : argument;
+    default: break;
+  }
+  if (!skinned_ || form_.Destroying()) {
+    switch (command) {
+      case AC_GETPROVIDER: return reinterpret_cast<LRESULT>(this);
+      case AC_PREPARECACHE: SkinData.CacheStale = false; return 0;
+      case AC_GETFRAMEWIDTH: return argument;  // no skinned frame: the asker's own
+      default: return 0;
+    }
+  }
+  switch (command) {
+    case AC_REFRESH:
+      SkinData.OnSkinCommand(command, argument);
+      UpdateFrameMode();
+      ApplyGlobalColor();
+      RepaintFrame();
+      RedrawWindow(form_.WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      return 0;
+    case AC_GETPROVIDER: return reinterpret_cast<LRESULT>(this);
+    case AC_ENDPARENTUPDATE:
+      if (updating_) {
+        updating_ = false;
+        RepaintFrame();
+      }
+      return 0;
+    case AC_SETUPDATING:
+      updating_ = argument == 1;
+      SkinData.PaintSuspended = updating_;
+      if (updating_) SkinData.CacheStale = true;  // the frame is rebuilt when the update ends
+      return 0;
+    case AC_MUSTREPAINT: return updating_ ? 1 : 0;
+    case AC_INVALIDATE: SkinData.CacheStale = true; return 0;
+    case AC_BGISPICTURE:
+      SkinData.ClassifyBackground(false);
+      return (SkinData.StateFlags & kStatePlainBackground) ? 0 : 1;
+    case AC_GETCONTROLCOLOR: return LRESULT(SkinData.ColorAnswer());
+    case AC_PREPARECACHE:
+      if (SkinData.CacheStale) Rebuild();
+      return 0;
+    case AC_ADAPTCONTROL: return 0;  // no control adapter: the form's controls skin themselves
+    case AC_MOUSELEAVE: ClearButtonStates(); return 0;
+    case AC_SUSPENDREDRAW: SendMessageW(form_.WindowHandle(), WM_SETREDRAW, FALSE, 0); return 0;
+    case AC_RESUMEREDRAW:
+      SendMessageW(form_.WindowHandle(), WM_SETREDRAW, TRUE, 0);
+      RedrawWindow(form_.WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      ShowFrame(true);
+      return 0;
+    case AC_REPAINTFRAME:
+      if (argument == 1) SkinData.CacheStale = true;
+      ShowFrame(true);
+      return 0;
+    case AC_SETGLUED: gluedMoved_ = argument == 1; return 0;
+    case AC_GETGLUED: return gluedMoved_ ? 1 : 0;
+    case AC_SETALPHA: SetOpacity(int32_t(argument)); return 0;
+    case AC_GETFONTSECTION: return OnFontSectionQuery(reinterpret_cast<TacFontSectionRequest*>(argument));
+    case AC_GETFRAMEWIDTH: return measures_.FW;
     default: return 0;
   }
+}
+
+LRESULT TsSkinProvider::OnBackgroundQuery(BackgroundRequest* request) {
+  if (!request || !skinned_) return 0;
+  if (SkinData.CacheStale) Rebuild();
+  const TPoint o = measures_.ClientOrigin;
+  // A drawn answer copies at once: the client origin must be in the offset first.
+  if (request->DrawRequested) {
+    request->OffsetX += o.X;
+    request->OffsetY += o.Y;
+    SkinData.AnswerBackground(*request, FrameState());
+    return 0;
+  }
+  SkinData.AnswerBackground(*request, FrameState());
+  request->OffsetX += o.X;
+  request->OffsetY += o.Y;
+  // A plain answer with the cache: everything around the client area is frame.
+  if (request->Bitmap == &Cache() && request->AnswerKind == kAnswerColor)
+    request->FrameWidths = {o.X, o.Y, measures_.Cache.cx - o.X - inputs_.Client.cx,
+                            measures_.Cache.cy - o.Y - inputs_.Client.cy};
+  return 0;
+}
+
+LRESULT TsSkinProvider::OnFontSectionQuery(TacFontSectionRequest* request) {
+  if (!request) return 0;
+  const TsSkinManager* manager = Manager();
+  const LoadedSkin* skin = manager ? manager->Skin() : nullptr;
+  if (skin && FormHeaderAdditionalHeight > 0 && request->Bounds.Top < FormHeaderAdditionalHeight) {
+    const int32_t header = FindSection(skin->Sections, "FORMHEADER");
+    if (header >= 0) {
+      request->SectionIndex = header;
+      return 1;
+    }
+  }
+  return SkinData.OnSkinCommand(AC_GETFONTSECTION, reinterpret_cast<intptr_t>(request)).value_or(0);
+}
+
+uint8_t TsSkinProvider::Opacity() const {
+  if (opacity_ >= 0) return uint8_t(opacity_);
+  return uint8_t(form_.AlphaBlend ? std::clamp(form_.AlphaBlendValue, 0, 255) : 255);
+}
+
+void TsSkinProvider::SetOpacity(int32_t alpha) {
+  HWND window = form_.WindowHandle();
+  if (!window) return;
+  alpha = std::clamp(alpha, 0, 255);
+  // Full opacity gives the form its own look back (its AlphaBlend, or no layering at all).
+  opacity_ = alpha == 255 ? -1 : alpha;
+  const LONG_PTR ex = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  if (opacity_ < 0 && !form_.AlphaBlend) {
+    if (ex & WS_EX_LAYERED) {
+      SetWindowLongPtrW(window, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+  } else {
+    if (!(ex & WS_EX_LAYERED)) SetWindowLongPtrW(window, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(window, 0, Opacity(), LWA_ALPHA);
+  }
+  if (border_) border_->Update(true);
 }
 
 // ---- preparation -----------------------------------------------------------
@@ -169,18 +323,31 @@ bool TsSkinProvider::WantsExtendedBorders() const {
 
 void TsSkinProvider::Prepare() {
   TsSkinManager* manager = Manager();
-  if (passive_ || skinned_ || !form_.WindowHandle() || !manager || !manager->SkinInForce()) return;
+  if (passive_ || !form_.WindowHandle() || !manager || !manager->SkinInForce()) return;
   const LoadedSkin& skin = *manager->Skin();
   values_ = FrameSkinValuesOf(skin.SkinData, manager->BorderImages().MarginL, manager->BorderImages().MarginT,
                               manager->BorderImages().MarginR, manager->BorderImages().MarginB);
-  mode_ = WantsExtendedBorders() ? FrameMode::ExtendedBorder : FrameMode::InFrame;
-  if (UseGlobalColor) form_.SetColor(skin.Colors[scGlobalColor]);
+  // The binding takes the new skin: its section resolved again, its picture (the frame cache) emptied.
+  SkinData.SetSkinManager(manager);
+  if (SkinData.NotLoaded) SkinData.FinishLoading();
+  else SkinData.OnSkinCommand(AC_SETNEWSKIN, reinterpret_cast<intptr_t>(manager));
+  for (GreyBuffer& glow : captionGlow_) glow = GreyBuffer();
+  ApplyGlobalColor();
   skinned_ = true;
-  changed_ = true;
-  if (mode_ == FrameMode::ExtendedBorder) border_ = std::make_unique<TacBorderForm>(*this);
+  SkinData.CacheStale = true;
+  UpdateFrameMode();
   Rebuild();
   ApplyWindowRegion();
   if (IsWindowVisible(form_.WindowHandle())) ShowFrame(true);
+}
+
+void TsSkinProvider::UpdateFrameMode() {
+  const FrameMode wanted = WantsExtendedBorders() ? FrameMode::ExtendedBorder : FrameMode::InFrame;
+  if (wanted == mode_ && (mode_ == FrameMode::InFrame || border_)) return;
+  mode_ = wanted;
+  if (mode_ == FrameMode::ExtendedBorder) border_ = std::make_unique<TacBorderForm>(*this);
+  else border_.reset();
+  SkinData.CacheStale = true;
 }
 
 void TsSkinProvider::Unprepare() {
@@ -192,9 +359,22 @@ void TsSkinProvider::Unprepare() {
     SetWindowRgn(window, nullptr, TRUE);
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  if (UseGlobalColor) form_.SetColor(clBtnFace);
-  cache_ = PixelBuffer();
+  if (UseGlobalColor && !SkinData.CustomColor()) form_.SetColor(clBtnFace);
+  // The binding forgets its section and frees its picture, the frame cache.
+  SkinData.OnSkinCommand(AC_REMOVESKIN, reinterpret_cast<intptr_t>(Manager()));
   buttonsBackground_ = PixelBuffer();
+  for (GreyBuffer& glow : captionGlow_) glow = GreyBuffer();
+}
+
+void TsSkinProvider::ApplyGlobalColor() {
+  const TsSkinManager* manager = Manager();
+  const LoadedSkin* skin = manager ? manager->Skin() : nullptr;
+  if (UseGlobalColor && !SkinData.CustomColor() && skin) bindingHost_.SetColor(GlobalColor(skin->Colors));
+}
+
+int32_t TsSkinProvider::FrameState() const {
+  const TsGeneralData* section = SkinData.Section();
+  return section ? std::clamp(std::min<int32_t>(active_ ? 1 : 0, section->States - 1), 0, 2) : 0;
 }
 
 // ---- the frame -------------------------------------------------------------
@@ -260,7 +440,7 @@ void TsSkinProvider::Rebuild() {
                                                     inputs_.Iconic && !inputs_.IsMainForm);
   paintSkin_ = FramePaintSkinOf(skin, manager->Elements(), manager->BorderImages(), glyphs,
                                 TitleSkin.empty() ? std::string_view("FORMTITLE") : std::string_view(TitleSkin),
-                                SkinSection);
+                                SkinData.SkinSection());
   buttons_.SystemMenu = facts.SystemMenu;
   buttons_.VisibleMax = VisibleMax(facts);
   buttons_.VisibleMin = VisibleMin(facts);
@@ -280,9 +460,9 @@ void TsSkinProvider::Rebuild() {
       EnabledMax(facts) || (inputs_.Maximized && EnabledRestore(facts));
   look_.ButtonEnabled[size_t(TitleButton::Minimize)] = EnabledMin(facts);
   look_.ButtonEnabled[size_t(TitleButton::Close)] = !facts.CloseGreyed;
-  PaintFrame(paintSkin_, measures_, inputs_, layout_, look_, cache_, buttonsBackground_,
+  PaintFrame(paintSkin_, measures_, inputs_, layout_, look_, Cache(), buttonsBackground_,
              [this](PixelBuffer& cache, const TitleLayout& layout, int32_t state) { WriteCaption(cache, layout, state); });
-  changed_ = false;
+  SkinData.CacheStale = false;
   if (previousGrip != measures_.Grip) RedrawGripArea(previousGrip);
 }
 
@@ -310,44 +490,90 @@ void TsSkinProvider::RedrawGripArea(const TRect& previousGrip) {
   }
 }
 
-void TsSkinProvider::WriteCaption(PixelBuffer& cache, const TitleLayout& layout, int32_t state) {
+void TsSkinProvider::WriteCaption(PixelBuffer& cache, const TitleLayout& layout, int32_t titleState) {
+  HWND window = form_.WindowHandle();
+  TsSkinManager* manager = Manager();
+  const LoadedSkin* skin = manager ? manager->Skin() : nullptr;
   HDC dc = BufferDc(cache);
-  if (!dc) return;
-  // The text in the caption font and the title section's colour.
-  const std::wstring text = Cp1251::ToWide(form_.Caption());
-  if (text.empty() || layout.CaptionText.IsEmpty()) return;
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
-  HGDIOBJ old = SelectObject(dc, font);
-  const TsGeneralData* title = paintSkin_.View.Section(paintSkin_.TitleSection);
-  const TColor color = title ? title->Props[size_t(std::clamp(state, 0, 2))].TextColor : clBlack;
-  SetTextColor(dc, ColorRef(color));
-  SetBkMode(dc, TRANSPARENT);
-  const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
-  // Centred on the caption's centre line: a band of the caption's height around it.
-  const int32_t half = std::max<int32_t>(layout.CaptionText.Height(), 2) / 2;
-  RECT r{layout.CaptionText.Left, layout.CenterLine - half, layout.CaptionText.Right, layout.CenterLine + half};
-  DrawTextW(dc, text.c_str(), int(text.size()), &r, flags);
+  const std::string main = AddedTitle.ShowMainCaption ? form_.Caption() : std::string();
+  const std::string& added = AddedTitle.Text;
+  if (!dc || !skin || (main.empty() && added.empty()) || layout.CaptionText.IsEmpty()) return;
+
+  HFONT captionFont = CreateCaptionFont(form_.Font);
+  HFONT addedFont = AddedTitle.Font.Handle();
+  const bool rtl = RightToLeft(window);
+  const CaptionTexts texts{MeasureText(dc, captionFont, main), MeasureText(dc, addedFont, added)};
+  const CaptionPlacement place = PlaceCaption(layout.CaptionText, layout.CenterLine, texts, AlignOf(CaptionAlignment), rtl);
+  const uint32_t flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | (rtl ? DT_RTLREADING : 0);
+  const bool extended = mode_ == FrameMode::ExtendedBorder;
+  const bool enabled = IsWindowEnabled(window) != 0;
+  const SkinPaintView& view = paintSkin_.View;
+
+  // A "CAPTION" section lies under the texts and gives them its colours; else the title section does.
+  int32_t section = paintSkin_.TitleSection, state = titleState;
+  const int32_t captionSection = FindSection(skin->Sections, "CAPTION");
+  if (const TsGeneralData* caption = view.Section(captionSection)) {
+    section = captionSection;
+    state = SectionState(active_ ? 1 : 0, caption->States);
+    TRect under = place.Main.IsEmpty() ? place.Added : place.Main;
+    if (!place.Added.IsEmpty()) under.Right = place.Added.Right;
+    under = {under.Left - 4, under.Top - 2, under.Right + 4, under.Bottom + 2};
+    if (extended) {
+      PaintSectionLayered(view, section, state, cache, under);
+    } else {
+      BackgroundInfo behind;
+      behind.Bitmap = &cache;
+      behind.BitmapReady = true;
+      PaintSection(view, section, behind, state, under, {0, 0}, cache);
+    }
+  }
+  const TsGeneralData* textSection = view.Section(section);
+  const TsGenState* colors = textSection ? &textSection->Props[size_t(std::clamp(state, 0, 2))] : nullptr;  // glow
+
+  if (!place.Main.IsEmpty()) {
+    // The per-pixel-alpha writers for the layered border window's picture; the plain one in the window's own frame.
+    std::unique_ptr<TDcTextCanvas> canvas;
+    if (extended) canvas = std::make_unique<TDcTextCanvas>(dc, captionFont);
+    else canvas = std::make_unique<TPictureTextCanvas>(cache, captionFont);
+    if (colors && colors->GSize > 0)
+      GlowText(*canvas, cache, main, place.Main, captionGlow_[active_ ? 1 : 0], colors->GCol, colors->GSize,
+               kGlowAllSides, flags);
+    if (!extended)
+      WriteSectionText(*canvas, main, enabled, manager, state, section, flags, place.Main);
+    else if (enabled || !textSection)
+      WriteAlphaSectionText(*canvas, cache, main, enabled, manager, state, section, flags, place.Main);
+    else
+      WriteAlphaText(*canvas, cache, main, true, DisabledTextColor(textSection->Props[0]), flags, place.Main);
+  }
+  if (!place.Added.IsEmpty()) {
+    // The added title in its own font; its default colour is the title section's.
+    const TsGeneralData* title = view.Section(paintSkin_.TitleSection);
+    const TColor titleColor = title ? title->Props[size_t(std::clamp(titleState, 0, 2))].TextColor : clBlack;
+    TColor color = AddedTitle.Font.Color;
+    if (color == clNone || color == clWindowText) color = titleColor;
+    else if (!active_ && title) color = LerpColor(ResolveColor(color), ResolveColor(title->Props[0].TextColor), 0.5);
+    if (!enabled && textSection) color = DisabledTextColor(textSection->Props[0]);
+    if (extended) {
+      TDcTextCanvas canvas(dc, addedFont);
+      WriteAlphaText(canvas, cache, added, true, color, flags, place.Added);
+    } else {
+      TPictureTextCanvas canvas(cache, addedFont);
+      canvas.SetTransparentBackground();
+      canvas.SetTextColor(color);
+      canvas.WriteText(added, place.Added, flags);
+    }
+  }
   GdiFlush();
-  SelectObject(dc, old);
-  DeleteObject(font);
-  // GDI leaves alpha 0 in what it draws (and may draw beyond the rectangle it was
-  // given); the caption bar under the text is opaque.
-  const TRect& band = layout.CaptionText;
-  const TRect area{std::max<int32_t>(0, band.Left), std::max<int32_t>(0, band.Top),
-                   std::min<int32_t>(cache.Width(), band.Right), std::min<int32_t>(cache.Height(), band.Bottom)};
-  if (!area.IsEmpty()) AssignAlpha(cache, area, 255, clNone);
+  DeleteObject(captionFont);
 }
 
 const PixelBuffer& TsSkinProvider::FrameCache() {
-  if (changed_) Rebuild();
-  return cache_;
+  if (SkinData.CacheStale) Rebuild();
+  return Cache();
 }
 
 void TsSkinProvider::RepaintFrame() {
-  changed_ = true;
+  SkinData.CacheStale = true;
   if (!skinned_) return;
   Rebuild();
   ShowFrame(true);
@@ -397,17 +623,17 @@ void TsSkinProvider::ApplyWindowRegion() {
 }
 
 void TsSkinProvider::RepaintButton(TitleButton b) {
-  if (!skinned_ || cache_.Empty()) return;
-  if (changed_) {
+  if (!skinned_ || Cache().Empty()) return;
+  if (SkinData.CacheStale) {
     RepaintFrame();
     return;
   }
-  const TRect area = RepaintTitleButton(paintSkin_, measures_, layout_, look_, b, buttonsBackground_, cache_);
+  const TRect area = RepaintTitleButton(paintSkin_, measures_, layout_, look_, b, buttonsBackground_, Cache());
   if (area.IsEmpty()) return;
   if (mode_ == FrameMode::ExtendedBorder) {
     if (border_) border_->Update(true);
   } else if (HDC dc = GetWindowDC(form_.WindowHandle())) {
-    BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), BufferDc(cache_), area.Left, area.Top, SRCCOPY);
+    BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), BufferDc(Cache()), area.Left, area.Top, SRCCOPY);
     ReleaseDC(form_.WindowHandle(), dc);
   }
 }
@@ -559,10 +785,13 @@ void TsSkinProvider::OutputFrame() {
 
 LRESULT TsSkinProvider::OnEraseBackground(TMessage& m, HDC dc) {
   if (!DrawClientArea || !dc) return CallPrevious(m);
-  const PixelBuffer& cache = FrameCache();
-  if (cache.Empty()) return CallPrevious(m);
-  BitBlt(dc, 0, 0, inputs_.Client.cx, inputs_.Client.cy, BufferDc(cache), measures_.ClientOrigin.X,
-         measures_.ClientOrigin.Y, SRCCOPY);
+  RECT cr;
+  GetClientRect(form_.WindowHandle(), &cr);
+  const TRect client{0, 0, cr.right, cr.bottom};
+  // The client area as the binding shows it: its picture (the frame cache) at
+  // the client origin, the form's controls left out; its colour without one.
+  if (FrameCache().Empty()) bindingHost_.FillTarget(dc, client, SkinData.ControlColor(FrameState()));
+  else CopyCacheToDc(SkinData, dc, client, measures_.ClientOrigin, false);
   return 1;
 }
 
@@ -592,8 +821,9 @@ LRESULT TsSkinProvider::OnWindowPosChanged(TMessage& m, UINT flags) {
     return result;
   }
   const bool sized = !(flags & SWP_NOSIZE) || (flags & SWP_SHOWWINDOW);
+  if (sized) SkinData.CacheStale = true;
+  if (updating_) return result;  // the frame follows when the update ends
   if (sized) {
-    changed_ = true;
     Rebuild();
     ApplyWindowRegion();
   }
@@ -601,10 +831,93 @@ LRESULT TsSkinProvider::OnWindowPosChanged(TMessage& m, UINT flags) {
   return result;
 }
 
+LRESULT TsSkinProvider::OnSize(TMessage& m) {
+  for (GreyBuffer& glow : captionGlow_) glow = GreyBuffer();
+  SkinData.CacheStale = true;
+  const LRESULT result = CallPrevious(m);
+  // The frame itself follows in OnWindowPosChanged; the client's background moved with the cache.
+  HWND window = form_.WindowHandle();
+  if (!updating_ && IsWindowVisible(window)) InvalidateRect(window, nullptr, FALSE);
+  return result;
+}
+
 LRESULT TsSkinProvider::OnSetText(TMessage& m) {
+  for (GreyBuffer& glow : captionGlow_) glow = GreyBuffer();
   const LRESULT result = CallPrevious(m);
   RepaintFrame();
   return result;
+}
+
+LRESULT TsSkinProvider::OnSetRedraw(TMessage& m, bool redraw) {
+  if (!redraw) ++redrawOff_;
+  else if (redrawOff_ > 0) --redrawOff_;
+  const LRESULT result = CallPrevious(m);
+  // The border window is no part of the form: it catches up when drawing is allowed again.
+  if (redraw && redrawOff_ == 0 && border_ && IsWindowVisible(form_.WindowHandle())) border_->Update(true);
+  return result;
+}
+
+LRESULT TsSkinProvider::OnSetIcon(TMessage& m) {
+  HWND window = form_.WindowHandle();
+  // The system would draw its own caption with the new icon; turning drawing
+  // back on also marks a window visible, so only a visible one is held.
+  const bool hold = IsWindowVisible(window) != 0;
+  if (hold) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+  const LRESULT result = CallPrevious(m);
+  if (hold) SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+  RepaintFrame();
+  return result;
+}
+
+LRESULT TsSkinProvider::OnStyleChanged(TMessage& m, int which, const STYLESTRUCT& change) {
+  const LRESULT result = CallPrevious(m);
+  const DWORD changed = change.styleOld ^ change.styleNew;
+  // The title buttons and the system menu follow the caption and button styles.
+  constexpr DWORD kTitleStyles = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  if (which == GWL_STYLE && (changed & kTitleStyles)) RepaintFrame();
+  else if (which == GWL_EXSTYLE && (changed & WS_EX_LAYERED) && border_) border_->Update(true);
+  return result;
+}
+
+LRESULT TsSkinProvider::OnSettingChange(TMessage& m) {
+  const LRESULT result = CallPrevious(m);
+  RepaintFrame();  // caption font, frame metrics or system colours may have changed
+  return result;
+}
+
+LRESULT TsSkinProvider::OnShowWindow(TMessage& m, bool show) {
+  if (show) {
+    SkinData.CacheStale = true;  // built afresh for the first output after showing
+  } else {
+    // Nothing stays hot or pressed behind a hidden form.
+    look_.ButtonStates = {};
+    hot_ = pressed_ = 0;
+  }
+  return CallPrevious(m);
+}
+
+LRESULT TsSkinProvider::OnActivateApp(TMessage& m) {
+  const LRESULT result = CallPrevious(m);
+  if (border_ && IsWindowVisible(form_.WindowHandle())) border_->Update(true);
+  return result;
+}
+
+LRESULT TsSkinProvider::OnEnable(TMessage& m) {
+  const LRESULT result = CallPrevious(m);
+  const bool enabled = m.WParam != 0;
+  if (border_ && border_->Window()) EnableWindow(border_->Window(), enabled);
+  RepaintFrame();
+  return result;
+}
+
+void TsSkinProvider::ClearButtonStates() {
+  const bool any = hot_ || pressed_ ||
+                   std::any_of(look_.ButtonStates.begin(), look_.ButtonStates.end(), [](int32_t s) { return s != 0; });
+  if (!any) return;
+  if (pressed_ && GetCapture() == form_.WindowHandle()) ReleaseCapture();
+  look_.ButtonStates = {};
+  hot_ = pressed_ = 0;
+  RepaintFrame();
 }
 
 LRESULT TsSkinProvider::OnShowWindowMenu(POINT screen) {
@@ -699,13 +1012,20 @@ void RegisterSkinProviderClass() {
     auto* provider = dynamic_cast<TsSkinProvider*>(&c);
     if (!provider) return false;
     TStoredReader r{provider->ClassName(), name, value};
-    if (name == "SkinData.SkinSection") provider->SkinSection = r.Text();
+    if (name == "SkinData.SkinSection") provider->SkinData.SetSkinSection(r.Text());
     else if (name == "AllowExtBorders") provider->AllowExtBorders = r.Bool();
     else if (name == "DrawNonClientArea") provider->DrawNonClientArea = r.Bool();
     else if (name == "ShowAppIcon") provider->ShowAppIcon = r.Bool();
     else if (name == "UseGlobalColor") provider->UseGlobalColor = r.Bool();
     else if (name == "TitleSkin") provider->TitleSkin = r.Text();
     else if (name == "FormHeader.AdditionalHeight") provider->FormHeaderAdditionalHeight = int(r.Int());
+    else if (name == "CaptionAlignment") provider->CaptionAlignment = TAlignment(std::clamp<int64_t>(r.Int(), 0, 2));
+    else if (name == "AddedTitle.Text") provider->AddedTitle.Text = r.Text();
+    else if (name == "AddedTitle.ShowMainCaption") provider->AddedTitle.ShowMainCaption = r.Bool();
+    else if (name == "AddedTitle.Font.Name") provider->AddedTitle.Font.Name = r.Text();
+    else if (name == "AddedTitle.Font.Height") provider->AddedTitle.Font.Height = Screen::Scale(int(r.Int()));
+    else if (name == "AddedTitle.Font.Color") provider->AddedTitle.Font.Color = TColor(r.Int());
+    else if (name == "AddedTitle.Font.Charset") provider->AddedTitle.Font.Charset = int(r.Int());
     else r.Fail("no such property");
     return true;
   });

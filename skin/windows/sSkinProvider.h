@@ -12,15 +12,21 @@
 #include <string>
 #include <vector>
 
+#include "skin/controls/sCommonData.h"
+#include "skin/controls/sCommonDataWin.h"
+#include "skin/render/core/GreyBuffer.h"
 #include "skin/render/core/PixelBuffer.h"
 #include "skin/windows/FrameGeometry.h"
 #include "skin/windows/FramePainter.h"
 #include "skin/windows/SystemMenuRules.h"
+#include "toolkit/ButtonLayout.h"
 #include "toolkit/Forms.h"
 #include "toolkit/WndHook.h"
 
 class TacBorderForm;
 class TsSkinManager;
+
+class TsSkinProvider;
 
 inline constexpr const char* kProviderFormsOnly = "TsSkinProvider component may be used with forms only!";
 
@@ -32,6 +38,30 @@ struct TsTitleIcon {
   int32_t Width = 0;    // 0: derived from the caption height and the glyph's aspect
   int32_t Height = 0;   // 0: derived from the caption height
   bool Visible = true;
+};
+
+// The form as the host of the provider's skin binding: its picture is the
+// frame cache, its colours are the form's, its children the form's controls.
+class TProviderBindingHost final : public TControlBindingHost {
+ public:
+  explicit TProviderBindingHost(TsSkinProvider& provider);
+  std::string ClassName() const override { return "TsSkinProvider"; }
+  bool IsControl() const override { return false; }
+  bool IsForm() const override { return true; }
+  bool Windowed() const override { return true; }
+  void* HotToken() override { return nullptr; }
+  TSize Size() const override;
+  bool ExtraTitleArea() const override;
+
+ private:
+  TsSkinProvider& provider_;
+};
+
+// The second caption text that follows the form's caption.
+struct TacAddedTitle {
+  std::string Text;  // 1251
+  TFont Font;
+  bool ShowMainCaption = true;
 };
 
 class TsSkinProvider : public TComponent {
@@ -49,11 +79,21 @@ class TsSkinProvider : public TComponent {
   bool DrawClientArea = true;
   bool ShowAppIcon = true;
   bool UseGlobalColor = true;
-  std::string SkinSection = "FORM";  // SkinData.SkinSection
   std::string TitleSkin;             // empty: "FORMTITLE"
   int FormHeaderAdditionalHeight = 0;
   TGripMode GripMode = TGripMode::gmNone;
   TsTitleIcon TitleIcon;
+  TacAddedTitle AddedTitle;
+  TAlignment CaptionAlignment = TAlignment::taLeftJustify;
+
+ private:
+  TCustomForm& form_;  // before the binding, whose host is the form
+  TProviderBindingHost bindingHost_{*this};
+
+ public:
+  // The form's skin binding (section "FORM"); its picture is the frame cache,
+  // its stale flag the cache's changed mark.
+  TsScrollWndData SkinData{&bindingHost_, true};
 
   TCustomForm& Form() const { return form_; }
   bool Skinned() const { return skinned_; }
@@ -85,6 +125,10 @@ class TsSkinProvider : public TComponent {
   void CaptionDoubleClick();
   // Marks the cache changed and shows the new frame.
   void RepaintFrame();
+  // The opacity the form and its border window are shown with.
+  uint8_t Opacity() const;
+  // Nested redraw-off requests the form has been sent.
+  int32_t RedrawOffCount() const { return redrawOff_; }
 
  private:
   LRESULT OnMessage(TMessage& m);
@@ -102,9 +146,22 @@ class TsSkinProvider : public TComponent {
   LRESULT OnNcMouse(TMessage& m, int32_t hitCode, POINT screen);
   LRESULT OnSysCommand(TMessage& m, UINT command);
   LRESULT OnDestroy(TMessage& m);
+  LRESULT OnSize(TMessage& m);
+  LRESULT OnSetRedraw(TMessage& m, bool redraw);
+  LRESULT OnSetIcon(TMessage& m);
+  LRESULT OnStyleChanged(TMessage& m, int which, const STYLESTRUCT& change);
+  LRESULT OnSettingChange(TMessage& m);
+  LRESULT OnShowWindow(TMessage& m, bool show);
+  LRESULT OnActivateApp(TMessage& m);
+  LRESULT OnEnable(TMessage& m);
+  LRESULT OnQueryEndSession(TMessage& m);
+  LRESULT OnBackgroundQuery(BackgroundRequest* request);
+  LRESULT OnFontSectionQuery(TacFontSectionRequest* request);
+  void SetOpacity(int32_t alpha);
 
   void Prepare();
   void Unprepare();
+  void UpdateFrameMode();  // extended-border or in-frame mode as the manager and the form now allow
   bool WantsExtendedBorders() const;
   void GatherInputs();
   void Rebuild();
@@ -116,14 +173,20 @@ class TsSkinProvider : public TComponent {
   void RepaintButton(TitleButton b);
   SystemMenuFacts MenuFacts() const;
   void WriteCaption(PixelBuffer& cache, const TitleLayout& layout, int32_t state);
+  void ApplyGlobalColor();
+  void ClearButtonStates();
+  int32_t FrameState() const;  // min(active flag, the form section's states - 1)
+  PixelBuffer& Cache() { return *SkinData.CachePicture; }
   TsSkinManager* Manager() const;
 
-  TCustomForm& form_;
   TWndHook hook_{[this](TMessage& m) { return OnMessage(m); }};
   bool passive_ = false;
   bool skinned_ = false;
-  bool changed_ = true;
   bool active_ = true;
+  bool updating_ = false;    // AC_SETUPDATING: the frame waits for AC_ENDPARENTUPDATE
+  bool gluedMoved_ = false;  // moved by a glued partner (AC_SETGLUED)
+  int32_t redrawOff_ = 0;    // nested WM_SETREDRAW off requests
+  int32_t opacity_ = -1;     // AC_SETALPHA; -1: the form's own AlphaBlend
   FrameMode mode_ = FrameMode::InFrame;
 
   FrameSkinValues values_;
@@ -133,8 +196,9 @@ class TsSkinProvider : public TComponent {
   FramePaintSkin paintSkin_;
   FrameLook look_;
   TitleButtonsInput buttons_;
-  PixelBuffer cache_, buttonsBackground_;
+  PixelBuffer buttonsBackground_;
   PixelBuffer icon_;  // the form's icon at the icon rectangle's size
+  std::array<GreyBuffer, 2> captionGlow_;  // glow masks of the inactive and the active caption
   std::unique_ptr<TacBorderForm> border_;
   int32_t hot_ = 0, pressed_ = 0;
   bool regionSet_ = false;
@@ -144,5 +208,7 @@ class TsSkinProvider : public TComponent {
 
 // Registers the class "TsSkinProvider" with the form reader (settings:
 // SkinData.SkinSection, AllowExtBorders, DrawNonClientArea, ShowAppIcon,
-// UseGlobalColor, TitleSkin, FormHeader.AdditionalHeight); once is enough.
+// UseGlobalColor, TitleSkin, FormHeader.AdditionalHeight, CaptionAlignment,
+// AddedTitle.Text, AddedTitle.ShowMainCaption, AddedTitle.Font.Name, .Height,
+// .Color, .Charset); once is enough.
 void RegisterSkinProviderClass();

@@ -9,8 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <memory>
 
+#include "skin/data/SkinCommands.h"
+#include "skin/render/core/PixelBufferDc.h"
+#include "skin/render/paint/BackgroundRequest.h"
 #include "skin/windows/acBorderForm.h"
 #include "skin/windows/sSkinProvider.h"
 #include "skin/windows/WindowPicture.h"
@@ -232,6 +236,170 @@ TEST_F(FrameWindowTest, AnotherActiveWindowTurnsTheFrameInactiveAndBack) {
   DestroyWindow(other);
 }
 
+LRESULT Command(HWND window, uint16_t command, intptr_t argument = 0) {
+  return SendMessageW(window, kSkinMessage, SkinCommandParam(command), argument);
+}
+
+TEST_F(FrameWindowTest, ChildrenAreAnsweredWithTheFrameCacheAtTheClientOrigin) {
+  const TPoint o = P().ClientOrigin();
+  EXPECT_EQ(Command(Main(), AC_GETCLIENTORIGIN), MAKELONG(o.X, o.Y));
+  BackgroundRequest described;
+  Command(Main(), AC_GETBG, reinterpret_cast<intptr_t>(&described));
+  const PixelBuffer& cache = P().FrameCache();
+  EXPECT_EQ(described.Bitmap, &cache);
+  EXPECT_EQ(described.OffsetX, o.X);
+  EXPECT_EQ(described.OffsetY, o.Y);
+  // The form's inside is a plain colour: the one of the cache there, and of command 21.
+  EXPECT_EQ(described.AnswerKind, kAnswerColor);
+  EXPECT_EQ(described.Color, PixelAt(cache, {o.X + 20, o.Y + 10}));
+  EXPECT_EQ(TColor(Command(Main(), AC_GETCONTROLCOLOR)), described.Color);
+  // Everything around the client area is frame: the plain colour is only for the client area.
+  EXPECT_EQ(described.FrameWidths, (TRect{o.X, o.Y, cache.Width() - o.X - P().Inputs().Client.cx,
+                                          cache.Height() - o.Y - P().Inputs().Client.cy}));
+
+  PixelBuffer target(40, 30);
+  BackgroundRequest drawn;
+  drawn.DrawRequested = 1;
+  drawn.TargetDC = BufferDc(target);
+  drawn.ClipRect = {0, 0, 40, 30};
+  drawn.OffsetX = 5;
+  Command(Main(), AC_GETBG, reinterpret_cast<intptr_t>(&drawn));
+  GdiFlush();
+  for (const TPoint p : {TPoint{0, 0}, TPoint{39, 29}}) EXPECT_EQ(PixelAt(target, p), PixelAt(cache, {o.X + 5 + p.X, o.Y + p.Y}));
+}
+
+TEST_F(FrameWindowTest, ProviderCommands) {
+  EXPECT_EQ(Command(Main(), AC_GETPROVIDER), reinterpret_cast<LRESULT>(&P()));
+  EXPECT_EQ(Command(Main(), AC_GETAPPLICATION), reinterpret_cast<LRESULT>(Application));
+  EXPECT_EQ(Command(Main(), AC_CTRLHANDLED), 1);
+  EXPECT_EQ(Command(Main(), AC_GETFRAMEWIDTH), 1);
+  EXPECT_EQ(Command(Main(), AC_ADAPTCONTROL), 0);
+  // The glued mark is stored and answered.
+  EXPECT_EQ(Command(Main(), AC_GETGLUED), 0);
+  Command(Main(), AC_SETGLUED, 1);
+  EXPECT_EQ(Command(Main(), AC_GETGLUED), 1);
+  Command(Main(), AC_SETGLUED, 0);
+  EXPECT_EQ(Command(Main(), AC_GETGLUED), 0);
+  // Updating holds the frame until the update ends.
+  Command(Main(), AC_SETUPDATING, 1);
+  EXPECT_EQ(Command(Main(), AC_MUSTREPAINT), 1);
+  Command(Main(), AC_ENDPARENTUPDATE);
+  EXPECT_EQ(Command(Main(), AC_MUSTREPAINT), 0);
+}
+
+TEST_F(FrameWindowTest, OpacityGoesToTheFormAndItsBorderWindow) {
+  Command(Main(), AC_SETALPHA, 128);
+  EXPECT_TRUE(GetWindowLongPtrW(Main(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(Main(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 128);
+  EXPECT_TRUE(flags & LWA_ALPHA);
+  EXPECT_EQ(P().Opacity(), 128);
+  // Full opacity is the form's own look again: this one blends itself (at 255).
+  Command(Main(), AC_SETALPHA, 255);
+  ASSERT_TRUE(GetLayeredWindowAttributes(Main(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 255);
+  EXPECT_EQ(P().Opacity(), 255);
+  EXPECT_TRUE(IsWindowVisible(Main()) && IsWindowVisible(Border()));
+  Command(Main(), AC_SETALPHA, 1000);  // beyond the byte: fully opaque
+  EXPECT_EQ(P().Opacity(), 255);
+}
+
+TEST_F(FrameWindowTest, RedrawSuspensionNestsAndResumingShowsEverythingAgain) {
+  Command(Main(), AC_SUSPENDREDRAW);
+  SendMessageW(Main(), WM_SETREDRAW, FALSE, 0);
+  EXPECT_EQ(P().RedrawOffCount(), 2);
+  SendMessageW(Main(), WM_SETREDRAW, TRUE, 0);
+  EXPECT_EQ(P().RedrawOffCount(), 1);
+  Command(Main(), AC_RESUMEREDRAW);
+  EXPECT_EQ(P().RedrawOffCount(), 0);
+  SendMessageW(Main(), WM_SETREDRAW, TRUE, 0);  // one too many: the count stays at 0
+  EXPECT_EQ(P().RedrawOffCount(), 0);
+  PumpFor(3);
+  EXPECT_TRUE(IsWindowVisible(Main()));
+  EXPECT_TRUE(IsWindowVisible(Border()));
+}
+
+TEST_F(FrameWindowTest, TheShutdownQueryIsAnsweredAtOnce) {
+  EXPECT_EQ(SendMessageW(Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  EXPECT_TRUE(IsWindowVisible(Main()));
+}
+
+// The columns of the caption's text rectangle that hold pixels of the wanted kind.
+struct Columns {
+  int32_t First = INT32_MAX, Last = INT32_MIN;
+  bool Any() const { return First <= Last; }
+};
+template <typename Wanted>
+Columns ColumnsOf(const PixelBuffer& picture, const TRect& r, Wanted wanted) {
+  Columns c;
+  for (int32_t y = std::max(0, r.Top); y < std::min(picture.Height(), r.Bottom); ++y)
+    for (int32_t x = std::max(0, r.Left); x < std::min(picture.Width(), r.Right); ++x)
+      if (wanted(PixelAt(picture, {x, y}))) {
+        c.First = std::min(c.First, x);
+        c.Last = std::max(c.Last, x);
+      }
+  return c;
+}
+bool Dark(uint32_t c) { return (c & 0xFF) < 0x80 && ((c >> 8) & 0xFF) < 0x80 && ((c >> 16) & 0xFF) < 0x80; }
+bool Red(uint32_t c) { return ((c >> 16) & 0xFF) > 0xC0 && ((c >> 8) & 0xFF) < 0x60 && (c & 0xFF) < 0x60; }
+
+TEST_F(FrameWindowTest, CaptionAlignmentAndAddedTitleInTheComposedPicture) {
+  const TRect text = P().Layout().CaptionText;
+  const Columns left = ColumnsOf(ComposedWindowPicture(P()), text, Dark);
+  ASSERT_TRUE(left.Any());
+  EXPECT_LE(left.First - text.Left, 3);
+  const int32_t width = left.Last - left.First;
+
+  P().CaptionAlignment = TAlignment::taRightJustify;
+  P().RepaintFrame();
+  const Columns right = ColumnsOf(ComposedWindowPicture(P()), text, Dark);
+  EXPECT_NEAR(right.Last, text.Right - 4, 3);
+  EXPECT_EQ(right.Last - right.First, width);
+
+  P().CaptionAlignment = TAlignment::taCenter;
+  P().RepaintFrame();
+  const Columns centre = ColumnsOf(ComposedWindowPicture(P()), text, Dark);
+  EXPECT_NEAR((centre.First + centre.Last) / 2, text.Left + (text.Width() - 4) / 2, 3);
+
+  // The added title follows the caption in its own font colour.
+  P().CaptionAlignment = TAlignment::taLeftJustify;
+  P().AddedTitle.Text = "+ ADDED";
+  P().AddedTitle.Font.Color = TColor(0x0000FF);  // red
+  P().RepaintFrame();
+  const PixelBuffer added = ComposedWindowPicture(P());
+  const Columns red = ColumnsOf(added, text, Red);
+  ASSERT_TRUE(red.Any());
+  // The long caption ends in an ellipsis before it, the added title keeps its room.
+  const Columns shortened = ColumnsOf(added, text, Dark);
+  EXPECT_EQ(shortened.First, left.First);
+  EXPECT_GT(red.First, shortened.Last + 2);
+  EXPECT_LE(red.Last, text.Right);
+  ExpectGolden(added, "window-main-added-title");
+
+  // Without the main caption the added title takes its place.
+  P().AddedTitle.ShowMainCaption = false;
+  P().RepaintFrame();
+  const PixelBuffer alone = ComposedWindowPicture(P());
+  EXPECT_FALSE(ColumnsOf(alone, text, Dark).Any());
+  EXPECT_LE(ColumnsOf(alone, text, Red).First - text.Left, 3);
+}
+
+TEST_F(FrameWindowTest, ADisabledFormGreysItsCaptionAndDisablesItsBorderWindow) {
+  const TRect text = P().Layout().CaptionText;
+  driver->Form().SetEnabled(false);
+  PumpFor(2);
+  EXPECT_FALSE(IsWindowEnabled(Border()));
+  const PixelBuffer disabled = ComposedWindowPicture(P());
+  EXPECT_FALSE(ColumnsOf(disabled, text, Dark).Any());
+  EXPECT_TRUE(ColumnsOf(disabled, text, [](uint32_t c) { return (c & 0xFF) < 0xF0; }).Any());  // greyed, not gone
+  driver->Form().SetEnabled(true);
+  PumpFor(2);
+  EXPECT_TRUE(IsWindowEnabled(Border()));
+  EXPECT_TRUE(ColumnsOf(ComposedWindowPicture(P()), text, Dark).Any());
+}
+
 // What the open pop-up menu holds: its items' names and enabled states.
 struct SeenMenu {
   std::vector<std::string> Items;
@@ -345,6 +513,17 @@ TEST_P(SizeableFormTest, MinimizeMaximizeAndRestoreButtonsWorkAndMaximizeFollows
   ClickButton(TitleButton::Close);
   EXPECT_FALSE(IsWindowVisible(w));
   EXPECT_FALSE(Application->Terminated());
+}
+
+TEST_P(SizeableFormTest, FullOpacityRemovesTheLayeringOfAFormThatDoesNotBlendItself) {
+  HWND w = form->WindowHandle();
+  Command(w, AC_SETALPHA, 100);
+  EXPECT_TRUE(GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_LAYERED);
+  EXPECT_EQ(provider->Opacity(), 100);
+  Command(w, AC_SETALPHA, 255);
+  EXPECT_FALSE(GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_LAYERED);
+  EXPECT_EQ(provider->Opacity(), 255);
+  EXPECT_TRUE(IsWindowVisible(w));
 }
 
 TEST_P(SizeableFormTest, HitTestsOfTheFrame) {
