@@ -12,7 +12,10 @@
 #include <climits>
 #include <memory>
 
+#include "skin/controls/sCommonData.h"
 #include "skin/data/SkinCommands.h"
+#include "skin/data/SkinLoader.h"
+#include "skin/data/sSkinManager.h"
 #include "skin/render/core/PixelBufferDc.h"
 #include "skin/render/paint/BackgroundRequest.h"
 #include "skin/windows/acBorderForm.h"
@@ -287,6 +290,17 @@ TEST_F(FrameWindowTest, ProviderCommands) {
   EXPECT_EQ(Command(Main(), AC_MUSTREPAINT), 0);
 }
 
+TEST_F(FrameWindowTest, ChildrenInTheHeaderBandTakeTheirFontColourFromIt) {
+  P().FormHeaderAdditionalHeight = 20;
+  TacFontSectionRequest inBand{{10, 5, 80, 15}};
+  EXPECT_EQ(Command(Main(), AC_GETFONTSECTION, reinterpret_cast<intptr_t>(&inBand)), 1);
+  EXPECT_EQ(inBand.SectionIndex, FindSection(DefaultManager()->Skin()->Sections, "FORMHEADER"));
+  // Below it the form section answers, and the built-in one gives no font of its own.
+  TacFontSectionRequest below{{10, 40, 80, 60}};
+  EXPECT_EQ(Command(Main(), AC_GETFONTSECTION, reinterpret_cast<intptr_t>(&below)), 0);
+  EXPECT_EQ(below.SectionIndex, -1);
+}
+
 TEST_F(FrameWindowTest, OpacityGoesToTheFormAndItsBorderWindow) {
   Command(Main(), AC_SETALPHA, 128);
   EXPECT_TRUE(GetWindowLongPtrW(Main(), GWL_EXSTYLE) & WS_EX_LAYERED);
@@ -343,6 +357,7 @@ Columns ColumnsOf(const PixelBuffer& picture, const TRect& r, Wanted wanted) {
   return c;
 }
 bool Dark(uint32_t c) { return (c & 0xFF) < 0x80 && ((c >> 8) & 0xFF) < 0x80 && ((c >> 16) & 0xFF) < 0x80; }
+bool Inked(uint32_t c) { return (c & 0xFF) < 0xB0; }  // dark or the inactive caption's grey
 bool Red(uint32_t c) { return ((c >> 16) & 0xFF) > 0xC0 && ((c >> 8) & 0xFF) < 0x60 && (c & 0xFF) < 0x60; }
 
 TEST_F(FrameWindowTest, CaptionAlignmentAndAddedTitleInTheComposedPicture) {
@@ -513,6 +528,21 @@ TEST_P(SizeableFormTest, MinimizeMaximizeAndRestoreButtonsWorkAndMaximizeFollows
   ClickButton(TitleButton::Close);
   EXPECT_FALSE(IsWindowVisible(w));
   EXPECT_FALSE(Application->Terminated());
+}
+
+TEST_P(SizeableFormTest, RightAlignedCaptionGoesLeftOnARightToLeftForm) {
+  const TRect text = provider->Layout().CaptionText;
+  provider->CaptionAlignment = TAlignment::taRightJustify;
+  provider->RepaintFrame();
+  const Columns right = ColumnsOf(ComposedWindowPicture(*provider), text, Inked);
+  ASSERT_TRUE(right.Any());
+  EXPECT_NEAR(right.Last, text.Right - 4, 3);
+  HWND w = form->WindowHandle();
+  SetWindowLongPtrW(w, GWL_EXSTYLE, GetWindowLongPtrW(w, GWL_EXSTYLE) | WS_EX_RTLREADING);
+  provider->RepaintFrame();
+  const Columns mirrored = ColumnsOf(ComposedWindowPicture(*provider), text, Inked);
+  ASSERT_TRUE(mirrored.Any());
+  EXPECT_LE(mirrored.First - text.Left, 3);
 }
 
 TEST_P(SizeableFormTest, FullOpacityRemovesTheLayeringOfAFormThatDoesNotBlendItself) {
