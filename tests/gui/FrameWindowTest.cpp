@@ -401,6 +401,31 @@ TEST_F(FrameWindowTest, CaptionAlignmentAndAddedTitleInTheComposedPicture) {
   EXPECT_LE(ColumnsOf(alone, text, Red).First - text.Left, 3);
 }
 
+TEST_F(FrameWindowTest, TheCaptionGlowsWhenTheTitleSectionGivesAGlowSize) {
+  // The built-in skin has no glow: one is lent to the active title state for this test.
+  auto& sections = const_cast<LoadedSkin*>(DefaultManager()->Skin())->Sections;
+  TsGenState& active = sections[size_t(FindSection(sections, "FORMTITLE"))].Props[1];
+  struct Restore {
+    TsGenState& State;
+    TsGenState Saved;
+    ~Restore() { State = Saved; }
+  } restore{active, active};
+  const TRect text = P().Layout().CaptionText;
+  auto reddish = [](uint32_t c) { return ((c >> 16) & 0xFF) > (c & 0xFF) + 40; };
+  EXPECT_FALSE(ColumnsOf(ComposedWindowPicture(P()), text, reddish).Any());
+  active.GSize = 3;
+  active.GCol = TColor(0x0000FF);  // red
+  P().RepaintFrame();
+  const PixelBuffer glowing = ComposedWindowPicture(P());
+  const Columns glow = ColumnsOf(glowing, text, reddish);
+  ASSERT_TRUE(glow.Any());
+  EXPECT_LE(glow.First - text.Left, 3);
+  ExpectGolden(glowing, "window-main-caption-glow");
+  active.GSize = 0;
+  P().RepaintFrame();
+  EXPECT_FALSE(ColumnsOf(ComposedWindowPicture(P()), text, reddish).Any());
+}
+
 TEST_F(FrameWindowTest, ADisabledFormGreysItsCaptionAndDisablesItsBorderWindow) {
   const TRect text = P().Layout().CaptionText;
   driver->Form().SetEnabled(false);
