@@ -33,6 +33,12 @@ TCustomForm& FormOf(TComponent* owner) {
   return *form;
 }
 
+// The manager's skin can be painted with: in force, or being announced (the
+// manager puts it in force only once every window has heard of it).
+bool SkinUsable(const TsSkinManager* manager) {
+  return manager && manager->Skin() && (manager->SkinInForce() || SkinApplying());
+}
+
 POINT ScreenPointOf(LPARAM lParam) { return {short(LOWORD(lParam)), short(HIWORD(lParam))}; }
 
 constexpr UINT kShowWindowMenu = 0x0313;  // the system asks for the window menu (the taskbar's right click)
@@ -323,7 +329,7 @@ bool TsSkinProvider::WantsExtendedBorders() const {
 
 void TsSkinProvider::Prepare() {
   TsSkinManager* manager = Manager();
-  if (passive_ || !form_.WindowHandle() || !manager || !manager->SkinInForce()) return;
+  if (passive_ || !form_.WindowHandle() || !SkinUsable(manager)) return;
   const LoadedSkin& skin = *manager->Skin();
   values_ = FrameSkinValuesOf(skin.SkinData, manager->BorderImages().MarginL, manager->BorderImages().MarginT,
                               manager->BorderImages().MarginR, manager->BorderImages().MarginB);
@@ -426,7 +432,7 @@ SystemMenuFacts TsSkinProvider::MenuFacts() const {
 
 void TsSkinProvider::Rebuild() {
   TsSkinManager* manager = Manager();
-  if (!skinned_ || !manager || !manager->SkinInForce() || !form_.WindowHandle()) return;
+  if (!skinned_ || !SkinUsable(manager) || !form_.WindowHandle()) return;
   const LoadedSkin& skin = *manager->Skin();
   GatherInputs();
   const TsMaskData* grip = skin.Images.Mask(manager->Elements().GlobalMask("GRIPIMAGE"));

@@ -101,6 +101,32 @@ TEST_F(FrameWindowTest, TheRegionLeavesOnlyTheClientArea) {
   EXPECT_EQ(box.bottom - box.top, client.bottom);
 }
 
+// The frame follows the skin being switched off and on at run time: the same frame as before.
+TEST_F(FrameWindowTest, SwitchingTheSkinOffAndOnSkinsTheFrameAgain) {
+  TsSkinManager& manager = *driver->Form().sSkinManager1;
+  const PixelBuffer before = ComposedWindowPicture(P());
+  manager.SetActive(false);
+  PumpFor(5);
+  EXPECT_FALSE(P().Skinned());
+  EXPECT_EQ(Border(), nullptr);
+  manager.SetActive(true);
+  PumpFor(5);
+  ASSERT_TRUE(P().Skinned());
+  ASSERT_NE(Border(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(Border()));
+  const PixelBuffer after = ComposedWindowPicture(P());
+  ASSERT_EQ(after.Width(), before.Width());
+  ASSERT_EQ(after.Height(), before.Height());
+  const TPoint o = P().ClientOrigin();
+  const TRect client{o.X, o.Y, o.X + P().Inputs().Client.cx, o.Y + P().Inputs().Client.cy};
+  int differing = 0;
+  for (int32_t y = 0; y < after.Height(); ++y)
+    for (int32_t x = 0; x < after.Width(); ++x)
+      if (x < client.Left || x >= client.Right || y < client.Top || y >= client.Bottom)
+        differing += after.At(x, y) != before.At(x, y);
+  EXPECT_EQ(differing, 0);
+}
+
 TEST_F(FrameWindowTest, TheBorderWindowIsLayeredOwnedNonActivatingAndSitsAtItsOffsets) {
   HWND border = Border();
   ASSERT_TRUE(border && IsWindowVisible(border));
