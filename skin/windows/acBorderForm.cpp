@@ -158,6 +158,7 @@ LRESULT TacBorderWindow::OnClientMouse(UINT msg, POINT client) {
     DeleteObject(hole);
     SetWindowRgn(WindowHandle(), region, FALSE);  // the system owns it now
     regionDirty_ = true;
+    form_.ForgetRegion();
     return 0;
   }
   DeleteObject(region);
@@ -175,6 +176,10 @@ void TacBorderForm::ApplyRegion() {
   HWND window = window_->WindowHandle();
   if (!window) return;
   const BorderPlacement p = PlaceBorderWindow(owner_.Measures(), owner_.Inputs());
+  if (window == regionWindow_ && p.Outer == regionOuter_ && p.Hole == regionHole_) return;
+  regionWindow_ = window;
+  regionOuter_ = p.Outer;
+  regionHole_ = p.Hole;
   HRGN region = CreateRectRgn(p.Outer.Left, p.Outer.Top, p.Outer.Right, p.Outer.Bottom);
   HRGN hole = CreateRectRgn(p.Hole.Left, p.Hole.Top, p.Hole.Right, p.Hole.Bottom);
   CombineRgn(region, region, hole, RGN_XOR);
@@ -203,9 +208,15 @@ void TacBorderForm::Update(bool redraw) {
     ReleaseDC(nullptr, screen);
   }
   // Directly above the form (an owned window always is): shown without activation.
-  UINT flags = SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOOWNERZORDER;
-  if (!IsWindowVisible(window)) flags |= SWP_SHOWWINDOW;
-  SetWindowPos(window, HWND_TOP, at.x, at.y, 0, 0, flags);
+  // Placing it again where it already is costs a round trip to the window system.
+  RECT placed{};
+  const bool inPlace = IsWindowVisible(window) && GetWindowRect(window, &placed) && placed.left == at.x &&
+                       placed.top == at.y && GetWindow(window, GW_HWNDNEXT) == form;
+  if (!inPlace) {
+    UINT flags = SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOOWNERZORDER;
+    if (!IsWindowVisible(window)) flags |= SWP_SHOWWINDOW;
+    SetWindowPos(window, HWND_TOP, at.x, at.y, 0, 0, flags);
+  }
   busy_ = false;
 }
 

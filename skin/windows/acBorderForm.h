@@ -55,10 +55,16 @@ class TacBorderForm {
   void Update(bool redraw);
   void Hide();
   // The region: the frame cache's rectangle less the client area (and menu bar).
+  // Set only when it differs from the one last set: setting a region is costly
+  // on some window systems even when it changes nothing.
   void ApplyRegion();
+  // Another region was put on the window: the next ApplyRegion sets it again.
+  void ForgetRegion() { regionWindow_ = nullptr; }
 
  private:
   TsSkinProvider& owner_;
   std::unique_ptr<TacBorderWindow> window_;
   bool busy_ = false;  // an update is running: messages it sends must not start another
+  HWND regionWindow_ = nullptr;  // the window the region below was last set on
+  TRect regionOuter_, regionHole_;
 };
