@@ -5,7 +5,7 @@
 #   build.sh bench    benchmarks, optimised (g++)
 #   build.sh win      the Windows program and its tests (MinGW-w64); needs the native tree for the tools
 # Further arguments are passed to the configure step (build.sh native -DDR_SANITIZERS=OFF).
-# DR_BUILD_DIR overrides the folder that holds the trees (default build/).
+# DR_BUILD_DIR overrides the folder that holds the trees (default build/); DR_BUILD_TARGET builds one target only.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 kind=${1:?usage: build.sh native|fuzz|bench|win [cmake options]}
@@ -31,4 +31,4 @@ if [ ! -f "$out/build.ninja" ] || [ "$(cat "$stamp" 2>/dev/null)" != "$wanted" ]
   (cd "$root" && "${configure[@]}") >/dev/null
   printf '%s\n' "$wanted" > "$stamp"
 fi
-cmake --build "$out" -j "$(nproc)"
+cmake --build "$out" -j "$(nproc)" ${DR_BUILD_TARGET:+--target "$DR_BUILD_TARGET"}
