@@ -210,10 +210,8 @@ LRESULT TsSkinProvider::OnSkinCommand(uint16_t command, LPARAM argument) {
   }
   switch (command) {
     case AC_REFRESH:
-      SkinData.OnSkinCommand(command, argument);
-      UpdateFrameMode();
-      ApplyGlobalColor();
-      RepaintFrame();
+      // The manager may have loaded the skin again (new adjustments, extended borders switched): taken afresh.
+      Prepare();
       RedrawWindow(form_.WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
       return 0;
     case AC_GETPROVIDER: return reinterpret_cast<LRESULT>(this);

@@ -452,6 +452,26 @@ TEST_F(FrameWindowTest, TheCaptionGlowsWhenTheTitleSectionGivesAGlowSize) {
   EXPECT_FALSE(ColumnsOf(ComposedWindowPicture(P()), text, reddish).Any());
 }
 
+TEST_F(FrameWindowTest, TurningExtendedBordersOffAndOnSwitchesTheFrameMode) {
+  struct Restore {
+    ~Restore() { DefaultManager()->SetExtendedBorders(true); }
+  } restore;
+  DefaultManager()->SetExtendedBorders(false);
+  PumpFor(3);
+  EXPECT_EQ(P().Mode(), FrameMode::InFrame);
+  EXPECT_EQ(P().BorderForm(), nullptr);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(Main(), region), ERROR);  // the whole window shows its own frame
+  ExpectGolden(ComposedWindowPicture(P()), "window-main-inframe");
+  DefaultManager()->SetExtendedBorders(true);
+  PumpFor(3);
+  EXPECT_EQ(P().Mode(), FrameMode::ExtendedBorder);
+  ASSERT_NE(P().BorderForm(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(Border()));
+  EXPECT_EQ(GetWindowRgn(Main(), region), SIMPLEREGION);
+  DeleteObject(region);
+}
+
 TEST_F(FrameWindowTest, ADisabledFormGreysItsCaptionAndDisablesItsBorderWindow) {
   const TRect text = P().Layout().CaptionText;
   driver->Form().SetEnabled(false);
