@@ -148,7 +148,6 @@ LRESULT TsSkinProvider::OnMessage(TMessage& m) {
     if (m.Msg == WM_CREATE) Prepare();
     return result;
   }
-  // The system's shutdown query goes straight on: no animation runs that it would have to wait for.
   switch (m.Msg) {
     case WM_NCHITTEST:        return OnNcHitTest(m, ScreenPointOf(m.LParam));
     case WM_NCACTIVATE:       return OnNcActivate(ActiveOf(m));
@@ -167,6 +166,7 @@ LRESULT TsSkinProvider::OnMessage(TMessage& m) {
     case WM_ACTIVATEAPP:      return OnActivateApp(m);
     case WM_ENABLE:           return OnEnable(m);  // the form's Enabled and a modal window's EnableWindow alike
     case WM_ENTERIDLE:        return 0;
+    case WM_QUERYENDSESSION:  return CallPrevious(m);  // at once: no form animation runs that it would wait for
     case WM_SYSCOMMAND:       return OnSysCommand(m, SysCommandOf(m));
     case kShowWindowMenu:     return OnShowWindowMenu(ScreenPointOf(m.LParam));
     case WM_LBUTTONUP:        return OnLButtonUp(m);
