@@ -95,6 +95,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   RegisterBuiltinGlyphs();
   RegisterSkinManagerClass();
   RegisterSkinnedEditClasses();
+  RegisterComboBoxClass();
   RegisterSpeedButtonClass();
   RegisterLabelClass();
   RegisterSkinProviderClass();
@@ -105,11 +106,11 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   Label2 = Field<TsLabel>(*this, "Label2");
   SpeedButton2 = Field<TsSpeedButton>(*this, "SpeedButton2");
   n_knigi = Field<TsEdit>(*this, "n_knigi");
-  years = Field<TComboBox>(*this, "years");
+  years = Field<TsComboBox>(*this, "years");
   workName = Field<TsEdit>(*this, "workName");
   fileTransl = Field<TsEdit>(*this, "fileTransl");
   fileAdded = Field<TsEdit>(*this, "fileAdded");
-  workType = Field<TComboBox>(*this, "workType");
+  workType = Field<TsComboBox>(*this, "workType");
   Memo1 = Field<TsMemo>(*this, "Memo1");
   OpenDialog = Field<TOpenDialog>(*this, "OpenDialog");
   sSkinManager1 = Field<TsSkinManager>(*this, "sSkinManager1");

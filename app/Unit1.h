@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "skin/controls/sComboBox.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sMemo.h"
@@ -35,11 +36,11 @@ class TForm1 : public TForm {
   TsLabel* Label2;
   TsSpeedButton* SpeedButton2;
   TsEdit* n_knigi;
-  TComboBox* years;
+  TsComboBox* years;
   TsEdit* workName;
   TsEdit* fileTransl;
   TsEdit* fileAdded;
-  TComboBox* workType;
+  TsComboBox* workType;
   TsMemo* Memo1;
   TOpenDialog* OpenDialog;
   TsSkinManager* sSkinManager1;

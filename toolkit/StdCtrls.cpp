@@ -145,6 +145,7 @@ void TComboBox::CreateParams(TCreateParams& params) {
   params.Style |= CBS_DROPDOWNLIST | WS_VSCROLL;
   if (Style == TComboBoxStyle::csOwnerDrawFixed) params.Style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
   // The window's height includes the dropped-down list.
+  fieldHeight_ = Height();
   params.Height = Height() + DropDownCount * ItemHeight + 2;
   if (!Ctl3D) params.ExStyle &= ~DWORD(WS_EX_CLIENTEDGE);
 }
@@ -152,11 +153,15 @@ void TComboBox::CreateParams(TCreateParams& params) {
 void TComboBox::WindowCreated() {
   HWND h = WindowHandle();
   for (const std::string& item : Items.items_) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(Cp1251::ToWide(item).c_str()));
-  // The selection field takes the height the layout gives the control; 6 = its frame and padding.
-  SendMessageW(h, CB_SETITEMHEIGHT, WPARAM(-1), Height() > 6 ? Height() - 6 : ItemHeight);
   SendMessageW(h, CB_SETITEMHEIGHT, 0, ItemHeight);
   SendMessageW(h, CB_SETCURSEL, WPARAM(itemIndex_), 0);
   TWinControl::WindowCreated();
+  // After the font, which makes the system work the field's height out anew: the selection field
+  // takes the height the layout gives the control, 6 = its frame and padding on most systems;
+  // where the system's padding differs, the field makes up the difference.
+  SendMessageW(h, CB_SETITEMHEIGHT, WPARAM(-1), fieldHeight_ > 6 ? fieldHeight_ - 6 : ItemHeight);
+  if (RECT r; fieldHeight_ > 6 && GetWindowRect(h, &r) && r.bottom - r.top != fieldHeight_)
+    SendMessageW(h, CB_SETITEMHEIGHT, WPARAM(-1), 2 * fieldHeight_ - 6 - (r.bottom - r.top));
 }
 
 void TComboBox::BoundsChanged() {

@@ -117,6 +117,7 @@ class TComboBox : public TWinControl {
   LRESULT OnOwnerMeasure(MEASUREITEMSTRUCT& item);
   void DrawItem(const DRAWITEMSTRUCT& item);
   int itemIndex_ = -1;
+  int fieldHeight_ = 0;  // the closed control's height the layout asked for
 };
 
 class TButton : public TWinControl {

@@ -19,6 +19,7 @@ enum SkinCommand : uint16_t {
   AC_MUSTREPAINT = 10,     // 1 when painting must wait (or repaint behind the children)
   AC_GETANSWERFLAG = 11,   // the binding's answer flag: its background changed
   AC_SECTIONREPAINT = 13,  // argument: a section name (const std::string*); repaint when it is the host's
+  AC_DROPPEDDOWN = 14,     // 1 while a combo box's list is open
   AC_SETSECTION = 15,      // argument: a section name (const std::string*); answers 1
   AC_PREPARING = 16,       // a refresh follows
   AC_INVALIDATE = 17,      // the cached picture is stale

@@ -2,10 +2,13 @@
 
 #include <shlobj.h>
 
+#include <cstdlib>
 #include <stdexcept>
 
 #include "toolkit/Application.h"
+#include "skin/render/core/PixelBufferDc.h"
 #include "toolkit/Cp1251.h"
+#include "tools/PngWriter.h"
 
 namespace {
 
@@ -71,6 +74,26 @@ void CALLBACK GuiDriver::AnswerModal(HWND, UINT, UINT_PTR, DWORD) {
   }
   current->Messages.push_back(seen);
   PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(ok));
+}
+
+PixelBuffer CaptureWindow(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  PixelBuffer picture(r.right - r.left, r.bottom - r.top);
+  HDC dc = GetWindowDC(window);
+  BitBlt(BufferDc(picture), 0, 0, picture.Width(), picture.Height(), dc, 0, 0, SRCCOPY);
+  GdiFlush();
+  ReleaseDC(window, dc);
+  return picture;
+}
+
+void KeepPicture(const PixelBuffer& picture, const char* name) {
+  const char* folder = std::getenv("DR_TEST_PICTURES");
+  if (!folder) return;
+  PixelBuffer opaque = picture.Clone();
+  for (int y = 0; y < opaque.Height(); ++y)
+    for (int x = 0; x < opaque.Width(); ++x) opaque.At(x, y) |= 0xFF000000u;
+  WritePngFile(std::string(folder) + "/" + name + ".png", opaque);
 }
 
 void SendMouseInput(DWORD flags, POINT screen) {

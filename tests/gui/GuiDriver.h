@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/Unit1.h"
+#include "skin/render/core/PixelBuffer.h"
 
 // What a modal window showed before it was answered.
 struct SeenMessage {
@@ -41,6 +42,11 @@ class GuiDriver {
   TForm1* form_;
   UINT_PTR timer_;
 };
+
+// The whole window (frame included) as it is on the screen.
+PixelBuffer CaptureWindow(HWND window);
+// With DR_TEST_PICTURES set to a folder, the picture is kept there as <name>.png (opaque).
+void KeepPicture(const PixelBuffer& picture, const char* name);
 
 // The real pointer moved to a screen point, with button flags (MOUSEEVENTF_LEFTDOWN, ...) or 0.
 void SendMouseInput(DWORD flags, POINT screen);

@@ -4,37 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <stdexcept>
 #include <vector>
 
 #include "skin/controls/acSBUtils.h"
 #include "skin/render/core/PixelBufferDc.h"
 #include "tests/gui/GuiDriver.h"
-#include "tools/PngWriter.h"
 
 namespace {
-
-// The whole window (frame included) as it is on the screen.
-PixelBuffer CaptureWindow(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  PixelBuffer picture(r.right - r.left, r.bottom - r.top);
-  HDC dc = GetWindowDC(window);
-  BitBlt(BufferDc(picture), 0, 0, picture.Width(), picture.Height(), dc, 0, 0, SRCCOPY);
-  GdiFlush();
-  ReleaseDC(window, dc);
-  return picture;
-}
-
-void Keep(const PixelBuffer& picture, const char* name) {
-  const char* folder = std::getenv("DR_TEST_PICTURES");
-  if (!folder) return;
-  PixelBuffer opaque = picture.Clone();
-  for (int y = 0; y < opaque.Height(); ++y)
-    for (int x = 0; x < opaque.Width(); ++x) opaque.At(x, y) |= 0xFF000000u;
-  WritePngFile(std::string(folder) + "/" + name + ".png", opaque);
-}
 
 uint32_t Rgb(uint32_t pixel) { return pixel & 0xFFFFFF; }
 int Brightness(uint32_t p) { return int(p & 0xFF) + int((p >> 8) & 0xFF) + int((p >> 16) & 0xFF); }
@@ -72,9 +49,9 @@ TEST_F(SkinnedEdits, UnfocusedEditShowsItsPictureWithTheSkinsFrame) {
   ASSERT_NE(GetFocus(), edit.WindowHandle());
   Settle(edit.WindowHandle());
   const PixelBuffer shown = CaptureWindow(edit.WindowHandle());
-  Keep(shown, "edit-unfocused");
+  KeepPicture(shown, "edit-unfocused");
   Settle(F().WindowHandle());
-  Keep(CaptureWindow(F().WindowHandle()), "main-window");
+  KeepPicture(CaptureWindow(F().WindowHandle()), "main-window");
   ASSERT_TRUE(edit.SkinData.CachePicture);
   const PixelBuffer& cache = *edit.SkinData.CachePicture;
   ASSERT_EQ(cache.Width(), shown.Width());
@@ -98,7 +75,7 @@ TEST_F(SkinnedEdits, FocusedEditKeepsTheSystemsTextCaretAndSelectionInsideTheFoc
   EXPECT_EQ(edit.Text(), "12");
   EXPECT_TRUE(edit.SkinData.HasFocus);
   PixelBuffer shown = CaptureWindow(edit.WindowHandle());
-  Keep(shown, "edit-focused");
+  KeepPicture(shown, "edit-focused");
   const TRect inside{1, 1, shown.Width() - 1, shown.Height() - 1};
   EXPECT_EQ(Darkest(shown, inside), PixelOf(GetSysColor(COLOR_WINDOWTEXT)));  // typed text in the window text colour
   // The frame ring is the picture of the focused state.
@@ -109,7 +86,7 @@ TEST_F(SkinnedEdits, FocusedEditKeepsTheSystemsTextCaretAndSelectionInsideTheFoc
   SendMessageW(edit.WindowHandle(), EM_SETSEL, 0, -1);
   Settle(edit.WindowHandle());
   shown = CaptureWindow(edit.WindowHandle());
-  Keep(shown, "edit-focused-selected");
+  KeepPicture(shown, "edit-focused-selected");
   const uint32_t highlight = PixelOf(GetSysColor(COLOR_HIGHLIGHT));
   bool selectionShown = false;
   for (int y = inside.Top; y < inside.Bottom; ++y)
@@ -130,7 +107,7 @@ TEST_F(SkinnedEdits, DisabledReadOnlyFieldsLookDisabledButStayReadable) {
     ASSERT_FALSE(edit->Text().empty());
     Settle(edit->WindowHandle());
     const PixelBuffer shown = CaptureWindow(edit->WindowHandle());
-    Keep(shown, edit == F().fileTransl ? "edit-disabled-fileTransl" : "edit-disabled-fileAdded");
+    KeepPicture(shown, edit == F().fileTransl ? "edit-disabled-fileTransl" : "edit-disabled-fileAdded");
     // White faded to 40 % over the window's face (the skin's form colour, which the provider
     // gives the form): lighter than the face, darker than white.
     const uint32_t face = PixelOf(ColorRef(F().Color()));
@@ -150,7 +127,7 @@ TEST_F(SkinnedEdits, MemoKeepsItsColoursAndHasItsFrameFromTheHandler) {
   EXPECT_EQ(FindHandler(memo.WindowHandle()), handler);
   Settle(memo.WindowHandle());
   PixelBuffer shown = CaptureWindow(memo.WindowHandle());
-  Keep(shown, "memo-unfocused");
+  KeepPicture(shown, "memo-unfocused");
   ASSERT_TRUE(memo.SkinData.CachePicture);
   EXPECT_EQ(Rgb(shown.At(0, 10)), Rgb(memo.SkinData.CachePicture->At(0, 10)));
   EXPECT_EQ(Darkest(shown, {1, 1, shown.Width() - 1, shown.Height() - 1}), 0x808080u);  // the grey placeholder
@@ -159,7 +136,7 @@ TEST_F(SkinnedEdits, MemoKeepsItsColoursAndHasItsFrameFromTheHandler) {
   driver->Type(memo.WindowHandle(), L"Title");
   Settle(memo.WindowHandle());
   shown = CaptureWindow(memo.WindowHandle());
-  Keep(shown, "memo-focused");
+  KeepPicture(shown, "memo-focused");
   EXPECT_EQ(memo.Color(), clWhite);
   EXPECT_EQ(Rgb(shown.At(shown.Width() - 3, shown.Height() - 3)), 0xFFFFFFu);
   EXPECT_EQ(Darkest(shown, {1, 1, shown.Width() - 1, shown.Height() - 1}), PixelOf(GetSysColor(COLOR_WINDOWTEXT)));
@@ -264,7 +241,7 @@ TEST_F(SkinnedScrollBar, BarHasTheSystemWidthSquareArrowsAndAnswersHitTests) {
   GetWindowRect(list, &w);
   EXPECT_EQ(SendMessageW(list, WM_NCHITTEST, 0, MAKELPARAM(w.left + rect.Left + 2, w.top + rect.Top + 30)), HTVSCROLL);
   const PixelBuffer shown = CaptureWindow(list);
-  Keep(shown, "scrollbar-normal");
+  KeepPicture(shown, "scrollbar-normal");
   // Drawn from the skin: the track in its section's colour, not the system's bar.
   EXPECT_EQ(Rgb(shown.At(rect.Left + 2, rect.Bottom - rect.Width() - 3)), 0xF0F0F0u);
 }
@@ -279,7 +256,7 @@ TEST_F(SkinnedScrollBar, HeldArrowStepsOnceThenAfterTheFirstDelayThenAtTheRepeat
   driver->Pump();
   EXPECT_EQ(Top(), 1);  // one step at once
   PixelBuffer held = CaptureWindow(list);
-  Keep(held, "scrollbar-arrow-pressed");
+  KeepPicture(held, "scrollbar-arrow-pressed");
   PumpFor(200);
   EXPECT_EQ(Commands(SB_LINEDOWN).size(), 1u);  // nothing more before the first delay
   PumpFor(700);
@@ -325,7 +302,7 @@ TEST_F(SkinnedScrollBar, ClickOnTheTrackPagesAndTheThumbDragsThroughThePositions
     Send(0, {grab.X, grab.Y + dy});
     driver->Pump();
   }
-  Keep(CaptureWindow(list), "scrollbar-thumb-dragged");
+  KeepPicture(CaptureWindow(list), "scrollbar-thumb-dragged");
   Send(MOUSEEVENTF_LEFTUP, {grab.X, grab.Y + 40});
   driver->Pump();
   const std::vector<ScrollRecord> tracked = Commands(SB_THUMBTRACK);
