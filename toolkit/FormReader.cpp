@@ -142,11 +142,12 @@ bool ApplySpecific(TComponent& c, const std::string& n, const Reader& r) {
     else if (n == "ClientHeight") f->SetClientSize(f->ClientWidth(), Scaled(r.Int()));
     else if (n == "BorderStyle") f->BorderStyle = TFormBorderStyle(r.Int());
     else if (n == "BorderIcons") {
-      f->BorderIcons = {false, false, false};
+      f->BorderIcons = {false, false, false, false};
       for (const std::string& icon : r.List()) {
         if (icon == "biSystemMenu") f->BorderIcons.SystemMenu = true;
         else if (icon == "biMinimize") f->BorderIcons.Minimize = true;
         else if (icon == "biMaximize") f->BorderIcons.Maximize = true;
+        else if (icon == "biHelp") f->BorderIcons.Help = true;
         else r.Fail("unknown border icon");
       }
     }

@@ -85,6 +85,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   }
   bool framed = BorderStyle != TFormBorderStyle::bsNone;
   if (framed && BorderIcons.SystemMenu) params.Style |= WS_SYSMENU;
+  if (framed && BorderIcons.Help) params.ExStyle |= WS_EX_CONTEXTHELP;
   if (framed && BorderStyle != TFormBorderStyle::bsDialog && BorderStyle != TFormBorderStyle::bsToolWindow) {
     if (BorderIcons.Minimize) params.Style |= WS_MINIMIZEBOX;
     if (BorderIcons.Maximize) params.Style |= WS_MAXIMIZEBOX;

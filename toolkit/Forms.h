@@ -9,6 +9,7 @@ struct TBorderIcons {
   bool SystemMenu = true;
   bool Minimize = true;
   bool Maximize = true;
+  bool Help = false;  // a help button in the caption (context help)
 };
 
 // Modal results: the answers of the standard buttons.

@@ -89,6 +89,16 @@ int32_t HitCodeOf(TitleButton button) {
   return 0;
 }
 
+bool IsTitleButtonCode(int32_t code) {
+  return code == kFrameHitClose || code == kFrameHitMaxButton || code == kFrameHitMinButton ||
+         code == kFrameHitHelp || UserButtonIndexOf(code) >= 0;
+}
+
+int32_t UserButtonIndexOf(int32_t code) {
+  const int32_t index = code - kFrameHitUserButton;
+  return index >= 0 && index < kMaxUserTitleButtons ? index : -1;
+}
+
 FrameMeasures MeasureFrame(const FrameInputs& in, const FrameSkinValues& skin) {
   FrameMeasures m;
   const int32_t menuLines = std::clamp(in.MenuLines, 0, 16);
@@ -164,7 +174,9 @@ TitleLayout LayoutTitle(const FrameMeasures& m, const FrameInputs& in, const Fra
   int32_t x = m.Cache.cx - skin.BIRight - m.R - std::max(4, fw1);
   if (!big) x -= std::max(0, 2 - (fw1 - m.SystemFW));
   const int32_t start = x;
-  if (buttons.SystemMenu && m.CH > 0) {
+  const size_t userCount = std::min(buttons.UserButtons.size(), size_t(kMaxUserTitleButtons));
+  t.UserButtons.assign(userCount, TRect{});
+  if (m.CH > 0) {
     auto sizeOf = [&](TitleButton b) {
       const TSize g = buttons.GlyphSize[size_t(b)];
       return TSize{g.cx > 0 ? g.cx : kMissingGlyphSize, g.cy > 0 ? g.cy : kMissingGlyphSize};
@@ -176,17 +188,27 @@ TitleLayout LayoutTitle(const FrameMeasures& m, const FrameInputs& in, const Fra
     t.GlyphCrop = (glyphHeight - height) / 2;
     const int32_t wanted = big && skin.BIVAlign ? t.AlignedTop : t.CenterLine - height / 2;
     const int32_t top = std::clamp(wanted, bandTop, t.CaptionBottom - height);
-    auto place = [&](TitleButton b) {
-      const int32_t w = sizeOf(b).cx;
-      t.Buttons[size_t(b)] = {x - w, top, x, top + height};
+    auto place = [&](TRect& r, int32_t w) {
+      r = {x - w, top, x, top + height};
       x -= w + (big ? skin.BISpace : 0);
     };
-    place(TitleButton::Close);
-    if (buttons.VisibleMax) place(TitleButton::Maximize);
-    if (buttons.VisibleMin) place(TitleButton::Minimize);
-    if (buttons.Help) {
-      x -= 6;
-      place(TitleButton::Help);
+    if (buttons.SystemMenu) {
+      place(t.Buttons[size_t(TitleButton::Close)], sizeOf(TitleButton::Close).cx);
+      if (buttons.VisibleMax) place(t.Buttons[size_t(TitleButton::Maximize)], sizeOf(TitleButton::Maximize).cx);
+      if (buttons.VisibleMin) place(t.Buttons[size_t(TitleButton::Minimize)], sizeOf(TitleButton::Minimize).cx);
+      if (buttons.Help) {
+        x -= 6;
+        place(t.Buttons[size_t(TitleButton::Help)], sizeOf(TitleButton::Help).cx);
+      }
+    }
+    bool gap = false;
+    for (size_t i = 0; i < userCount; ++i) {
+      const UserTitleButtonInput& u = buttons.UserButtons[i];
+      if (!u.Visible) continue;
+      if (!gap) x -= 6;
+      gap = true;
+      const int32_t glyph = std::clamp(u.GlyphWidth, 0, kMaxSkinCaptionHeight);
+      place(t.UserButtons[i], std::max(glyph + 2, std::clamp(u.BackgroundWidth, 0, kMaxSkinCaptionHeight)));
     }
   }
   t.ButtonsWidth = skin.BIRight + (start - x);
@@ -239,6 +261,9 @@ int32_t TitleButtonAt(const TitleLayout& layout, TPoint p) {
   for (int i = 0; i < kTitleButtonCount; ++i)
     if (!layout.Buttons[size_t(i)].IsEmpty() && Contains(layout.Buttons[size_t(i)], p))
       return HitCodeOf(TitleButton(i));
+  for (size_t i = 0; i < layout.UserButtons.size(); ++i)
+    if (!layout.UserButtons[i].IsEmpty() && Contains(layout.UserButtons[i], p))
+      return kFrameHitUserButton + int32_t(i);
   return 0;
 }
 
@@ -247,6 +272,19 @@ int32_t SizeGripHit(const FrameMeasures& m, const FrameInputs& in, TPoint p) {
   // The grip lies in the client area, which the cache and the window place alike up to their client origins.
   const TPoint corner{m.Grip.Left - m.ClientOrigin.X + in.ClientInWindow.X, m.Grip.Top - m.ClientOrigin.Y + in.ClientInWindow.Y};
   return p.X >= corner.X && p.Y >= corner.Y ? kFrameHitBottomRight : 0;
+}
+
+TRect TitleButtonRect(const TitleLayout& layout, int32_t code) {
+  for (int i = 0; i < kTitleButtonCount; ++i)
+    if (HitCodeOf(TitleButton(i)) == code) return layout.Buttons[size_t(i)];
+  const int32_t user = UserButtonIndexOf(code);
+  return user >= 0 && size_t(user) < layout.UserButtons.size() ? layout.UserButtons[size_t(user)] : TRect{};
+}
+
+TPoint IconMenuPoint(const TRect& window, const FrameMeasures& m, FrameMode mode, int32_t borderWidth,
+                     const TitleLayout& layout) {
+  const int32_t below = std::max(0, borderWidth) + layout.Icon.Height() + (mode == FrameMode::InFrame ? 2 * m.FW : 0);
+  return {window.Left + m.SystemFW, window.Top + below};
 }
 
 int32_t InFrameHitTest(const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout, TPoint p) {

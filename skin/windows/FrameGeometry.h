@@ -17,6 +17,7 @@
 //   +--------------------------------------------+  margin B
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "skin/render/core/Geometry.h"
 
@@ -114,9 +115,23 @@ enum FrameHit : int32_t {
   kFrameHitObject = 19,
   kFrameHitClose = 20,
   kFrameHitHelp = 21,
+  kFrameHitUserButton = 1000,  // the first user title button; the others follow by their index
 };
+// User title buttons beyond this count are not laid out (their codes would leave the range).
+inline constexpr int32_t kMaxUserTitleButtons = 101;
 // The hit code each title button answers.
 int32_t HitCodeOf(TitleButton button);
+// Whether a hit code is a title button's (built-in or user).
+bool IsTitleButtonCode(int32_t code);
+// The index of a user title button's code, -1 for other codes.
+int32_t UserButtonIndexOf(int32_t code);
+
+// A user title button as the layout sees it.
+struct UserTitleButtonInput {
+  bool Visible = true;
+  int32_t GlyphWidth = 0;       // its own glyph bitmap's width, 0 without one
+  int32_t BackgroundWidth = 0;  // the skin's "TITLEBUTTON" picture (one state), 0 when not used
+};
 
 // Which title buttons the form shows and how big their glyphs are.
 struct TitleButtonsInput {
@@ -127,6 +142,7 @@ struct TitleButtonsInput {
   GlyphSet Glyphs = GlyphSet::Big;
   // Glyph sizes of one state picture; 0 (missing glyph) measures 21.
   std::array<TSize, kTitleButtonCount> GlyphSize{};
+  std::vector<UserTitleButtonInput> UserButtons;  // in collection order
   // The icon: shown when the border style is single or sizeable, ShowAppIcon and the window has a system menu.
   bool ShowIcon = false;
   TSize IconSize;   // TitleIcon Width and Height; 0 derives them from the caption height
@@ -141,6 +157,7 @@ struct TitleLayout {
   int32_t AlignedTop = 0;     // top of big buttons when BIVALIGN is 1
   TRect Icon;                 // empty (right = left) without icon
   std::array<TRect, kTitleButtonCount> Buttons{};  // empty when not shown
+  std::vector<TRect> UserButtons;                  // by collection index; empty when not shown
   // Rows cut off the top of the glyphs when they are taller than the caption
   // band: the buttons keep inside the band and their glyphs stay centred.
   int32_t GlyphCrop = 0;
@@ -176,6 +193,13 @@ TRect ButtonsBackgroundRect(const FrameMeasures& m, const TitleLayout& layout);
 
 // The title button under a cache point, as its hit code; 0 for none.
 int32_t TitleButtonAt(const TitleLayout& layout, TPoint cachePoint);
+// The rectangle of a title button's hit code (empty for other codes and hidden buttons).
+TRect TitleButtonRect(const TitleLayout& layout, int32_t code);
+
+// Where a left click on the icon pops the system menu up: just below the
+// icon at the window's left edge (window: the real window's screen rectangle).
+TPoint IconMenuPoint(const TRect& window, const FrameMeasures& m, FrameMode mode, int32_t borderWidth,
+                     const TitleLayout& layout);
 
 // The bottom-right sizing code where a window point lies right of and below
 // the size grip's top-left corner (inside the window), else 0.

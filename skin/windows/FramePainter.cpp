@@ -11,6 +11,7 @@
 #include "skin/render/paint/GlyphFrame.h"
 #include "skin/render/paint/LayeredPainter.h"
 #include "skin/render/paint/PaintGeometry.h"
+#include "skin/render/core/PngDraw.h"
 #include "skin/render/core/Raster.h"
 #include "skin/render/paint/SectionPainter.h"
 
@@ -57,6 +58,25 @@ void PaintShadow(const PixelBuffer& picture, const TBorderWidths& borders, Pixel
   }
 }
 
+// One state picture of a button's glyph at the button's top-left corner; a
+// glyph taller than the button is drawn apart over what lies there, and only
+// the button's rows are kept.
+void PaintButtonGlyph(const FramePaintSkin& skin, const TitleLayout& layout, const TRect& r, int32_t state,
+                      const TsMaskData& glyph, bool faded, PixelBuffer& cache) {
+  const int32_t glyphLook = faded ? kGlyphNormalLook + 1 : kGlyphNormalLook;
+  const int32_t glyphHeight = std::clamp(glyph.Height(), 0, kMaxSkinCaptionHeight);
+  if (layout.GlyphCrop == 0 && glyphHeight <= r.Height()) {
+    PaintGlyphFrame(skin.View, cache, {r.Left, r.Top}, state, Itself(cache), glyph, glyphLook);
+    return;
+  }
+  const int32_t top = r.Top - layout.GlyphCrop;
+  PixelBuffer part(r.Width(), glyphHeight);
+  FillPixels(part, part.Bounds(), clBlack, 0);
+  CopyPixels(part, {0, 0}, cache, MakeRect(r.Left, top, r.Width(), glyphHeight));
+  PaintGlyphFrame(skin.View, part, {0, 0}, state, Itself(part), glyph, glyphLook);
+  CopyPixels(cache, {r.Left, r.Top}, part, MakeRect(0, layout.GlyphCrop, r.Width(), r.Height()));
+}
+
 void PaintButton(const FramePaintSkin& skin, const TitleLayout& layout, const FrameLook& look, int i,
                  PixelBuffer& cache) {
   const TRect& r = layout.Buttons[size_t(i)];
@@ -65,19 +85,7 @@ void PaintButton(const FramePaintSkin& skin, const TitleLayout& layout, const Fr
   const int32_t state = std::clamp(look.ButtonStates[size_t(i)], 0, 2);
   // Normal buttons of an inactive or disabled form, and disabled buttons, are half transparent.
   const bool faded = state == 0 && (!look.Active || !look.Enabled || !look.ButtonEnabled[size_t(i)]);
-  const int32_t glyphLook = faded ? kGlyphNormalLook + 1 : kGlyphNormalLook;
-  const int32_t glyphHeight = std::clamp(glyph->Height(), 0, kMaxSkinCaptionHeight);
-  if (layout.GlyphCrop == 0 && glyphHeight <= r.Height()) {
-    PaintGlyphFrame(skin.View, cache, {r.Left, r.Top}, state, Itself(cache), *glyph, glyphLook);
-    return;
-  }
-  // A glyph taller than the button: drawn apart over what lies there, and only the button's rows kept.
-  const int32_t top = r.Top - layout.GlyphCrop;
-  PixelBuffer part(r.Width(), glyphHeight);
-  FillPixels(part, part.Bounds(), clBlack, 0);
-  CopyPixels(part, {0, 0}, cache, MakeRect(r.Left, top, r.Width(), glyphHeight));
-  PaintGlyphFrame(skin.View, part, {0, 0}, state, Itself(part), *glyph, glyphLook);
-  CopyPixels(cache, {r.Left, r.Top}, part, MakeRect(0, layout.GlyphCrop, r.Width(), r.Height()));
+  PaintButtonGlyph(skin, layout, r, state, *glyph, faded, cache);
 }
 
 // Straight-alpha pixels of source over the cache at point.
@@ -181,6 +189,42 @@ void PaintCaptionBar(const FramePaintSkin& skin, const FrameMeasures& m, const F
   }
 }
 
+// The user's own glyph as a straight-alpha picture: a glyph without alpha
+// loses its bottom-left colour; a faded one keeps half of its opacity.
+PixelBuffer UserGlyphPicture(const UserButtonLook& b, bool faded) {
+  PixelBuffer picture;
+  const PixelBuffer& glyph = *b.Glyph;
+  picture.Resize(glyph.Width(), glyph.Height());
+  CopyPixels(picture, {0, 0}, glyph, glyph.Bounds());
+  const uint32_t key = picture.At(0, picture.Height() - 1) & 0x00FFFFFFu;
+  for (int32_t y = 0; y < picture.Height(); ++y)
+    for (int32_t x = 0; x < picture.Width(); ++x) {
+      uint32_t& p = picture.At(x, y);
+      uint32_t alpha = b.GlyphAlpha ? p >> 24 : (p & 0x00FFFFFFu) == key ? 0 : 255;
+      if (faded) alpha /= 2;
+      // The key colour of the picture drawer is never part of a user's glyph.
+      p = alpha == 0 ? 0 : (p & 0x00FFFFFFu) | (alpha << 24);
+    }
+  return picture;
+}
+
+void PaintUserButton(const FramePaintSkin& skin, const TitleLayout& layout, const FrameLook& look, size_t i,
+                     PixelBuffer& cache) {
+  if (i >= layout.UserButtons.size() || i >= look.UserButtons.size()) return;
+  const TRect& r = layout.UserButtons[i];
+  const UserButtonLook& b = look.UserButtons[i];
+  if (r.IsEmpty()) return;
+  const int32_t state = std::clamp(b.State, 0, 2);
+  const bool faded = state == 0 && (!look.Active || !look.Enabled || !b.Enabled);
+  if (const TsMaskData* background = b.UseSkinData ? skin.View.Mask(skin.UserButtonImage) : nullptr)
+    PaintButtonGlyph(skin, layout, r, state, *background, faded, cache);
+  if (!b.Glyph || b.Glyph->Empty()) return;
+  // Centred, one pixel down and right while pressed.
+  const int32_t shift = state == 2 ? 1 : 0;
+  const TPoint at{r.Left + (r.Width() - b.Glyph->Width()) / 2 + shift, r.Top + (r.Height() - b.Glyph->Height()) / 2 + shift};
+  DrawAlphaPicture(cache, MakeRect(at.X, at.Y, b.Glyph->Width(), b.Glyph->Height()), UserGlyphPicture(b, faded));
+}
+
 }  // namespace
 
 TitleGlyphChoice ChooseTitleGlyphs(const TacSkinElements& e, bool bigBorder, bool maxOrMinVisible, bool maximized,
@@ -224,6 +268,7 @@ FramePaintSkin FramePaintSkinOf(const LoadedSkin& skin, const TacSkinElements& e
   f.HeaderSection = FindSection(skin.Sections, "FORMHEADER");
   f.TitleBar = skin.Images.FindMaskByName(formSection, "TITLEBAR");
   f.Grip = elements.GlobalMask("GRIPIMAGE");
+  f.UserButtonImage = skin.Images.FindGlobalMask(skin.Sections, "TITLEBUTTON");
   f.ShadowActive = borders.Active.Empty() ? nullptr : &borders.Active;
   f.ShadowInactive = borders.Inactive.Empty() ? nullptr : &borders.Inactive;
   if (const TsMaskData* ex = skin.Images.Mask(elements.GlobalMask("EXBORDER"))) {
@@ -277,12 +322,13 @@ void PaintFrame(const FramePaintSkin& skin, const FrameMeasures& m, const FrameI
   buttonsBackground.Resize(saved.Width(), saved.Height());
   CopyPixels(buttonsBackground, {0, 0}, cache, saved);
   for (int i = 0; i < kTitleButtonCount; ++i) PaintButton(skin, layout, look, i, cache);
+  for (size_t i = 0; i < layout.UserButtons.size(); ++i) PaintUserButton(skin, layout, look, i, cache);
 }
 
 TRect RepaintTitleButton(const FramePaintSkin& skin, const FrameMeasures& m, const TitleLayout& layout,
-                         const FrameLook& look, TitleButton button, const PixelBuffer& buttonsBackground,
+                         const FrameLook& look, int32_t hitCode, const PixelBuffer& buttonsBackground,
                          PixelBuffer& cache) {
-  const TRect& r = layout.Buttons[size_t(button)];
+  const TRect r = TitleButtonRect(layout, hitCode);
   if (r.IsEmpty() || cache.Empty()) return {};
   const TRect saved = ButtonsBackgroundRect(m, layout);
   // The button's area of the saved background, clipped to what was saved.
@@ -291,6 +337,9 @@ TRect RepaintTitleButton(const FramePaintSkin& skin, const FrameMeasures& m, con
   if (!area.IsEmpty())
     CopyPixels(cache, {area.Left, area.Top}, buttonsBackground,
                {area.Left - saved.Left, area.Top - saved.Top, area.Right - saved.Left, area.Bottom - saved.Top});
-  PaintButton(skin, layout, look, int(button), cache);
+  if (const int32_t user = UserButtonIndexOf(hitCode); user >= 0) PaintUserButton(skin, layout, look, size_t(user), cache);
+  else
+    for (int i = 0; i < kTitleButtonCount; ++i)
+      if (HitCodeOf(TitleButton(i)) == hitCode) PaintButton(skin, layout, look, i, cache);
   return {std::max(r.Left, 0), std::max(r.Top, 0), std::min(r.Right, cache.Width()), std::min(r.Bottom, cache.Height())};
 }

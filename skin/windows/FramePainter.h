@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "skin/data/MaskData.h"
 #include "skin/render/core/PixelBuffer.h"
@@ -27,6 +28,7 @@ struct FramePaintSkin {
   int32_t HeaderSection = -1;  // "FORMHEADER"
   int32_t TitleBar = -1;       // the form section's "TITLEBAR" image, behind the title buttons
   int32_t Grip = -1;           // "GRIPIMAGE"
+  int32_t UserButtonImage = -1;  // "TITLEBUTTON": the picture behind user title buttons
   // The extended border's pictures (shadow and outline) and the widths of their nine-slice borders.
   const PixelBuffer* ShadowActive = nullptr;
   const PixelBuffer* ShadowInactive = nullptr;
@@ -54,6 +56,15 @@ FramePaintSkin FramePaintSkinOf(const LoadedSkin& skin, const TacSkinElements& e
                                 const TacBorderImages& borders, const TitleGlyphChoice& glyphs,
                                 std::string_view titleSection = "FORMTITLE", std::string_view formSection = "FORM");
 
+// A user title button's look.
+struct UserButtonLook {
+  int32_t State = 0;  // 0 normal, 1 hot, 2 pressed
+  bool Enabled = true;
+  bool UseSkinData = true;             // the skin's "TITLEBUTTON" picture behind the glyph
+  const PixelBuffer* Glyph = nullptr;  // its own glyph (straight alpha), null for none
+  bool GlyphAlpha = false;             // drawn with its alpha; otherwise its bottom-left colour is transparent
+};
+
 // The state the frame shows.
 struct FrameLook {
   bool Active = true;
@@ -62,6 +73,7 @@ struct FrameLook {
   std::array<bool, kTitleButtonCount> ButtonEnabled{true, true, true, true};
   int32_t HeaderHeight = 0;            // FormHeader.AdditionalHeight: rows of the client under the header
   const PixelBuffer* Icon = nullptr;   // the form's icon or TitleIcon glyph (straight alpha), or none
+  std::vector<UserButtonLook> UserButtons;  // by collection index, as TitleLayout::UserButtons
 };
 
 // Writes the caption into the cache (the platform's text output); may be empty.
@@ -73,8 +85,9 @@ void PaintFrame(const FramePaintSkin& skin, const FrameMeasures& m, const FrameI
                 const FrameLook& look, PixelBuffer& cache, PixelBuffer& buttonsBackground,
                 const CaptionWriter& caption = {});
 
-// Redraws one title button in its current look over the saved background;
-// returns the cache area that changed (empty when the button is not shown).
+// Redraws one title button (by its hit code, built-in or user) in its current
+// look over the saved background; returns the cache area that changed (empty
+// when the button is not shown).
 TRect RepaintTitleButton(const FramePaintSkin& skin, const FrameMeasures& m, const TitleLayout& layout,
-                         const FrameLook& look, TitleButton button, const PixelBuffer& buttonsBackground,
+                         const FrameLook& look, int32_t hitCode, const PixelBuffer& buttonsBackground,
                          PixelBuffer& cache);

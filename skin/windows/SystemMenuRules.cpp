@@ -31,3 +31,41 @@ std::array<SysItemState, kSysItemCount> SystemMenuItems(const SystemMenuFacts& f
   items[size_t(SysItem::Close)] = {f.SystemMenu && f.HasCloseItem, !f.CloseGreyed};
   return items;
 }
+
+std::vector<SysMenuEntry> SystemMenuOrder(bool subMenu, TacSubMenuPosition position, const std::vector<int>& windowItems) {
+  std::vector<SysMenuEntry> out;
+  auto userSubMenu = [&](TacSubMenuPosition at) {
+    if (!subMenu || position != at) return;
+    if (at == TacSubMenuPosition::ipBottom) out.push_back({SysEntryKind::BtmDiv});
+    out.push_back({SysEntryKind::SubMenu});
+    if (at != TacSubMenuPosition::ipBottom) out.push_back({SysEntryKind::TopDiv});
+  };
+  userSubMenu(TacSubMenuPosition::ipTop);
+  for (SysItem which : {SysItem::Restore, SysItem::Move, SysItem::Size, SysItem::Minimize, SysItem::Maximize})
+    out.push_back({SysEntryKind::Standard, int(which)});
+  out.push_back({SysEntryKind::StandardDiv});
+  for (int position : windowItems) out.push_back({SysEntryKind::WindowItem, position});
+  if (!windowItems.empty()) out.push_back({SysEntryKind::WindowDiv});
+  userSubMenu(TacSubMenuPosition::ipBeforeClose);
+  out.push_back({SysEntryKind::Standard, int(SysItem::Close)});
+  userSubMenu(TacSubMenuPosition::ipBottom);
+  return out;
+}
+
+std::vector<SkinMenuItem> SkinMenuItems(const std::vector<std::string>& skins, std::string_view current) {
+  std::vector<SkinMenuItem> out;
+  out.reserve(skins.size());
+  for (size_t i = 0; i < skins.size(); ++i)
+    out.push_back({std::string(kSkinSelectName) + std::to_string(i), skins[i], skins[i] == current,
+                   i > 0 && i % kSkinMenuColumn == 0});
+  return out;
+}
+
+std::string SkinNameOfMenuCaption(std::string_view caption) {
+  std::string name;
+  for (char c : caption)
+    if (c != '&') name += c;
+  constexpr std::string_view kInternal = "(internal)";
+  if (const size_t at = name.find(kInternal); at != std::string::npos) name.resize(at + kInternal.size());
+  return name;
+}

@@ -85,7 +85,7 @@ void BM_ButtonStateChange(benchmark::State& state) {
   for (auto _ : state) {
     hot ^= 1;
     look.ButtonStates[size_t(TitleButton::Close)] = hot;
-    const TRect changed = RepaintTitleButton(f.Paint, f.M, f.Layout, look, TitleButton::Close, buttons, cache);
+    const TRect changed = RepaintTitleButton(f.Paint, f.M, f.Layout, look, HitCodeOf(TitleButton::Close), buttons, cache);
     CopyPixels(screen, {changed.Left, changed.Top}, cache, changed);
     benchmark::DoNotOptimize(screen.At(changed.Left, changed.Top));
   }

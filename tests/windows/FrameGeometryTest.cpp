@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <string_view>
+#include <vector>
 
 #include "skin/data/sSkinData.h"
 #include "skin/windows/FrameGeometry.h"
@@ -215,6 +216,94 @@ TEST(TitleLayout, WithoutSystemMenuNoButtonAndMissingGlyphsMeasure21) {
   t = LayoutTitle(m, in, BuiltinSkin(), b);
   EXPECT_EQ(t.Buttons[0], (TRect{318, 39, 339, 60}));
   EXPECT_EQ(t.Buttons[1], (TRect{297, 39, 318, 60}));
+}
+
+// Help 6 pixels left of minimize, the user buttons another 6 pixels left of
+// help, each as wide as the larger of its glyph + 2 and the skin's picture;
+// hidden ones take no room and keep their index (and hit code).
+TEST(TitleLayout, UserButtonsAfterHelp) {
+  struct Case {
+    const char* Name;
+    bool SystemMenu;
+    bool Help;
+    std::vector<UserTitleButtonInput> Users;
+    std::vector<TRect> Expected;
+    int32_t ButtonsWidth;
+  };
+  const Case cases[] = {
+      {"after help", true, true, {{true, 16, 30}, {false, 16, 30}, {true, 40, 30}},
+       {TRect{109, 35, 139, 64}, {}, {67, 35, 109, 64}}, 265},
+      {"no help: 6 pixels left of minimize", true, false, {{true, 0, 30}}, {TRect{161, 35, 191, 64}}, 171},
+      {"no skin picture: glyph + 2", true, false, {{true, 19, 0}}, {TRect{170, 35, 191, 64}}, 162},
+      // User buttons are the form's own: they stay without the system menu's buttons.
+      {"without system menu", false, true, {{true, 16, 30}}, {TRect{303, 35, 333, 64}}, 29},
+      {"only hidden ones: no gap", true, false, {{false, 16, 30}}, {TRect{}}, 135},
+  };
+  const FrameInputs in = SizeableWindow(FrameMode::ExtendedBorder, kAt96);
+  const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TitleButtonsInput b = AllButtons();
+    b.SystemMenu = c.SystemMenu;
+    b.Help = c.Help;
+    b.UserButtons = c.Users;
+    const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), b);
+    EXPECT_EQ(t.UserButtons, c.Expected);
+    EXPECT_EQ(t.ButtonsWidth, c.ButtonsWidth);
+    if (c.SystemMenu) EXPECT_EQ(t.Buttons[size_t(TitleButton::Help)].IsEmpty(), !c.Help);
+  }
+}
+
+TEST(HitTest, UserButtonsAnswer1000PlusTheirIndexInBothPaths) {
+  TitleButtonsInput b = AllButtons();
+  b.UserButtons = {{true, 16, 30}, {false, 16, 30}, {true, 40, 30}};
+  for (FrameMode mode : {FrameMode::ExtendedBorder, FrameMode::InFrame}) {
+    SCOPED_TRACE(int(mode));
+    const FrameInputs in = SizeableWindow(mode, kAt96);
+    const FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+    const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), b);
+    auto at = [&](const TRect& r) {
+      const TPoint p{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+      return mode == FrameMode::InFrame ? InFrameHitTest(m, in, t, p) : BorderHitTest(m, in, t, BuiltinSkin(), p);
+    };
+    EXPECT_EQ(at(t.UserButtons[0]), 1000);
+    EXPECT_EQ(at(t.UserButtons[2]), 1002);
+    EXPECT_EQ(at(t.Buttons[size_t(TitleButton::Help)]), kFrameHitHelp);
+    // The 6-pixel gap between help and the first user button is caption.
+    EXPECT_EQ(at({t.UserButtons[0].Right, t.UserButtons[0].Top, t.UserButtons[0].Right + 6, t.UserButtons[0].Bottom}),
+              kFrameHitCaption);
+    EXPECT_EQ(TitleButtonRect(t, 1002), t.UserButtons[2]);
+    EXPECT_TRUE(TitleButtonRect(t, 1001).IsEmpty());
+    EXPECT_TRUE(TitleButtonRect(t, 1003).IsEmpty());
+    EXPECT_EQ(TitleButtonRect(t, kFrameHitHelp), t.Buttons[size_t(TitleButton::Help)]);
+  }
+  struct Code {
+    int32_t Code;
+    bool Button;
+    int32_t UserIndex;
+  };
+  const Code codes[] = {{kFrameHitClose, true, -1}, {kFrameHitMaxButton, true, -1}, {kFrameHitMinButton, true, -1},
+                        {kFrameHitHelp, true, -1},  {kFrameHitCaption, false, -1}, {kFrameHitSysMenu, false, -1},
+                        {999, false, -1},           {1000, true, 0},               {1100, true, 100},
+                        {1101, false, -1}};
+  for (const Code& c : codes) {
+    EXPECT_EQ(IsTitleButtonCode(c.Code), c.Button) << c.Code;
+    EXPECT_EQ(UserButtonIndexOf(c.Code), c.UserIndex) << c.Code;
+  }
+}
+
+// A left click on the icon: the menu at the window's left edge, just below the icon.
+TEST(IconMenuPoint, BelowTheIconAtTheLeftEdge) {
+  const TRect window{100, 100, 408, 327};
+  FrameInputs in = SizeableWindow(FrameMode::InFrame, kAt96);
+  FrameMeasures m = MeasureFrame(in, BuiltinSkin());
+  TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), AllButtons());
+  EXPECT_EQ(IconMenuPoint(window, m, FrameMode::InFrame, 0, t), (TPoint{104, 100 + 16 + 8}));
+  EXPECT_EQ(IconMenuPoint(window, m, FrameMode::InFrame, 2, t), (TPoint{104, 100 + 2 + 16 + 8}));
+  in = SizeableWindow(FrameMode::ExtendedBorder, kAt96);
+  m = MeasureFrame(in, BuiltinSkin());
+  t = LayoutTitle(m, in, BuiltinSkin(), AllButtons());
+  EXPECT_EQ(IconMenuPoint(window, m, FrameMode::ExtendedBorder, 0, t), (TPoint{104, 116}));
 }
 
 TEST(BorderPlacement, OffsetsRegionAndWindowRegion) {

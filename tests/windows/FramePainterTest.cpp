@@ -55,7 +55,8 @@ struct Painted {
 
 // skinEdit may change what the frame is painted from before painting.
 Painted Paint(const FrameInputs& in, bool bigBorder, bool maxMin, const FrameLook& look,
-              const std::function<void(FramePaintSkin&)>& skinEdit = {}, const FrameSkinValues* values = nullptr) {
+              const std::function<void(FramePaintSkin&)>& skinEdit = {}, const FrameSkinValues* values = nullptr,
+              const std::vector<UserTitleButtonInput>& users = {}) {
   const BuiltinFrame& b = Builtin();
   const FrameSkinValues& v = values ? *values : b.Values;
   Painted p;
@@ -68,6 +69,7 @@ Painted Paint(const FrameInputs& in, bool bigBorder, bool maxMin, const FrameLoo
   buttons.VisibleMax = buttons.VisibleMin = buttons.Help = maxMin;
   buttons.ShowIcon = bigBorder;
   buttons.GlyphSize = GlyphSizes(p.Skin.View, glyphs.Glyphs);
+  buttons.UserButtons = users;
   p.M = MeasureFrame(in, v);
   p.Layout = LayoutTitle(p.M, in, v, buttons);
   PaintFrame(p.Skin, p.M, in, p.Layout, look, p.Cache, p.ButtonsBackground);
@@ -191,15 +193,15 @@ TEST(FramePaint, ARepaintedButtonEqualsAFullPaint) {
   Painted p = Paint(MainWindow(), false, false, Look(true, 0));
   const PixelBuffer before = p.Cache.Clone();
   const TRect changed =
-      RepaintTitleButton(p.Skin, p.M, p.Layout, Look(true, 1), TitleButton::Close, p.ButtonsBackground, p.Cache);
+      RepaintTitleButton(p.Skin, p.M, p.Layout, Look(true, 1), HitCodeOf(TitleButton::Close), p.ButtonsBackground, p.Cache);
   EXPECT_EQ(changed, p.Layout.Buttons[size_t(TitleButton::Close)]);
   const Painted hot = Paint(MainWindow(), false, false, Look(true, 1));
-  RepaintTitleButton(p.Skin, p.M, p.Layout, Look(true, 0), TitleButton::Close, p.ButtonsBackground, p.Cache);
+  RepaintTitleButton(p.Skin, p.M, p.Layout, Look(true, 0), HitCodeOf(TitleButton::Close), p.ButtonsBackground, p.Cache);
   int differing = 0, differingHot = 0;
   for (int32_t y = 0; y < before.Height(); ++y)
     for (int32_t x = 0; x < before.Width(); ++x) differing += before.At(x, y) != p.Cache.At(x, y);
   EXPECT_EQ(differing, 0) << "hot and back to normal must restore every pixel";
-  RepaintTitleButton(p.Skin, p.M, p.Layout, Look(true, 1), TitleButton::Close, p.ButtonsBackground, p.Cache);
+  RepaintTitleButton(p.Skin, p.M, p.Layout, Look(true, 1), HitCodeOf(TitleButton::Close), p.ButtonsBackground, p.Cache);
   for (int32_t y = 0; y < before.Height(); ++y)
     for (int32_t x = 0; x < before.Width(); ++x) differingHot += hot.Cache.At(x, y) != p.Cache.At(x, y);
   EXPECT_EQ(differingHot, 0);
@@ -394,8 +396,67 @@ TEST(FramePaint, AMissingFormSectionPaintsNothingAndDoesNotFail) {
   PaintFrame(p.Skin, p.M, p.In, p.Layout, Look(true), cache, background);
   EXPECT_EQ(cache.Width(), p.M.Cache.cx);
   // The main window shows no maximize button: nothing to repaint.
-  EXPECT_TRUE(RepaintTitleButton(p.Skin, p.M, p.Layout, Look(true), TitleButton::Maximize, p.ButtonsBackground, p.Cache)
+  EXPECT_TRUE(RepaintTitleButton(p.Skin, p.M, p.Layout, Look(true), HitCodeOf(TitleButton::Maximize), p.ButtonsBackground, p.Cache)
                   .IsEmpty());
+}
+
+// A user title button: the skin's "TITLEBUTTON" picture, the glyph centred
+// over it (one pixel down and right while pressed); a glyph without alpha
+// loses its bottom-left colour, a 32-bit one is laid down with its alpha.
+TEST(FramePaint, UserButtonGlyphOverTheSkinPicture) {
+  const uint32_t key = 0xFF00FF00u;  // green, as a pixel
+  // Laid down with weight 255 of 256: red within one step.
+  auto isRed = [](uint32_t p) { return ((p >> 16) & 0xFF) >= 0xFE && (p & 0xFFFF) == 0; };
+  PixelBuffer glyph(10, 10);
+  FillPixels(glyph, glyph.Bounds(), 0x0000FF00, 255);  // green, the bottom-left colour: transparent
+  FillPixels(glyph, {3, 3, 7, 7}, 0x000000FF, 255);
+  ASSERT_EQ(glyph.At(0, 9), key);
+  PixelBuffer alphaGlyph(10, 10);
+  FillPixels(alphaGlyph, alphaGlyph.Bounds(), 0x0000FF00, 0);  // alpha 0: nothing of it shows
+  FillPixels(alphaGlyph, {3, 3, 7, 7}, 0x000000FF, 255);
+
+  const Painted plain = Paint(SizeableWindow(FrameMode::ExtendedBorder, false), true, true, Look(true), {}, nullptr, {{true, 10, 0}});
+  const TRect r = plain.Layout.UserButtons[0];
+  ASSERT_FALSE(r.IsEmpty());
+  const int32_t background = plain.Skin.UserButtonImage;
+  ASSERT_GE(background, 0) << "the built-in skin has a TITLEBUTTON picture";
+  const TSize picture{plain.Skin.View.Mask(background)->Width(), plain.Skin.View.Mask(background)->Height()};
+  const std::vector<UserTitleButtonInput> users{{true, 10, picture.cx}};
+  auto paint = [&](const PixelBuffer* g, bool alpha, int32_t state, bool skinData = true) {
+    FrameLook look = Look(true);
+    look.UserButtons = {{state, true, skinData, g, alpha}};
+    return Paint(SizeableWindow(FrameMode::ExtendedBorder, false), true, true, look, {}, nullptr, users);
+  };
+  const Painted none = paint(nullptr, false, 0);
+  const Painted keyed = paint(&glyph, false, 0);
+  const Painted withAlpha = paint(&alphaGlyph, true, 0);
+  const Painted pressed = paint(&glyph, false, 2);
+  const TRect b = keyed.Layout.UserButtons[0];
+  EXPECT_EQ(b.Width(), std::max(12, picture.cx));
+  const TPoint g{b.Left + (b.Width() - 10) / 2, b.Top + (b.Height() - 10) / 2};  // the glyph's top-left corner
+  for (const Painted* p : {&keyed, &withAlpha}) {
+    EXPECT_TRUE(isRed(p->Cache.At(g.X + 4, g.Y + 4))) << std::hex << p->Cache.At(g.X + 4, g.Y + 4);
+    EXPECT_EQ(p->Cache.At(g.X + 1, g.Y + 1), none.Cache.At(g.X + 1, g.Y + 1)) << "the transparent part shows the picture";
+  }
+  EXPECT_TRUE(isRed(pressed.Cache.At(g.X + 7, g.Y + 7)));
+  EXPECT_FALSE(isRed(pressed.Cache.At(g.X + 3, g.Y + 3)));
+  EXPECT_TRUE(isRed(keyed.Cache.At(g.X + 3, g.Y + 3)));
+  // Without skin data only the glyph is drawn, over the caption.
+  const Painted own = paint(&glyph, false, 0, false);
+  EXPECT_EQ(own.Cache.At(g.X + 1, g.Y + 1), plain.Cache.At(g.X + 1, g.Y + 1));
+  // The hot state shows the picture's hot image; a repaint equals a full paint.
+  Painted repainted = paint(&glyph, false, 0);
+  FrameLook hot = Look(true);
+  hot.UserButtons = {{1, true, true, &glyph, false}};
+  const TRect changed = RepaintTitleButton(repainted.Skin, repainted.M, repainted.Layout, hot, kFrameHitUserButton,
+                                           repainted.ButtonsBackground, repainted.Cache);
+  EXPECT_EQ(changed, b);
+  const Painted full = paint(&glyph, false, 1);
+  int differing = 0;
+  for (int32_t y = 0; y < full.Cache.Height(); ++y)
+    for (int32_t x = 0; x < full.Cache.Width(); ++x) differing += full.Cache.At(x, y) != repainted.Cache.At(x, y);
+  EXPECT_EQ(differing, 0);
+  EXPECT_NE(full.Cache.At(b.Left + 1, b.Top + 1), keyed.Cache.At(b.Left + 1, b.Top + 1)) << "hot differs from normal";
 }
 
 }  // namespace
