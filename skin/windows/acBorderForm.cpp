@@ -13,10 +13,6 @@ constexpr int kEngineWindowTag = 256;  // auxiliary windows of the engine are ne
 POINT ScreenPointOf(LPARAM lParam) { return {short(LOWORD(lParam)), short(HIWORD(lParam))}; }
 POINT ClientPointOf(LPARAM lParam) { return ScreenPointOf(lParam); }
 
-bool IsButtonCode(int32_t code) {
-  return code == kFrameHitClose || code == kFrameHitMaxButton || code == kFrameHitMinButton || code == kFrameHitHelp;
-}
-
 LPCWSTR CursorOf(int32_t code) {
   switch (code) {
     case kFrameHitLeft: case kFrameHitRight: return IDC_SIZEWE;
@@ -114,12 +110,11 @@ LRESULT TacBorderWindow::OnNcMouseLeave() {
 LRESULT TacBorderWindow::OnNcLButtonDown(int hitCode, LPARAM lParam) {
   HWND form = owner_.Form().WindowHandle();
   if (hitCode == kFrameHitOutside || hitCode == kFrameHitNowhere || hitCode == kFrameHitClient) return 0;
-  if (IsButtonCode(hitCode)) {
-    owner_.PressButton(hitCode);
-    if (owner_.PressInProgress()) SetCapture(WindowHandle());
+  if (IsTitleButtonCode(hitCode)) {
+    owner_.PressButton(hitCode, WindowHandle());  // may free the owner and this window: nothing after it
     return 0;
   }
-  // Caption drags and sizing bands: the form's own default handling moves or sizes it.
+  // Caption drags, sizing bands and the icon: the form's own handling.
   SendMessageW(form, WM_NCLBUTTONDOWN, WPARAM(hitCode), lParam);
   return 0;
 }
@@ -132,8 +127,10 @@ LRESULT TacBorderWindow::OnNcLButtonUp(POINT screen) {
 }
 
 LRESULT TacBorderWindow::OnNcLButtonDblClk(int hitCode) {
-  if (hitCode == kFrameHitCaption) owner_.CaptionDoubleClick();
-  else if (hitCode == kFrameHitSysMenu) SendMessageW(owner_.Form().WindowHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  // A quick second click on a title button is a press too.
+  if (IsTitleButtonCode(hitCode)) owner_.PressButton(hitCode, WindowHandle());  // may free the owner: nothing after it
+  else if (hitCode == kFrameHitCaption) owner_.CaptionDoubleClick();
+  else if (hitCode == kFrameHitSysMenu) owner_.IconDoubleClick();
   return 0;
 }
 

@@ -43,17 +43,12 @@ POINT ScreenPointOf(LPARAM lParam) { return {short(LOWORD(lParam)), short(HIWORD
 
 constexpr UINT kShowWindowMenu = 0x0313;  // the system asks for the window menu (the taskbar's right click)
 
-bool IsButtonCode(int32_t code) {
-  return code == kFrameHitClose || code == kFrameHitMaxButton || code == kFrameHitMinButton || code == kFrameHitHelp;
-}
-
-TitleButton ButtonOf(int32_t code) {
-  switch (code) {
-    case kFrameHitMaxButton: return TitleButton::Maximize;
-    case kFrameHitMinButton: return TitleButton::Minimize;
-    case kFrameHitHelp: return TitleButton::Help;
-    default: return TitleButton::Close;
-  }
+// The pointer relative to the form's client area (user buttons' events).
+POINT CursorInClient(HWND window) {
+  POINT p{0, 0};
+  GetCursorPos(&p);
+  ScreenToClient(window, &p);
+  return p;
 }
 
 MenuBorderStyle MenuStyleOf(TFormBorderStyle s) {
@@ -131,6 +126,11 @@ TsSkinProvider::~TsSkinProvider() {
 void TsSkinProvider::Loaded() {
   TComponent::Loaded();
   if (!passive_ && form_.HandleAllocated()) Prepare();
+}
+
+void TsSkinProvider::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == SysSubMenu.PopupMenu) SysSubMenu.PopupMenu = nullptr;
 }
 
 TsSkinManager* TsSkinProvider::Manager() const {
@@ -448,12 +448,13 @@ void TsSkinProvider::Rebuild() {
   buttons_.SystemMenu = facts.SystemMenu;
   buttons_.VisibleMax = VisibleMax(facts);
   buttons_.VisibleMin = VisibleMin(facts);
-  buttons_.Help = false;  // the toolkit's forms have no help border icon
+  buttons_.Help = form_.BorderIcons.Help;
   buttons_.Glyphs = glyphs.Set;
   buttons_.GlyphSize = GlyphSizes(paintSkin_.View, glyphs.Glyphs);
   buttons_.ShowIcon = TitleIcon.Visible && ShowAppIcon && bigBorder && facts.SystemMenu;
   buttons_.IconSize = {TitleIcon.Width, TitleIcon.Height};
   buttons_.IconGlyph = {TitleIcon.Glyph.Width(), TitleIcon.Glyph.Height()};
+  GatherUserButtons();
   layout_ = LayoutTitle(measures_, inputs_, values_, buttons_, FindSection(skin.Sections, "CAPTION") >= 0);
   UpdateIcon();
   look_.Icon = !TitleIcon.Glyph.Empty() ? &TitleIcon.Glyph : icon_.Empty() ? nullptr : &icon_;
@@ -491,6 +492,22 @@ void TsSkinProvider::RedrawGripArea(const TRect& previousGrip) {
     if (r.IsEmpty()) continue;
     const RECT client{r.Left - o.X, r.Top - o.Y, r.Right - o.X, r.Bottom - o.Y};
     InvalidateRect(window, &client, TRUE);
+  }
+}
+
+void TsSkinProvider::GatherUserButtons() {
+  const TsMaskData* background = paintSkin_.View.Mask(paintSkin_.UserButtonImage);
+  const size_t count = TitleButtons.Count();
+  buttons_.UserButtons.resize(count);
+  look_.UserButtons.resize(count);  // states survive a rebuild
+  for (size_t i = 0; i < count; ++i) {
+    const TsTitleButton& b = TitleButtons[i];
+    buttons_.UserButtons[i] = {b.Visible, b.Glyph.Width(), b.UseSkinData && background ? background->Width() : 0};
+    UserButtonLook& look = look_.UserButtons[i];
+    look.Enabled = b.Enabled;
+    look.UseSkinData = b.UseSkinData;
+    look.Glyph = b.Glyph.Empty() ? nullptr : &b.Glyph.Pixels;
+    look.GlyphAlpha = b.Glyph.BitsPerPixel == 32;
   }
 }
 
@@ -626,13 +643,21 @@ void TsSkinProvider::ApplyWindowRegion() {
   SetWindowRgn(window, region, IsWindowVisible(window));
 }
 
-void TsSkinProvider::RepaintButton(TitleButton b) {
+int32_t* TsSkinProvider::StateOf(int32_t code) {
+  if (const int32_t user = UserButtonIndexOf(code); user >= 0)
+    return size_t(user) < look_.UserButtons.size() ? &look_.UserButtons[size_t(user)].State : nullptr;
+  for (int i = 0; i < kTitleButtonCount; ++i)
+    if (HitCodeOf(TitleButton(i)) == code) return &look_.ButtonStates[size_t(i)];
+  return nullptr;
+}
+
+void TsSkinProvider::RepaintButton(int32_t code) {
   if (!skinned_ || Cache().Empty()) return;
   if (SkinData.CacheStale) {
     RepaintFrame();
     return;
   }
-  const TRect area = RepaintTitleButton(paintSkin_, measures_, layout_, look_, b, buttonsBackground_, Cache());
+  const TRect area = RepaintTitleButton(paintSkin_, measures_, layout_, look_, code, buttonsBackground_, Cache());
   if (area.IsEmpty()) return;
   if (mode_ == FrameMode::ExtendedBorder) {
     if (border_) border_->Update(true);
@@ -656,35 +681,42 @@ int32_t TsSkinProvider::FrameHitTest(POINT screen) const {
 // ---- title buttons ---------------------------------------------------------
 
 void TsSkinProvider::SetHotButton(int32_t code) {
-  if (!IsButtonCode(code)) code = 0;
+  if (!IsTitleButtonCode(code) || !StateOf(code)) code = 0;
   if (code == hot_ || (pressed_ && code != pressed_ && code != 0)) return;
   const int32_t previous = hot_;
   hot_ = code;
   // State changes are shown at once; a fade would start here.
-  if (previous && look_.ButtonStates[size_t(ButtonOf(previous))] == 1) {
-    look_.ButtonStates[size_t(ButtonOf(previous))] = 0;
-    RepaintButton(ButtonOf(previous));
+  if (int32_t* state = previous ? StateOf(previous) : nullptr; state && *state == 1) {
+    *state = 0;
+    RepaintButton(previous);
   }
-  if (code && !pressed_) {
-    look_.ButtonStates[size_t(ButtonOf(code))] = 1;
-    RepaintButton(ButtonOf(code));
-  } else if (code && code == pressed_) {
-    look_.ButtonStates[size_t(ButtonOf(code))] = 2;
-    RepaintButton(ButtonOf(code));
+  if (code && (!pressed_ || code == pressed_)) {
+    *StateOf(code) = pressed_ ? 2 : 1;
+    RepaintButton(code);
   }
 }
 
-void TsSkinProvider::PressButton(int32_t code) {
-  if (!IsButtonCode(code) || pressed_) return;
+void TsSkinProvider::PressButton(int32_t code, HWND captureWindow) {
+  if (!IsTitleButtonCode(code) || pressed_ || !StateOf(code)) return;
   const SystemMenuFacts facts = MenuFacts();
   if (code == kFrameHitMaxButton && !(EnabledMax(facts) || (facts.State == MenuWindowState::Maximized && EnabledRestore(facts))))
     return;
   if (code == kFrameHitClose && facts.CloseGreyed) return;
   if (code == kFrameHitMinButton && !EnabledMin(facts)) return;
+  const int32_t user = UserButtonIndexOf(code);
+  if (user >= 0 && !TitleButtons[size_t(user)].Enabled) return;
   pressed_ = code;
   hot_ = code;
-  look_.ButtonStates[size_t(ButtonOf(code))] = 2;
-  RepaintButton(ButtonOf(code));
+  *StateOf(code) = 2;
+  RepaintButton(code);
+  SetCapture(captureWindow);
+  if (user < 0) return;
+  // Last: the handler may free the form and this provider.
+  TsTitleButton& button = TitleButtons[size_t(user)];
+  if (button.OnMouseDown) {
+    const POINT p = CursorInClient(form_.WindowHandle());
+    button.OnMouseDown(&button, TMouseButton::mbLeft, p.x, p.y);
+  }
 }
 
 void TsSkinProvider::ReleaseButton(int32_t code) {
@@ -692,11 +724,20 @@ void TsSkinProvider::ReleaseButton(int32_t code) {
   if (!pressed) return;
   pressed_ = 0;
   const bool onButton = code == pressed;
-  look_.ButtonStates[size_t(ButtonOf(pressed))] = onButton ? 1 : 0;
+  if (int32_t* state = StateOf(pressed)) *state = onButton ? 1 : 0;
   hot_ = onButton ? pressed : 0;
-  RepaintButton(ButtonOf(pressed));
+  RepaintButton(pressed);
   if (!onButton) return;
   HWND window = form_.WindowHandle();
+  if (const int32_t user = UserButtonIndexOf(pressed); user >= 0) {
+    // Last: the handler may free the form and this provider.
+    TsTitleButton& button = TitleButtons[size_t(user)];
+    if (button.OnMouseUp) {
+      const POINT p = CursorInClient(window);
+      button.OnMouseUp(&button, TMouseButton::mbLeft, p.x, p.y);
+    }
+    return;
+  }
   UINT command = 0;
   switch (pressed) {
     case kFrameHitClose:
@@ -716,6 +757,7 @@ void TsSkinProvider::ReleaseButton(int32_t code) {
   const std::weak_ptr<const void> life = LifeToken();
   SendMessageW(window, WM_SYSCOMMAND, command, 0);
   if (life.expired() || !IsWindow(window)) return;
+  // The system menu is built anew for every pop-up: it follows by itself.
   if (IsWindowVisible(window)) RepaintFrame();
 }
 
@@ -730,10 +772,19 @@ void TsSkinProvider::CaptionDoubleClick() {
 
 void TsSkinProvider::ShowSystemMenu(POINT screen) {
   const std::weak_ptr<const void> life = LifeToken();
-  TsSystemMenu menu(form_, MenuFacts());
+  TsSystemMenu menu(form_, MenuFacts(), SysSubMenu, MakeSkinMenu ? Manager() : nullptr);
   menu.Popup(screen);  // sends the chosen command; the form may be gone afterwards
   if (!life.expired() && skinned_ && IsWindow(form_.WindowHandle())) RepaintFrame();
 }
+
+void TsSkinProvider::IconClick() {
+  RECT wr;
+  if (!GetWindowRect(form_.WindowHandle(), &wr)) return;
+  const TPoint at = IconMenuPoint({wr.left, wr.top, wr.right, wr.bottom}, measures_, mode_, inputs_.BorderWidth, layout_);
+  ShowSystemMenu({at.X, at.Y});
+}
+
+void TsSkinProvider::IconDoubleClick() { SendMessageW(form_.WindowHandle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 // ---- message handlers ------------------------------------------------------
 
@@ -744,8 +795,9 @@ LRESULT TsSkinProvider::OnNcHitTest(TMessage& m, POINT screen) {
   // The grip lies in the client area, which the form shows in both modes.
   if (int32_t grip = SizeGripHit(measures_, inputs_, p)) return grip;
   if (mode_ == FrameMode::InFrame) {
+    // The skinned icon and buttons lie where the system's would not.
     const int32_t code = FrameHitTest(screen);
-    if (IsButtonCode(code) || code == kFrameHitSysMenu) return code;
+    if (IsTitleButtonCode(code) || code == kFrameHitSysMenu) return code;
   }
   // Everything else is the system's own frame geometry; in extended-border
   // mode the region leaves the form only its client area.
@@ -939,12 +991,13 @@ LRESULT TsSkinProvider::OnLButtonUp(TMessage& m) {
 }
 
 LRESULT TsSkinProvider::OnNcMouse(TMessage& m, int32_t code, POINT screen) {
-  // A left click on the icon (the border window passes its own on): the skinned system menu below the icon.
-  if (m.Msg == WM_NCLBUTTONDOWN && code == kFrameHitSysMenu) {
-    RECT wr;
-    GetWindowRect(form_.WindowHandle(), &wr);
-    const int32_t frames = mode_ == FrameMode::InFrame ? 2 * measures_.FW : 0;
-    ShowSystemMenu({wr.left + measures_.SystemFW, wr.top + inputs_.BorderWidth + layout_.Icon.Height() + frames});
+  // The border window hands icon clicks on as the form's own: the same rules in both modes.
+  if (code == kFrameHitSysMenu && m.Msg == WM_NCLBUTTONDOWN) {
+    IconClick();  // may free the form: nothing after it
+    return 0;
+  }
+  if (code == kFrameHitSysMenu && m.Msg == WM_NCLBUTTONDBLCLK) {
+    IconDoubleClick();
     return 0;
   }
   // In extended-border mode the border window has the frame's mouse; in in-frame mode the form itself.
@@ -952,7 +1005,7 @@ LRESULT TsSkinProvider::OnNcMouse(TMessage& m, int32_t code, POINT screen) {
   switch (m.Msg) {
     case WM_NCMOUSEMOVE:
       SetHotButton(code);
-      if (!IsButtonCode(code)) break;
+      if (!IsTitleButtonCode(code)) break;
       {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, form_.WindowHandle(), 0};
         TrackMouseEvent(&track);
@@ -960,22 +1013,18 @@ LRESULT TsSkinProvider::OnNcMouse(TMessage& m, int32_t code, POINT screen) {
       return 0;
     case WM_NCMOUSELEAVE: SetHotButton(0); break;
     case WM_NCLBUTTONDOWN:
-      if (!IsButtonCode(code)) break;
-      PressButton(code);
-      if (pressed_) SetCapture(form_.WindowHandle());
+    case WM_NCLBUTTONDBLCLK:  // a quick second click on a button is a press too
+      if (IsTitleButtonCode(code)) {
+        PressButton(code, form_.WindowHandle());  // may free the form: nothing after it
+        return 0;
+      }
+      if (m.Msg == WM_NCLBUTTONDOWN) break;
+      if (code != kFrameHitCaption) break;
+      CaptionDoubleClick();
       return 0;
     case WM_NCLBUTTONUP:
       if (!pressed_) break;
       ReleaseButton(code);  // may free the form: nothing after it
-      return 0;
-    case WM_NCLBUTTONDBLCLK:
-      if (IsButtonCode(code)) return 0;
-      if (code == kFrameHitSysMenu) {
-        SendMessageW(form_.WindowHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);  // may free the form: nothing after it
-        return 0;
-      }
-      if (code != kFrameHitCaption) break;
-      CaptionDoubleClick();
       return 0;
     case WM_NCRBUTTONDOWN:
       if (code == kFrameHitCaption || code == kFrameHitSysMenu) return 0;  // the menu comes with the release

@@ -20,6 +20,8 @@
 #include "skin/windows/FramePainter.h"
 #include "skin/windows/SystemMenuRules.h"
 #include "toolkit/ButtonLayout.h"
+#include "skin/windows/sSystemMenu.h"
+#include "skin/windows/sTitleButtons.h"
 #include "toolkit/Forms.h"
 #include "toolkit/WndHook.h"
 
@@ -72,6 +74,7 @@ class TsSkinProvider : public TComponent {
   ~TsSkinProvider() override;
   std::string ClassName() const override { return "TsSkinProvider"; }
   void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
   // Stored settings.
   bool AllowExtBorders = true;
@@ -83,6 +86,10 @@ class TsSkinProvider : public TComponent {
   int FormHeaderAdditionalHeight = 0;
   TGripMode GripMode = TGripMode::gmNone;
   TsTitleIcon TitleIcon;
+  bool MakeSkinMenu = false;  // the system menu offers the manager's skins
+  TacSysSubMenu SysSubMenu;
+  // User title buttons; changes show with the next frame repaint.
+  TsTitleButtons TitleButtons;
   TacAddedTitle AddedTitle;
   TAlignment CaptionAlignment = TAlignment::taLeftJustify;
 
@@ -111,18 +118,26 @@ class TsSkinProvider : public TComponent {
   int32_t FrameHitTest(POINT screen) const;
   // The state of one title button (0 normal, 1 hot, 2 pressed).
   int32_t ButtonState(TitleButton b) const { return look_.ButtonStates[size_t(b)]; }
+  int32_t UserButtonState(size_t index) const {
+    return index < look_.UserButtons.size() ? look_.UserButtons[index].State : 0;
+  }
 
   // Title buttons (called by the border window and the non-client handlers).
   void SetHotButton(int32_t hitCode);
-  void PressButton(int32_t hitCode);
+  // Starts a press and gives the mouse to captureWindow; a user button's
+  // OnMouseDown may destroy the form and this provider: nothing may follow it.
+  void PressButton(int32_t hitCode, HWND captureWindow);
   // Ends a press; the action runs when the release is over the pressed button.
   // The action may destroy the form and this provider: nothing may follow it.
   void ReleaseButton(int32_t hitCode);
   bool PressInProgress() const { return pressed_ != 0; }
-  // The system menu at a screen point.
+  // The system menu at a screen point; the chosen item may destroy the form.
   void ShowSystemMenu(POINT screen);
   // Caption double click: maximize or restore.
   void CaptionDoubleClick();
+  // Icon clicks: the system menu just below the icon; a double click closes the form.
+  void IconClick();
+  void IconDoubleClick();
   // Marks the cache changed and shows the new frame.
   void RepaintFrame();
   // The opacity the form and its border window are shown with.
@@ -170,7 +185,9 @@ class TsSkinProvider : public TComponent {
   void ApplyWindowRegion();
   void UpdateIcon();
   void RedrawGripArea(const TRect& previousGrip);
-  void RepaintButton(TitleButton b);
+  void RepaintButton(int32_t hitCode);
+  int32_t* StateOf(int32_t hitCode);  // null for codes of no button
+  void GatherUserButtons();
   SystemMenuFacts MenuFacts() const;
   void WriteCaption(PixelBuffer& cache, const TitleLayout& layout, int32_t state);
   void ApplyGlobalColor();

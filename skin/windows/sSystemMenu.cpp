@@ -1,5 +1,6 @@
 #include "skin/windows/sSystemMenu.h"
 
+#include "skin/data/sSkinManager.h"
 #include "toolkit/Cp1251.h"
 
 namespace {
@@ -19,16 +20,35 @@ std::wstring MenuText(HMENU menu, UINT item, UINT by) {
 
 bool IsStandardCommand(UINT command) { return command >= 0xF000 && command <= 0xF1FF; }
 
-std::unique_ptr<TMenuItem> Line(const char* name) {
+std::unique_ptr<TMenuItem> Line(std::string_view name) {
   auto line = std::make_unique<TMenuItem>();
-  line->Name = name;
+  line->Name = std::string(name);
   line->Caption = "-";
   return line;
 }
 
+// A copy of a user item and its sub-items, named with "Copy" appended; the
+// copy keeps the source's click handler.
+std::unique_ptr<TMenuItem> CopyOf(const TMenuItem& source) {
+  auto copy = std::make_unique<TMenuItem>();
+  copy->Name = source.Name + std::string(kCopySuffix);
+  copy->Caption = source.Caption;
+  copy->ShortCut = source.ShortCut;
+  copy->Enabled = source.Enabled;
+  copy->Visible = source.Visible;
+  copy->Checked = source.Checked;
+  copy->RadioItem = source.RadioItem;
+  copy->Break = source.Break;
+  copy->OnClick = source.OnClick;
+  for (const auto& child : source.Items) copy->Add(CopyOf(*child));
+  return copy;
+}
+
 }  // namespace
 
-TsSystemMenu::TsSystemMenu(TCustomForm& form, SystemMenuFacts facts) : TsCustomSysMenu(nullptr, facts), form_(form) {
+TsSystemMenu::TsSystemMenu(TCustomForm& form, SystemMenuFacts facts, const TacSysSubMenu& subMenu,
+                           TsSkinManager* skins)
+    : TsCustomSysMenu(nullptr, facts), form_(form), subMenu_(subMenu), skins_(skins) {
   Name = "acSysMenu" + std::to_string(GetTickCount());
 }
 
@@ -50,28 +70,66 @@ void TsSystemMenu::Rebuild() {
     item->OnClick = [window, command](TObject*) { SendMessageW(window, WM_SYSCOMMAND, command, 0); };
     Items.Add(std::move(item));
   };
-  for (SysItem which : {SysItem::Restore, SysItem::Move, SysItem::Size, SysItem::Minimize, SysItem::Maximize})
-    standard(which);
-  Items.Add(Line("ac_Div"));
+  auto windowItem = [&](int position) {
+    const UINT command = GetMenuItemID(system, position);
+    auto item = std::make_unique<TMenuItem>();
+    item->Name = "acCustom" + std::to_string(position);
+    SplitItemText(MenuText(system, UINT(position), MF_BYPOSITION), *item);
+    item->Enabled = !(GetMenuState(system, UINT(position), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED));
+    item->OnClick = [window, command](TObject*) { PostMessageW(window, WM_SYSCOMMAND, command, 0); };
+    Items.Add(std::move(item));
+  };
+  auto userSubMenu = [&] {
+    auto item = std::make_unique<TMenuItem>();
+    item->Name = std::string(kSubMenuName);
+    item->Caption = subMenu_.Caption;
+    for (const auto& source : subMenu_.PopupMenu->Items.Items) item->Add(CopyOf(*source));
+    Items.Add(std::move(item));
+  };
   // The window's own additions.
-  bool custom = false;
+  std::vector<int> windowItems;
   const int count = system ? GetMenuItemCount(system) : 0;
   for (int i = 0; i < count; ++i) {
     const UINT command = GetMenuItemID(system, i);
-    if (command == UINT(-1) || command == 0 || IsStandardCommand(command)) continue;
-    auto item = std::make_unique<TMenuItem>();
-    item->Name = "acCustom" + std::to_string(i);
-    SplitItemText(MenuText(system, UINT(i), MF_BYPOSITION), *item);
-    item->Enabled = !(GetMenuState(system, UINT(i), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED));
-    item->OnClick = [window, command](TObject*) { PostMessageW(window, WM_SYSCOMMAND, command, 0); };
-    Items.Add(std::move(item));
-    custom = true;
+    if (command != UINT(-1) && command != 0 && !IsStandardCommand(command)) windowItems.push_back(i);
   }
-  if (custom) Items.Add(Line("ac_CustomDiv"));
-  standard(SysItem::Close);
+  const bool subMenu = !subMenu_.Caption.empty() && subMenu_.PopupMenu;
+  if (skins_) AddSkinMenu();
+  for (const SysMenuEntry& e : SystemMenuOrder(subMenu, subMenu_.Position, windowItems)) {
+    switch (e.Kind) {
+      case SysEntryKind::SubMenu: userSubMenu(); break;
+      case SysEntryKind::TopDiv: Items.Add(Line(kTopDivName)); break;
+      case SysEntryKind::BtmDiv: Items.Add(Line(kBtmDivName)); break;
+      case SysEntryKind::Standard: standard(SysItem(e.Index)); break;
+      case SysEntryKind::StandardDiv: Items.Add(Line("ac_Div")); break;
+      case SysEntryKind::WindowItem: windowItem(e.Index); break;
+      case SysEntryKind::WindowDiv: Items.Add(Line("ac_CustomDiv")); break;
+    }
+  }
 }
 
-void TsSystemMenu::Popup(POINT screen) {
+void TsSystemMenu::AddSkinMenu() {
+  std::vector<std::string> names;
+  skins_->ListSkins(names, 0);
+  auto menu = std::make_unique<TMenuItem>();
+  menu->Name = std::string(kSkinSelectName);
+  menu->Caption = std::string(kSkinSelectCaption);
+  TsSkinManager* manager = skins_;
+  for (const SkinMenuItem& s : SkinMenuItems(names, manager->SkinName())) {
+    auto item = std::make_unique<TMenuItem>();
+    item->Name = s.Name;
+    item->Caption = s.Caption;
+    item->RadioItem = true;
+    item->Checked = s.Checked;
+    item->Break = s.Break;
+    item->OnClick = [manager, name = SkinNameOfMenuCaption(s.Caption)](TObject*) { manager->SetSkinName(name); };
+    menu->Add(std::move(item));
+  }
+  Items.Add(std::move(menu));
+  Items.Add(Line("ac_SkinDiv"));
+}
+
+bool TsSystemMenu::Popup(POINT screen) {
   Rebuild();
-  TPopupMenu::Popup(form_.WindowHandle(), screen);
+  return TPopupMenu::Popup(form_.WindowHandle(), screen) != nullptr;
 }

@@ -10,12 +10,14 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <memory>
 
 #include "skin/controls/sCommonData.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/render/core/Blend.h"
 #include "skin/render/core/PixelBufferDc.h"
 #include "skin/render/paint/BackgroundRequest.h"
 #include "skin/windows/acBorderForm.h"
@@ -486,57 +488,113 @@ TEST_F(FrameWindowTest, ADisabledFormGreysItsCaptionAndDisablesItsBorderWindow) 
   EXPECT_TRUE(ColumnsOf(ComposedWindowPicture(P()), text, Dark).Any());
 }
 
-// What the open pop-up menu holds: its items' names and enabled states.
+// What the open pop-up menu holds: its items' names and states (greyed
+// "off", checked "on", column break "|"), the items of its submenus, and
+// where it is; then the menu is closed, or given keys to choose an item.
 struct SeenMenu {
   std::vector<std::string> Items;
+  std::vector<std::string> SubItems;  // "parent/child"
+  RECT Frame{};
   bool Seen = false;
+  std::vector<WORD> Keys;  // pressed in the open menu instead of closing it
 };
 SeenMenu seenMenu;
+
+std::string Describe(HMENU menu, int i) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_DATA | MIIM_STATE | MIIM_FTYPE;
+  GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
+  const auto* item = reinterpret_cast<const TMenuItem*>(info.dwItemData);
+  const bool line = info.fType & MFT_SEPARATOR;
+  return (item ? item->Name : "?") + (!line && (info.fState & MFS_GRAYED) ? " off" : "") +
+         (info.fState & MFS_CHECKED ? " on" : "") + (info.fType & MFT_MENUBREAK ? " |" : "");
+}
 
 void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND popup = FindWindowW(L"#32768", nullptr);
   if (!popup || !IsWindowVisible(popup)) return;
   KillTimer(nullptr, timer);
+  GetWindowRect(popup, &seenMenu.Frame);
   HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
   for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_DATA | MIIM_STATE | MIIM_FTYPE;
-    GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
-    const auto* item = reinterpret_cast<const TMenuItem*>(info.dwItemData);
-    const bool off = !(info.fType & MFT_SEPARATOR) && (info.fState & MFS_GRAYED);
-    seenMenu.Items.push_back((item ? item->Name : "?") + (off ? " off" : ""));
+    const std::string name = Describe(menu, i);
+    seenMenu.Items.push_back(name);
+    if (HMENU sub = GetSubMenu(menu, i))
+      for (int j = 0; j < GetMenuItemCount(sub); ++j) seenMenu.SubItems.push_back(name + "/" + Describe(sub, j));
   }
   seenMenu.Seen = true;
-  EndMenu();
+  if (seenMenu.Keys.empty()) {
+    EndMenu();
+    return;
+  }
+  for (WORD key : seenMenu.Keys) {
+    KeyInput(key, false);
+    KeyInput(key, true);
+  }
 }
 
-TEST_F(FrameWindowTest, AltSpaceOpensTheSystemMenuWithMoveAndClose) {
+// Runs action (which should open a menu) and waits for the menu to be read.
+void ReadMenuOpenedBy(const std::function<void()>& action, std::vector<WORD> keys = {}) {
   seenMenu = {};
+  seenMenu.Keys = std::move(keys);
   UINT_PTR timer = SetTimer(nullptr, 0, 30, ReadOpenMenu);
+  action();
+  for (int i = 0; i < 60 && !seenMenu.Seen; ++i) PumpFor(1);
+  KillTimer(nullptr, timer);
+  PumpFor(3);
+}
+
+void AltSpace() {
   KeyInput(VK_MENU, false);
   KeyInput(VK_SPACE, false);
   KeyInput(VK_SPACE, true);
   KeyInput(VK_MENU, true);
-  for (int i = 0; i < 60 && !seenMenu.Seen; ++i) PumpFor(1);
-  KillTimer(nullptr, timer);
+}
+
+TEST_F(FrameWindowTest, AltSpaceOpensTheSystemMenuWithMoveAndClose) {
+  ReadMenuOpenedBy(AltSpace);
   ASSERT_TRUE(seenMenu.Seen);
   EXPECT_EQ(seenMenu.Items, (std::vector<std::string>{"acIM", "ac_Div", "acIC"}));
   EXPECT_TRUE(IsWindowVisible(Main()));
   EXPECT_FALSE(Application->Terminated());
 }
 
-// A sizeable form with every title button the toolkit's forms can have.
+// A form that counts the context-help commands it is sent.
+class RecordingForm final : public TForm {
+ public:
+  explicit RecordingForm(TComponent* owner) : TForm(owner) {}
+  LRESULT WndProc(TMessage& m) override {
+    if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_CONTEXTHELP) ++ContextHelp;
+    return TForm::WndProc(m);
+  }
+  int ContextHelp = 0;
+};
+
+// A 16 x 16 glyph without alpha: a dark square on a magenta ground (its bottom-left colour).
+void DrawPin(TBitmap& glyph) {
+  glyph.Pixels = PixelBuffer(16, 16);
+  FillPixels(glyph.Pixels, glyph.Pixels.Bounds(), clFuchsia, 255);
+  FillPixels(glyph.Pixels, {4, 4, 12, 12}, 0x00202020, 255);
+  glyph.BitsPerPixel = 24;
+}
+
+// A sizeable form with every title button: close, maximize, minimize, help and one user button.
 class SizeableFormTest : public FrameWindowTest, public testing::WithParamInterface<bool> {
  protected:
   void SetUp() override {
     FrameWindowTest::SetUp();
-    form = new TForm(Application);
+    form = new RecordingForm(Application);
     form->BorderStyle = TFormBorderStyle::bsSizeable;
+    form->BorderIcons.Help = true;
     form->SetCaption("Sizeable");
     form->SetClientSize(Screen::Scale(320), Screen::Scale(120));
     provider = new TsSkinProvider(form);
     provider->AllowExtBorders = GetParam();
+    TsTitleButton& pin = provider->TitleButtons.Add();
+    pin.Name = "Pin";
+    pin.Hint = "Pin the form";
+    DrawPin(pin.Glyph);
     form->SetBounds(100, 100, form->Width(), form->Height());
     form->Show();
     PumpFor(5);
@@ -545,8 +603,8 @@ class SizeableFormTest : public FrameWindowTest, public testing::WithParamInterf
     delete form;
     FrameWindowTest::TearDown();
   }
-  void ClickButton(TitleButton b) {
-    const POINT p = ScreenOf(*provider, Centre(provider->Layout().Buttons[size_t(b)]));
+  POINT ScreenCentre(const TRect& r) { return ScreenOf(*provider, Centre(r)); }
+  void Click(POINT p) {
     SendMouseInput(0, p);
     PumpFor(3);
     SendMouseInput(MOUSEEVENTF_LEFTDOWN, p);
@@ -554,10 +612,12 @@ class SizeableFormTest : public FrameWindowTest, public testing::WithParamInterf
     SendMouseInput(MOUSEEVENTF_LEFTUP, p);
     PumpFor(8);
   }
+  void ClickButton(TitleButton b) { Click(ScreenCentre(provider->Layout().Buttons[size_t(b)])); }
+  TRect Pin() const { return provider->Layout().UserButtons.at(0); }
   std::string Name(const char* state) const {
     return std::string("window-sizeable-") + (GetParam() ? "extended-" : "inframe-") + state;
   }
-  TForm* form = nullptr;
+  RecordingForm* form = nullptr;
   TsSkinProvider* provider = nullptr;
 };
 
@@ -566,8 +626,9 @@ TEST_P(SizeableFormTest, MinimizeMaximizeAndRestoreButtonsWorkAndMaximizeFollows
   HWND w = form->WindowHandle();
   EXPECT_EQ(provider->Mode(), GetParam() ? FrameMode::ExtendedBorder : FrameMode::InFrame);
   EXPECT_EQ(provider->BorderForm() != nullptr, GetParam());
-  for (TitleButton b : {TitleButton::Close, TitleButton::Maximize, TitleButton::Minimize})
+  for (TitleButton b : {TitleButton::Close, TitleButton::Maximize, TitleButton::Minimize, TitleButton::Help})
     EXPECT_FALSE(provider->Layout().Buttons[size_t(b)].IsEmpty()) << int(b);
+  EXPECT_FALSE(Pin().IsEmpty());
   ExpectGolden(ComposedWindowPicture(*provider), Name("normal"));
 
   ClickButton(TitleButton::Minimize);
@@ -738,6 +799,189 @@ TEST_P(SizeableFormTest, InFrameRegionFollowsTheStateAndSquareCornersCutNothing)
   PumpFor(5);
   EXPECT_EQ(GetWindowRgn(w, region), ERROR);
   DeleteObject(region);
+}
+
+TEST_P(SizeableFormTest, HelpButtonTurnsHotUnderThePointerAndSendsContextHelp) {
+  const TRect help = provider->Layout().Buttons[size_t(TitleButton::Help)];
+  ASSERT_FALSE(help.IsEmpty());
+  EXPECT_TRUE(GetWindowLongPtrW(form->WindowHandle(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
+  const POINT centre = ScreenCentre(help);
+  EXPECT_EQ(provider->FrameHitTest(centre), kFrameHitHelp);
+  const TPoint probe{help.Left + 3, help.Top + 3};
+  const uint32_t normal = PixelAt(ComposedWindowPicture(*provider), probe);
+  SendMouseInput(0, centre);
+  PumpFor(5);
+  EXPECT_EQ(provider->ButtonState(TitleButton::Help), 1);
+  EXPECT_NE(PixelAt(ComposedWindowPicture(*provider), probe), normal) << "the hot help button shows its hot picture";
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
+  PumpFor(3);
+  EXPECT_EQ(provider->ButtonState(TitleButton::Help), 2);
+  EXPECT_EQ(form->ContextHelp, 0);
+  SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
+  PumpFor(8);
+  EXPECT_EQ(form->ContextHelp, 1);
+  EXPECT_TRUE(IsWindowVisible(form->WindowHandle()));
+  EXPECT_FALSE(provider->PressInProgress());
+}
+
+TEST_P(SizeableFormTest, UserButtonTurnsHotAndItsClickFiresItsEventsWithClientPoints) {
+  TsTitleButton& pin = provider->TitleButtons[0];
+  std::vector<std::string> events;
+  auto record = [&](const char* what) {
+    return [&events, what, &pin](TObject* sender, TMouseButton button, int x, int y) {
+      EXPECT_EQ(sender, &pin);
+      EXPECT_EQ(button, TMouseButton::mbLeft);
+      events.push_back(std::string(what) + " " + std::to_string(x) + "," + std::to_string(y));
+    };
+  };
+  pin.OnMouseDown = record("down");
+  pin.OnMouseUp = record("up");
+  const POINT centre = ScreenCentre(Pin());
+  EXPECT_EQ(provider->FrameHitTest(centre), kFrameHitUserButton);
+  const TPoint probe{Pin().Left + 2, Centre(Pin()).Y};  // the skin's picture, beside the glyph (in-frame buttons reach above the window)
+  const uint32_t normal = PixelAt(ComposedWindowPicture(*provider), probe);
+  SendMouseInput(0, centre);
+  PumpFor(5);
+  EXPECT_EQ(provider->UserButtonState(0), 1);
+  const PixelBuffer hot = ComposedWindowPicture(*provider);
+  EXPECT_NE(PixelAt(hot, probe), normal);
+  // The glyph over the hot picture, laid down with weight 255 of 256.
+  const uint32_t glyph = PixelAt(hot, Centre(Pin()));
+  for (int shift : {0, 8, 16}) EXPECT_NEAR(int((glyph >> shift) & 0xFF), 0x20, 1) << std::hex << glyph;
+  ExpectGolden(hot, Name("pin-hot"));
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
+  PumpFor(3);
+  EXPECT_EQ(provider->UserButtonState(0), 2);
+  SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
+  PumpFor(8);
+  POINT client = centre;
+  ScreenToClient(form->WindowHandle(), &client);
+  const std::string at = std::to_string(client.x) + "," + std::to_string(client.y);
+  EXPECT_EQ(events, (std::vector<std::string>{"down " + at, "up " + at}));
+  EXPECT_LT(client.y, 0) << "the caption lies above the client area";
+  // Pressed and released elsewhere: no event.
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
+  PumpFor(3);
+  const POINT away = ScreenOf(*provider, {provider->Layout().Icon.Right + 20, provider->Layout().CenterLine});
+  SendMouseInput(0, away);
+  PumpFor(3);
+  SendMouseInput(MOUSEEVENTF_LEFTUP, away);
+  PumpFor(5);
+  EXPECT_EQ(events.size(), 3u);
+  EXPECT_EQ(provider->UserButtonState(0), 0);
+  // A disabled button refuses the press.
+  pin.Enabled = false;
+  provider->RepaintFrame();
+  Click(centre);
+  EXPECT_EQ(events.size(), 3u);
+}
+
+TEST_P(SizeableFormTest, AFormFreedByItsUserButtonIsNotTouchedAfterwards) {
+  provider->TitleButtons[0].OnMouseUp = [this](TObject*, TMouseButton, int, int) {
+    delete form;
+    form = nullptr;
+  };
+  Click(ScreenCentre(Pin()));
+  EXPECT_EQ(form, nullptr);
+  PumpFor(5);
+  EXPECT_FALSE(Application->Terminated());
+}
+
+TEST_P(SizeableFormTest, TheSystemMenuCarriesTheFormsSubmenuAndTheSkinSelection) {
+  TPopupMenu* popup = new TPopupMenu(form);
+  auto& pinItem = popup->Items.Add(std::make_unique<TMenuItem>());
+  pinItem.Name = "PinItem";
+  pinItem.Caption = "Pin";
+  pinItem.Checked = true;
+  auto& more = popup->Items.Add(std::make_unique<TMenuItem>());
+  more.Name = "More";
+  more.Caption = "More";
+  more.Add(std::make_unique<TMenuItem>()).Name = "Inner";
+  more.Items[0]->Caption = "Inner";
+  provider->SysSubMenu = {"Form", popup, TacSubMenuPosition::ipBeforeClose};
+  SetForegroundWindow(form->WindowHandle());
+  PumpFor(3);
+  ReadMenuOpenedBy(AltSpace);
+  ASSERT_TRUE(seenMenu.Seen);
+  EXPECT_EQ(seenMenu.Items, (std::vector<std::string>{"acIR off", "acIM", "acIS", "acIN", "acIX", "ac_Div", "ac_SubMenu",
+                                                      "ac_TopDiv", "acIC"}));
+  EXPECT_EQ(seenMenu.SubItems, (std::vector<std::string>{"ac_SubMenu/PinItemCopy on", "ac_SubMenu/MoreCopy"}));
+
+  provider->SysSubMenu.Position = TacSubMenuPosition::ipBottom;
+  provider->MakeSkinMenu = true;
+  ReadMenuOpenedBy(AltSpace);
+  ASSERT_TRUE(seenMenu.Seen);
+  EXPECT_EQ(seenMenu.Items, (std::vector<std::string>{"SkinSelectItem", "ac_SkinDiv", "acIR off", "acIM", "acIS", "acIN",
+                                                      "acIX", "ac_Div", "acIC", "ac_BtmDiv", "ac_SubMenu"}));
+  EXPECT_EQ(seenMenu.SubItems.at(0), "SkinSelectItem/SkinSelectItem0 on");
+
+  // The popup menu freed: the submenu goes with it.
+  delete popup;
+  ReadMenuOpenedBy(AltSpace);
+  EXPECT_EQ(seenMenu.Items.back(), "acIC");
+}
+
+TEST_P(SizeableFormTest, AFormFreedByAnItemOfItsSubmenuIsNotTouchedAfterwards) {
+  TPopupMenu* popup = new TPopupMenu(form);
+  auto& closeItem = popup->Items.Add(std::make_unique<TMenuItem>());
+  closeItem.Name = "Free";
+  closeItem.Caption = "Free the form";
+  closeItem.OnClick = [this](TObject*) {
+    delete form;
+    form = nullptr;
+  };
+  provider->SysSubMenu = {"Form", popup, TacSubMenuPosition::ipTop};
+  SetForegroundWindow(form->WindowHandle());
+  PumpFor(3);
+  // The first item is the submenu: open it and choose its first item.
+  ReadMenuOpenedBy(AltSpace, {VK_DOWN, VK_RIGHT, VK_RETURN});
+  for (int i = 0; i < 40 && form; ++i) PumpFor(1);
+  EXPECT_EQ(form, nullptr);
+  EXPECT_FALSE(Application->Terminated());
+}
+
+TEST_P(SizeableFormTest, IconClicksPopTheMenuBelowTheIconAndADoubleClickCloses) {
+  const TRect icon = provider->Layout().Icon;
+  ASSERT_FALSE(icon.IsEmpty());
+  const POINT centre = ScreenCentre(icon);
+  EXPECT_EQ(provider->FrameHitTest(centre), kFrameHitSysMenu);
+  SendMouseInput(0, centre);
+  PumpFor(3);
+  ReadMenuOpenedBy([&] {
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
+    SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
+  });
+  ASSERT_TRUE(seenMenu.Seen);
+  RECT wr;
+  GetWindowRect(form->WindowHandle(), &wr);
+  const TPoint at = IconMenuPoint({wr.left, wr.top, wr.right, wr.bottom}, provider->Measures(), provider->Mode(), 0,
+                                  provider->Layout());
+  EXPECT_EQ(seenMenu.Frame.left, at.X);
+  EXPECT_EQ(seenMenu.Frame.top, at.Y);
+  EXPECT_GE(seenMenu.Frame.top, ScreenOf(*provider, {0, icon.Bottom}).y - 8) << "just below the icon";
+
+  // The right button on the caption: nothing on the press, the menu on the release.
+  const POINT caption = ScreenOf(*provider, {icon.Right + 40, provider->Layout().CenterLine});
+  SendMouseInput(0, caption);
+  PumpFor(3);
+  ReadMenuOpenedBy([&] {
+    SendMouseInput(MOUSEEVENTF_RIGHTDOWN, caption);
+    PumpFor(3);
+    EXPECT_FALSE(FindWindowW(L"#32768", nullptr) && IsWindowVisible(FindWindowW(L"#32768", nullptr)));
+    SendMouseInput(MOUSEEVENTF_RIGHTUP, caption);
+  });
+  EXPECT_TRUE(seenMenu.Seen);
+  EXPECT_EQ(seenMenu.Items.back(), "acIC");
+
+  SendMouseInput(0, centre);
+  PumpFor(3);
+  for (int i = 0; i < 2; ++i) {
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
+    SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
+  }
+  for (int i = 0; i < 40 && IsWindowVisible(form->WindowHandle()); ++i) PumpFor(1);
+  EXPECT_FALSE(IsWindowVisible(form->WindowHandle()));
+  EXPECT_FALSE(FindWindowW(L"#32768", nullptr) && IsWindowVisible(FindWindowW(L"#32768", nullptr)));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFrameModes, SizeableFormTest, testing::Bool(),
