@@ -235,7 +235,7 @@ TEST(FramePaint, InFrameButtonsStayInsideTheSystemCaption) {
   }
   // The cut glyph repaints over the saved background exactly as a full paint draws it.
   Painted p = Paint(in, true, true, Look(true, 0));
-  RepaintTitleButton(p.Skin, p.M, p.Layout, Look(true, 1), TitleButton::Close, p.ButtonsBackground, p.Cache);
+  RepaintTitleButton(p.Skin, p.M, p.Layout, Look(true, 1), HitCodeOf(TitleButton::Close), p.ButtonsBackground, p.Cache);
   int differing = 0;
   for (int32_t py = 0; py < p.Cache.Height(); ++py)
     for (int32_t px = 0; px < p.Cache.Width(); ++px) differing += p.Cache.At(px, py) != hot.Cache.At(px, py);
