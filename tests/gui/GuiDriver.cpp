@@ -7,6 +7,9 @@
 
 #include "toolkit/Application.h"
 #include "skin/render/core/PixelBufferDc.h"
+#include "skin/render/core/Raster.h"
+#include "skin/windows/WindowPicture.h"
+#include "skin/windows/sSkinProvider.h"
 #include "toolkit/Cp1251.h"
 #include "tools/PngWriter.h"
 
@@ -246,4 +249,19 @@ std::vector<std::wstring> TempFolder::Files() const {
   } while (FindNextFileW(find, &data));
   FindClose(find);
   return files;
+}
+
+PixelBuffer ComposedWithPopup(TForm1& form, HWND popup) {
+  PixelBuffer picture = ComposedWindowPicture(*form.sSkinProvider1);
+  if (!popup || !IsWindowVisible(popup)) return picture;
+  PixelBuffer shown = CaptureWindow(popup);
+  for (int y = 0; y < shown.Height(); ++y)
+    for (int x = 0; x < shown.Width(); ++x) shown.At(x, y) |= 0xFF000000u;
+  RECT at;
+  GetWindowRect(popup, &at);
+  POINT client{0, 0};
+  ClientToScreen(form.WindowHandle(), &client);
+  const TPoint origin = form.sSkinProvider1->ClientOrigin();
+  CopyPixels(picture, {origin.X + at.left - client.x, origin.Y + at.top - client.y}, shown, shown.Bounds());
+  return picture;
 }

@@ -47,6 +47,9 @@ class GuiDriver {
 PixelBuffer CaptureWindow(HWND window);
 // With DR_TEST_PICTURES set to a folder, the picture is kept there as <name>.png (opaque).
 void KeepPicture(const PixelBuffer& picture, const char* name);
+// The main window's composed picture with a shown pop-up window (an open list)
+// laid in, opaque, where it is on the screen; without a pop-up the composed picture alone.
+PixelBuffer ComposedWithPopup(TForm1& form, HWND popup);
 
 // The real pointer moved to a screen point, with button flags (MOUSEEVENTF_LEFTDOWN, ...) or 0.
 void SendMouseInput(DWORD flags, POINT screen);

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "skin/controls/sComboBox.h"
-#include "skin/render/core/Raster.h"
 #include "skin/windows/WindowPicture.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
@@ -126,23 +125,6 @@ class SkinnedCombo : public testing::Test {
     RedrawWindow(c.ListWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
     driver->Pump();
   }
-  // The main window's composed picture with the open list laid in where it is on the screen.
-  PixelBuffer ComposedWithList(TsComboBox& c) {
-    PixelBuffer picture = ComposedWindowPicture(*F().sSkinProvider1);
-    if (!c.Dropped()) return picture;
-    const PixelBuffer list = CaptureWindow(c.ListWindow());
-    RECT lr;
-    GetWindowRect(c.ListWindow(), &lr);
-    POINT client{0, 0};
-    ClientToScreen(F().WindowHandle(), &client);
-    const TPoint origin = F().sSkinProvider1->ClientOrigin();
-    PixelBuffer opaque = list.Clone();
-    for (int y = 0; y < opaque.Height(); ++y)
-      for (int x = 0; x < opaque.Width(); ++x) opaque.At(x, y) |= 0xFF000000u;
-    CopyPixels(picture, {origin.X + lr.left - client.x, origin.Y + lr.top - client.y}, opaque, opaque.Bounds());
-    return picture;
-  }
-
   std::unique_ptr<GuiDriver> driver;
 };
 
@@ -455,7 +437,7 @@ TEST_F(SkinnedCombo, WindowPicturesWithTheComboBoxesNormalHotAndOpen) {
   PumpFor(300);
   RedrawWindow(F().workType->ListWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
   driver->Pump();
-  ExpectGolden(ComposedWithList(*F().workType), "window-main-combo-dropped");
+  ExpectGolden(ComposedWithPopup(F(), F().workType->ListWindow()), "window-main-combo-dropped");
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 // to look at when judging the skin. Rows, top to bottom: the window active and
 // inactive; the close button normal, hot, pressed; each speed button normal,
 // hot, pressed; the number field unfocused, focused, filled in; the memo
-// unfocused and focused; the disabled fields; the label. States are reached
+// unfocused and focused; each combo box normal, hot and focused, and the
+// work-type list open; the disabled fields; the label. States are reached
 // with the real pointer and the real keyboard focus.
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/PixelSpans.h"
 #include "skin/render/core/Raster.h"
+#include "skin/controls/sComboBox.h"
 #include "skin/windows/acBorderForm.h"
 #include "skin/windows/sSkinProvider.h"
 #include "skin/windows/WindowPicture.h"
@@ -197,6 +199,50 @@ TEST_F(WindowStatesSheet, EveryStateOfTheMainWindowOnOneSheet) {
   F().workType->SetFocus();
   Settle();
   sheet.Add(Crop(Window(), CellOf(*F().Memo1)));
+
+  // The combo boxes: normal with the focus elsewhere, hot under the pointer, focused; then the list open.
+  for (TsComboBox* c : {F().workType, F().years}) {
+    SCOPED_TRACE(c->Name);
+    sheet.NextRow();
+    F().n_knigi->SetFocus();
+    SendMouseInput(0, {0, 0});
+    Settle();
+    sheet.Add(Crop(Window(), CellOf(*c)));
+    SendMouseInput(0, ScreenCentre(*c));
+    Settle();
+    EXPECT_TRUE(c->SkinData.PointerInside);
+    sheet.Add(Crop(Window(), CellOf(*c)));
+    SendMouseInput(0, {0, 0});
+    c->SetFocus();
+    Settle();
+    sheet.Add(Crop(Window(), CellOf(*c)));
+  }
+  sheet.NextRow();
+  TsComboBox& work = *F().workType;
+  const TRect button = work.Layout().Button;
+  const TPoint onButton = work.ClientToScreen({(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2});
+  SendMouseInput(0, {onButton.X, onButton.Y});
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, {onButton.X, onButton.Y});
+  SendMouseInput(MOUSEEVENTF_LEFTUP, {onButton.X, onButton.Y});
+  Settle();
+  ASSERT_TRUE(work.Dropped());
+  // The list is hot only until the manager's hot-window check sees the pointer away from it.
+  SendMouseInput(0, {0, 0});
+  for (int i = 0; i < 10; ++i) Settle();
+  RedrawWindow(work.ListWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  Settle();
+  RECT listRect;
+  GetWindowRect(work.ListWindow(), &listRect);
+  const TRect comboCell = CellOf(work);
+  POINT listTop{listRect.left, listRect.top};
+  ScreenToClient(work.WindowHandle(), &listTop);
+  HideCaret(nullptr);
+  const PixelBuffer open = ComposedWithPopup(F(), work.ListWindow());
+  ShowCaret(nullptr);
+  sheet.Add(Crop(open, MakeRect(comboCell.Left, comboCell.Top, comboCell.Width(),
+                                listTop.y + (listRect.bottom - listRect.top) + 2 * kAround)));
+  SendMessageW(work.WindowHandle(), CB_SHOWDROPDOWN, FALSE, 0);
+  Settle();
 
   // The disabled fields and the label, with the name the entries above give.
   sheet.NextRow();
