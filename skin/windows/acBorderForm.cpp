@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kEngineWindowTag = 256;  // auxiliary windows of the engine are never skinned themselves
-
 POINT ScreenPointOf(LPARAM lParam) { return {short(LOWORD(lParam)), short(HIWORD(lParam))}; }
 POINT ClientPointOf(LPARAM lParam) { return ScreenPointOf(lParam); }
 

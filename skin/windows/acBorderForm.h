@@ -14,6 +14,9 @@
 class TsSkinProvider;
 class TacBorderForm;
 
+// The tag of the engine's auxiliary windows (border window, hints): never skinned themselves.
+inline constexpr int kEngineWindowTag = 256;
+
 // The window itself: one flat switch of typed handlers.
 class TacBorderWindow final : public TWinControl {
  public:

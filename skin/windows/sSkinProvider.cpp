@@ -694,6 +694,23 @@ void TsSkinProvider::SetHotButton(int32_t code) {
     *StateOf(code) = pressed_ ? 2 : 1;
     RepaintButton(code);
   }
+  UpdateHint();
+}
+
+void TsSkinProvider::UpdateHint() {
+  const int32_t user = UserButtonIndexOf(hot_);
+  const std::string* text = user >= 0 && size_t(user) < TitleButtons.Count() ? &TitleButtons[size_t(user)].Hint : nullptr;
+  if (!text || text->empty()) {
+    if (hint_) hint_->ReleaseHint();
+    return;
+  }
+  if (!hint_) {
+    hint_ = std::make_unique<THintWindow>();
+    hint_->Tag = kEngineWindowTag;
+  }
+  POINT p{0, 0};
+  GetCursorPos(&p);
+  hint_->ActivateHint({p.x + 8, p.y + 16}, *text);
 }
 
 void TsSkinProvider::PressButton(int32_t code, HWND captureWindow) {
@@ -727,6 +744,7 @@ void TsSkinProvider::ReleaseButton(int32_t code) {
   if (int32_t* state = StateOf(pressed)) *state = onButton ? 1 : 0;
   hot_ = onButton ? pressed : 0;
   RepaintButton(pressed);
+  UpdateHint();
   if (!onButton) return;
   HWND window = form_.WindowHandle();
   if (const int32_t user = UserButtonIndexOf(pressed); user >= 0) {

@@ -23,6 +23,7 @@
 #include "skin/windows/sSystemMenu.h"
 #include "skin/windows/sTitleButtons.h"
 #include "toolkit/Forms.h"
+#include "toolkit/HintWindow.h"
 #include "toolkit/WndHook.h"
 
 class TacBorderForm;
@@ -187,6 +188,7 @@ class TsSkinProvider : public TComponent {
   void RedrawGripArea(const TRect& previousGrip);
   void RepaintButton(int32_t hitCode);
   int32_t* StateOf(int32_t hitCode);  // null for codes of no button
+  void UpdateHint();                  // a hot user button shows its hint
   void GatherUserButtons();
   SystemMenuFacts MenuFacts() const;
   void WriteCaption(PixelBuffer& cache, const TitleLayout& layout, int32_t state);
@@ -217,6 +219,7 @@ class TsSkinProvider : public TComponent {
   PixelBuffer icon_;  // the form's icon at the icon rectangle's size
   std::array<GreyBuffer, 2> captionGlow_;  // glow masks of the inactive and the active caption
   std::unique_ptr<TacBorderForm> border_;
+  std::unique_ptr<THintWindow> hint_;
   int32_t hot_ = 0, pressed_ = 0;
   bool regionSet_ = false;
   TRect region_;  // the window region last set (empty: none)

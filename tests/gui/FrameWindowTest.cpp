@@ -849,6 +849,17 @@ TEST_P(SizeableFormTest, UserButtonTurnsHotAndItsClickFiresItsEventsWithClientPo
   const uint32_t glyph = PixelAt(hot, Centre(Pin()));
   for (int shift : {0, 8, 16}) EXPECT_NEAR(int((glyph >> shift) & 0xFF), 0x20, 1) << std::hex << glyph;
   ExpectGolden(hot, Name("pin-hot"));
+  // Its hint, 8 pixels right of and 16 pixels below the pointer, while it is hot.
+  HWND hint = FindWindowW(L"THintWindow", nullptr);
+  ASSERT_TRUE(hint && IsWindowVisible(hint));
+  RECT hintFrame;
+  GetWindowRect(hint, &hintFrame);
+  EXPECT_EQ(hintFrame.left, centre.x + 8);
+  EXPECT_EQ(hintFrame.top, centre.y + 16);
+  wchar_t hintText[64] = {};
+  GetWindowTextW(hint, hintText, 64);
+  EXPECT_EQ(std::wstring(hintText), L"Pin the form");
+  EXPECT_EQ(WindowFromPoint(centre), GetParam() ? provider->BorderForm()->Window() : form->WindowHandle());
   SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
   PumpFor(3);
   EXPECT_EQ(provider->UserButtonState(0), 2);
@@ -869,6 +880,7 @@ TEST_P(SizeableFormTest, UserButtonTurnsHotAndItsClickFiresItsEventsWithClientPo
   PumpFor(5);
   EXPECT_EQ(events.size(), 3u);
   EXPECT_EQ(provider->UserButtonState(0), 0);
+  EXPECT_FALSE(IsWindowVisible(hint));
   // A disabled button refuses the press.
   pin.Enabled = false;
   provider->RepaintFrame();
