@@ -14,6 +14,12 @@ int32_t GlyphImageIndex(const ButtonGlyphInput& in) {
   return std::clamp(index, 0, count - 1);
 }
 
+bool GlyphGrayed(const GlyphGrayInput& in) {
+  const bool disabledGrey = !in.Enabled && in.DisabledGrays;
+  if (!in.HasManager) return in.Grayed || disabledGrey;
+  return in.Mode == TacGrayedMode::gmAlways || ((in.Grayed || in.DiscoloredGlyphs) && in.State == 0) || disabledGrey;
+}
+
 namespace {
 
 // Straight-alpha source over the target: the weight a + a / 128 runs 0..256,

@@ -16,6 +16,22 @@ struct ButtonGlyphInput {
   bool StdGlyphsOrder = false;  // images: normal, disabled, pressed
 };
 
+// When a speed button's glyph is drawn grey: always with gmAlways; with
+// Grayed, or the manager's discoloured glyphs, in the normal state only; and
+// disabled when the disabled look greys. Without a skin manager Grayed greys
+// in every state.
+enum class TacGrayedMode { gmAlways, gmInactive };
+struct GlyphGrayInput {
+  bool HasManager = true;
+  TacGrayedMode Mode = TacGrayedMode::gmInactive;
+  bool Grayed = false;
+  bool DiscoloredGlyphs = false;  // the manager's effect
+  int32_t State = 0;
+  bool Enabled = true;
+  bool DisabledGrays = false;     // the button's disabled look contains grey
+};
+bool GlyphGrayed(const GlyphGrayInput& in);
+
 // Which image of the strip the state shows.
 int32_t GlyphImageIndex(const ButtonGlyphInput& in);
 

@@ -83,6 +83,8 @@ LRESULT TsSpeedButton::WndProc(TMessage& m) {
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:
     case CM_BUTTONPRESSED:  return OnLookChanged(m);
+    case CM_MOUSEENTER:     return OnPointerEntered(m);
+    case CM_MOUSELEAVE:     return OnPointerLeft(m);
     default:                return PassOn(m);
   }
 }
@@ -95,6 +97,25 @@ LRESULT TsSpeedButton::PassOn(TMessage& m) {
 
 LRESULT TsSpeedButton::OnLookChanged(TMessage& m) {
   SkinData.CacheStale = true;
+  return PassOn(m);
+}
+
+// The event first; its handler may free the button.
+LRESULT TsSpeedButton::OnPointerEntered(TMessage& m) {
+  if (Enabled() && OnMouseEnter) {
+    const std::weak_ptr<const void> alive = LifeToken();
+    OnMouseEnter(this);
+    if (alive.expired()) return 0;
+  }
+  return PassOn(m);
+}
+
+LRESULT TsSpeedButton::OnPointerLeft(TMessage& m) {
+  if (Enabled() && OnMouseLeave && (!Skinned() || SkinData.PointerInside)) {
+    const std::weak_ptr<const void> alive = LifeToken();
+    OnMouseLeave(this);
+    if (alive.expired()) return 0;
+  }
   return PassOn(m);
 }
 
@@ -169,12 +190,14 @@ bool TsSpeedButton::PrepareCache() {
   glyph.State = state;
   glyph.Enabled = Enabled();
   glyph.Blend = Blend;
-  glyph.Grayed = (Grayed && state == 0) || (!Enabled() && (DisabledKind & dkGrayed));
+  glyph.Grayed = GlyphGrayed({m != nullptr, GrayedMode, Grayed, m && m->Effects.DiscoloredGlyphs, state, Enabled(),
+                              (DisabledKind & dkGrayed) != 0});
   glyph.StdGlyphsOrder = m && m->Options.StdGlyphsOrder;
   PaintButtonGlyph(cache, layout.Glyph, glyph);
 
   if (!DrawOverBorder && SkinData.BorderIndex >= 0) PaintBindingSection(SkinData, cache, bg, at, cache.Bounds(), state, true);
   if (!Enabled()) ApplyDisabledLook(cache, DisabledKind, at, bg, BindingHost.ParentColor());
+  if (OnPaint) OnPaint(this, cache);
   SkinData.CacheStale = false;
   paintedState_ = state;
   paintedDown_ = Down();
@@ -197,9 +220,47 @@ void TsSpeedButton::Paint(HDC dc) {
   BitBlt(dc, 0, 0, cache.Width(), cache.Height(), BufferDc(cache), 0, 0, SRCCOPY);
 }
 
+namespace {
+
+// The skinned button's own stored settings; the toolkit's button reads the rest.
+bool ApplyStored(TsSpeedButton& b, const std::string& name, const TStoredReader& r) {
+  if (name == "Alignment") b.Alignment = TAlignment(std::clamp<int64_t>(r.Int(), 0, 2));
+  else if (name == "TextAlignment") b.TextAlignment = TAlignment(std::clamp<int64_t>(r.Int(), 0, 2));
+  else if (name == "Blend") b.Blend = int32_t(std::clamp<int64_t>(r.Int(), 0, 100));
+  else if (name == "TextOffset") b.TextOffset = int32_t(std::clamp<int64_t>(r.Int(), -10000, 10000));
+  else if (name == "Grayed") b.Grayed = r.Bool();
+  else if (name == "GrayedMode") b.GrayedMode = TacGrayedMode(std::clamp<int64_t>(r.Int(), 0, 1));
+  else if (name == "Reflected") b.Reflected = r.Bool();
+  else if (name == "ShowCaption") b.ShowCaption = r.Bool();
+  else if (name == "WordWrap") b.WordWrap = r.Bool();
+  else if (name == "UseEllipsis") b.UseEllipsis = r.Bool();
+  else if (name == "DrawOverBorder") b.DrawOverBorder = r.Bool();
+  else if (name == "DisabledKind") {
+    b.DisabledKind = 0;
+    for (const std::string& kind : r.List()) {
+      if (kind == "dkBlended") b.DisabledKind |= dkBlended;
+      else if (kind == "dkGrayed") b.DisabledKind |= dkGrayed;
+      else r.Fail("unknown disabled kind");
+    }
+  }
+  else if (name == "SkinData.CustomColor") b.SkinData.SetCustomColor(r.Bool());
+  else if (name == "SkinData.CustomFont") b.SkinData.SetCustomFont(r.Bool());
+  else if (name == "SkinData.SkinSection") b.SkinData.SetSkinSection(r.Text());
+  else return false;
+  return true;
+}
+
+}  // namespace
+
 void RegisterSpeedButtonClass() {
   static bool registered = false;
   if (registered) return;
   registered = true;
   RegisterComponentClass("TsSpeedButton", [](TComponent* owner) -> TComponent* { return new TsSpeedButton(owner); });
+  RegisterPropertyHook([](TComponent& c, const std::string& name, const TStoredValue& value) {
+    auto* button = dynamic_cast<TsSpeedButton*>(&c);
+    if (!button) return false;
+    const std::string className = c.ClassName();
+    return ApplyStored(*button, name, TStoredReader{className, name, value});
+  });
 }

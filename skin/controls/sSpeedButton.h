@@ -3,7 +3,9 @@
 // the picture its binding keeps, in the normal, hot and pressed states; the
 // toolkit's own drawing without a skin. Windows only.
 #include <cstdint>
+#include <functional>
 
+#include "skin/controls/ButtonGlyph.h"
 #include "skin/controls/SpeedButtonLayout.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sCommonDataWin.h"
@@ -25,11 +27,16 @@ class TsSpeedButton : public TSpeedButton {
   int32_t TextOffset = 0;
   TsDisabledKind DisabledKind = dkBlended;
   bool Grayed = false;
+  TacGrayedMode GrayedMode = TacGrayedMode::gmInactive;
   bool Reflected = false;
   bool ShowCaption = true;
   bool WordWrap = true;
   bool UseEllipsis = true;
   bool DrawOverBorder = true;
+
+  TNotifyEvent OnMouseEnter, OnMouseLeave;  // hot tracking of an enabled button
+  // Called with the finished skinned picture, to draw over it.
+  std::function<void(TObject* sender, PixelBuffer& picture)> OnPaint;
 
   TControlBindingHost BindingHost{*this};
   TsCtrlSkinData SkinData{&BindingHost, true};
@@ -46,6 +53,8 @@ class TsSpeedButton : public TSpeedButton {
   bool Skinned() const { return SkinData.IsSkinned(true); }
   LRESULT PassOn(TMessage& message);
   LRESULT OnLookChanged(TMessage& message);
+  LRESULT OnPointerEntered(TMessage& message);
+  LRESULT OnPointerLeft(TMessage& message);
   LRESULT OnSkinMessage(TMessage& message);
   LRESULT OnManagerLeave();
   LRESULT OnResume();
@@ -57,5 +66,8 @@ class TsSpeedButton : public TSpeedButton {
   bool paintedDown_ = false;
 };
 
-// Makes the stored definition's "TsSpeedButton" entries create skinned buttons.
+// Makes the stored definition's "TsSpeedButton" entries create skinned buttons
+// and read their settings above (DisabledKind as a list of "dkBlended",
+// "dkGrayed"; Blend clamped to 0..100) and their binding's "SkinData.CustomColor",
+// "SkinData.CustomFont" and "SkinData.SkinSection".
 void RegisterSpeedButtonClass();

@@ -26,6 +26,29 @@ TEST(ButtonGlyphTest, ImageChosenByState) {
   }
 }
 
+TEST(ButtonGlyphTest, GreyByModeStateAndDisabledLook) {
+  using M = TacGrayedMode;
+  struct Case {
+    const char* name;
+    GlyphGrayInput in;
+    bool grey;
+  } cases[] = {
+      {"plain", {true, M::gmInactive, false, false, 0, true, false}, false},
+      {"Grayed, normal", {true, M::gmInactive, true, false, 0, true, false}, true},
+      {"Grayed, hot: in colour", {true, M::gmInactive, true, false, 1, true, false}, false},
+      {"Grayed, pressed: in colour", {true, M::gmInactive, true, false, 2, true, false}, false},
+      {"discoloured glyphs, normal", {true, M::gmInactive, false, true, 0, true, false}, true},
+      {"discoloured glyphs, hot", {true, M::gmInactive, false, true, 1, true, false}, false},
+      {"always, pressed", {true, M::gmAlways, false, false, 2, true, false}, true},
+      {"disabled, grey look", {true, M::gmInactive, false, false, 0, false, true}, true},
+      {"disabled, blended look only", {true, M::gmInactive, false, false, 0, false, false}, false},
+      {"no manager: Grayed greys when hot too", {false, M::gmInactive, true, false, 1, true, false}, true},
+      {"no manager: always means nothing", {false, M::gmAlways, false, false, 1, true, false}, false},
+      {"no manager: discoloured means nothing", {false, M::gmInactive, false, true, 0, true, false}, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(GlyphGrayed(c.in), c.grey) << c.name;
+}
+
 TEST(ButtonGlyphTest, ImageLaidOverWithItsAlphaAndBlendInTheNormalState) {
   PixelBuffer strip(4, 1);  // two images of 2 x 1: red opaque, blue half transparent
   strip.At(0, 0) = strip.At(1, 0) = 0xFFFF0000u;

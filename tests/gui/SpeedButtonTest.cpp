@@ -11,6 +11,7 @@
 #include "skin/windows/sSkinProvider.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
+#include "toolkit/FormReader.h"
 #include "tools/PngWriter.h"
 
 namespace {
@@ -161,27 +162,38 @@ TEST_F(SpeedButtonTest, FolderButtonShowsItsGlyph) {
   EXPECT_GT(opaque, 100);
 }
 
-// A small form with two buttons of group 1 over the main window's skin.
+// A small form with two buttons of group 1 over the main window's skin, read
+// from a stored definition: the right one stored down.
 class GroupedButtonsTest : public SpeedButtonTest {
  protected:
   void SetUp() override {
     SpeedButtonTest::SetUp();
     form = new TForm(Application);
-    form->BorderStyle = TFormBorderStyle::bsSingle;
-    form->SetCaption("Group");
-    form->SetClientSize(Screen::Scale(200), Screen::Scale(60));
+    const auto button = [](const char* caption, int64_t left, std::vector<TStoredProperty> more) {
+      std::vector<TStoredProperty> p{{"Left", left},           {"Top", int64_t(12)},       {"Width", int64_t(73)},
+                                     {"Height", int64_t(25)},  {"Caption", std::string(caption)},
+                                     {"GroupIndex", int64_t(1)}};
+      p.insert(p.end(), more.begin(), more.end());
+      return p;
+    };
+    const TFormDefinition definition{
+        {{"BorderStyle", int64_t(TFormBorderStyle::bsSingle)},
+         {"Caption", std::string("Group")},
+         {"ClientWidth", int64_t(200)},
+         {"ClientHeight", int64_t(60)}},
+        {{"TsSpeedButton", "Left", button("Left", 12, {})},
+         {"TsSpeedButton", "Right",
+          button("Right", 97,
+                 {{"Down", true},
+                  {"TextAlignment", int64_t(TAlignment::taLeftJustify)},
+                  {"GrayedMode", int64_t(TacGrayedMode::gmAlways)},
+                  {"DisabledKind", std::vector<std::string>{"dkBlended", "dkGrayed"}},
+                  {"Blend", int64_t(250)}})}}};
+    ReadForm(*form, definition, TFormMethods{});
     provider = new TsSkinProvider(form);
-    const int32_t w = Screen::Scale(73), h = Screen::Scale(25), gap = Screen::Scale(12);
-    for (int i = 0; i < 2; ++i) {
-      auto* b = new TsSpeedButton(form);
-      b->SetParent(form);
-      b->SetBounds(gap + i * (w + gap), gap, w, h);
-      b->SetCaption(i == 0 ? "Left" : "Right");
-      b->SetGroupIndex(1);
-      b->OnClick = [this](TObject*) { ++clicks; };
-      b->Loaded();
-      buttons[i] = b;
-    }
+    buttons[0] = dynamic_cast<TsSpeedButton*>(form->FindComponent("Left"));
+    buttons[1] = dynamic_cast<TsSpeedButton*>(form->FindComponent("Right"));
+    for (TsSpeedButton* b : buttons) b->OnClick = [this](TObject*) { ++clicks; };
     form->SetBounds(300, 200, form->Width(), form->Height());
     form->Show();
     PointAway();
@@ -216,16 +228,29 @@ class GroupedButtonsTest : public SpeedButtonTest {
   int clicks = 0;
 };
 
+TEST_F(GroupedButtonsTest, StoredSettingsAreRead) {
+  const TsSpeedButton& right = *buttons[1];
+  EXPECT_EQ(right.GroupIndex(), 1);
+  EXPECT_EQ(right.TextAlignment, TAlignment::taLeftJustify);
+  EXPECT_EQ(right.GrayedMode, TacGrayedMode::gmAlways);
+  EXPECT_EQ(right.DisabledKind, dkBlended | dkGrayed);
+  EXPECT_EQ(right.Blend, 100);  // clamped
+  EXPECT_EQ(buttons[0]->TextAlignment, TAlignment::taCenter);
+}
+
 TEST_F(GroupedButtonsTest, OneStaysDownAtATime) {
   TsSpeedButton& left = *buttons[0];
   TsSpeedButton& right = *buttons[1];
   ASSERT_TRUE(left.SkinData.IsSkinned(true));
+  EXPECT_TRUE(right.Down());
   EXPECT_EQ(Look(left), kNormal);
-  SavePicture("up");
+  EXPECT_EQ(Look(right), kPressed);
+  SavePicture("right-down");
 
   ClickWithPointer(left);
   EXPECT_EQ(clicks, 1);
   EXPECT_TRUE(left.Down());
+  EXPECT_FALSE(right.Down());
   EXPECT_EQ(left.State(), TButtonState::bsExclusive);
   // Down and hot: still the pressed look.
   EXPECT_TRUE(left.SkinData.PointerInside);
@@ -237,37 +262,51 @@ TEST_F(GroupedButtonsTest, OneStaysDownAtATime) {
   EXPECT_EQ(Look(right), kNormal);
   SavePicture("left-down");
 
-  // The other one goes down and releases the first.
-  ClickWithPointer(right);
-  EXPECT_EQ(clicks, 2);
-  EXPECT_TRUE(right.Down());
-  EXPECT_FALSE(left.Down());
-  PointAway();
-  EXPECT_EQ(Look(left), kNormal);
-  EXPECT_EQ(Look(right), kPressed);
-  SavePicture("right-down");
-
   // Without AllowAllUp a click on the down button keeps it down (and still clicks).
-  ClickWithPointer(right);
-  EXPECT_EQ(clicks, 3);
-  EXPECT_TRUE(right.Down());
+  ClickWithPointer(left);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_TRUE(left.Down());
 
   // AllowAllUp, set on one button, holds for the group: the last one pops up.
-  left.SetAllowAllUp(true);
-  EXPECT_TRUE(right.AllowAllUp());
-  ClickWithPointer(right);
-  EXPECT_FALSE(right.Down());
+  right.SetAllowAllUp(true);
+  EXPECT_TRUE(left.AllowAllUp());
+  ClickWithPointer(left);
   EXPECT_FALSE(left.Down());
+  EXPECT_FALSE(right.Down());
   PointAway();
+  EXPECT_EQ(Look(left), kNormal);
   EXPECT_EQ(Look(right), kNormal);
   SavePicture("all-up");
 
   // Down set by the program releases the other one too.
-  right.SetDown(true);
   left.SetDown(true);
-  EXPECT_FALSE(right.Down());
-  EXPECT_EQ(Look(left), kPressed);
-  EXPECT_EQ(Look(right), kNormal);
+  right.SetDown(true);
+  EXPECT_FALSE(left.Down());
+  EXPECT_EQ(Look(right), kPressed);
+  EXPECT_EQ(Look(left), kNormal);
+}
+
+// Hot tracking events of an enabled button, and the finished picture offered for drawing over.
+TEST_F(GroupedButtonsTest, MouseEventsAndPaintHook) {
+  TsSpeedButton& left = *buttons[0];
+  std::vector<std::string> seen;
+  left.OnMouseEnter = [&](TObject*) { seen.push_back("enter"); };
+  left.OnMouseLeave = [&](TObject*) { seen.push_back("leave"); };
+  left.OnPaint = [&](TObject* sender, PixelBuffer& picture) {
+    EXPECT_EQ(sender, &left);
+    picture.At(0, 0) = 0xFF123456u;
+  };
+  PointAt(left);
+  ASSERT_TRUE(PumpUntil([&] { return left.SkinData.PointerInside; }));
+  EXPECT_EQ(Look(left), kHot);
+  EXPECT_EQ(left.SkinData.CachePicture->At(0, 0), 0xFF123456u);
+  PointAway();
+  EXPECT_EQ(seen, (std::vector<std::string>{"enter", "leave"}));
+  left.SetEnabled(false);
+  PointAt(left);
+  PumpUntil([] { return false; });
+  PointAway();
+  EXPECT_EQ(seen.size(), 2u);  // a disabled button tells nothing
 }
 
 }  // namespace
