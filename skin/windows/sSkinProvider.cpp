@@ -509,6 +509,11 @@ void TsSkinProvider::GatherUserButtons() {
     look.Glyph = b.Glyph.Empty() ? nullptr : &b.Glyph.Pixels;
     look.GlyphAlpha = b.Glyph.BitsPerPixel == 32;
   }
+  // A hot button that is gone takes its hint with it.
+  if (UserButtonIndexOf(hot_) >= int32_t(count)) {
+    hot_ = 0;
+    UpdateHint();
+  }
 }
 
 void TsSkinProvider::WriteCaption(PixelBuffer& cache, const TitleLayout& layout, int32_t titleState) {
@@ -721,7 +726,7 @@ void TsSkinProvider::PressButton(int32_t code, HWND captureWindow) {
   if (code == kFrameHitClose && facts.CloseGreyed) return;
   if (code == kFrameHitMinButton && !EnabledMin(facts)) return;
   const int32_t user = UserButtonIndexOf(code);
-  if (user >= 0 && !TitleButtons[size_t(user)].Enabled) return;
+  if (user >= 0 && (size_t(user) >= TitleButtons.Count() || !TitleButtons[size_t(user)].Enabled)) return;
   pressed_ = code;
   hot_ = code;
   *StateOf(code) = 2;
@@ -748,6 +753,7 @@ void TsSkinProvider::ReleaseButton(int32_t code) {
   if (!onButton) return;
   HWND window = form_.WindowHandle();
   if (const int32_t user = UserButtonIndexOf(pressed); user >= 0) {
+    if (size_t(user) >= TitleButtons.Count()) return;
     // Last: the handler may free the form and this provider.
     TsTitleButton& button = TitleButtons[size_t(user)];
     if (button.OnMouseUp) {

@@ -89,8 +89,8 @@ class TsSkinProvider : public TComponent {
   TsTitleIcon TitleIcon;
   bool MakeSkinMenu = false;  // the system menu offers the manager's skins
   TacSysSubMenu SysSubMenu;
-  // User title buttons; changes show with the next frame repaint.
-  TsTitleButtons TitleButtons;
+  // User title buttons; changes of a button's own settings show with the next frame repaint.
+  TsTitleButtons TitleButtons{[this] { RepaintFrame(); }};
   TacAddedTitle AddedTitle;
   TAlignment CaptionAlignment = TAlignment::taLeftJustify;
 

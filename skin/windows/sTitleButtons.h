@@ -4,6 +4,7 @@
 // picture), hint and mouse events. The provider lays them out, tracks the
 // pointer over them and calls their events. Windows only (the glyph is a
 // toolkit bitmap).
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,14 +27,25 @@ class TsTitleButton final : public TComponent {
   TMouseEvent OnMouseDown, OnMouseUp;
 };
 
-// The provider's collection; a button's index is its place here (hit code 1000 + index).
+// The provider's collection; a button's index is its place here (hit code
+// 1000 + index). Adding and clearing tell the owner at once, which lays the
+// buttons out again: the frame must not keep a freed button's glyph.
 class TsTitleButtons {
  public:
-  TsTitleButton& Add() { return *items_.emplace_back(std::make_unique<TsTitleButton>()); }
-  void Clear() { items_.clear(); }
+  explicit TsTitleButtons(std::function<void()> changed) : changed_(std::move(changed)) {}
+  TsTitleButton& Add() {
+    TsTitleButton& button = *items_.emplace_back(std::make_unique<TsTitleButton>());
+    changed_();
+    return button;
+  }
+  void Clear() {
+    items_.clear();
+    changed_();
+  }
   size_t Count() const { return items_.size(); }
   TsTitleButton& operator[](size_t index) const { return *items_[index]; }
 
  private:
+  std::function<void()> changed_;
   std::vector<std::unique_ptr<TsTitleButton>> items_;
 };

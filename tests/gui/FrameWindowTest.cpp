@@ -888,6 +888,25 @@ TEST_P(SizeableFormTest, UserButtonTurnsHotAndItsClickFiresItsEventsWithClientPo
   EXPECT_EQ(events.size(), 3u);
 }
 
+TEST_P(SizeableFormTest, ClearingTheUserButtonsWhileOneIsHotRemovesItAndItsHint) {
+  const POINT centre = ScreenCentre(Pin());
+  SendMouseInput(0, centre);
+  PumpFor(5);
+  ASSERT_EQ(provider->UserButtonState(0), 1);
+  HWND hint = FindWindowW(L"THintWindow", nullptr);
+  ASSERT_TRUE(hint && IsWindowVisible(hint));
+  provider->TitleButtons.Clear();
+  EXPECT_TRUE(provider->Layout().UserButtons.empty());
+  EXPECT_FALSE(IsWindowVisible(hint));
+  SendMouseInput(0, {centre.x - 1, centre.y});
+  PumpFor(3);
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
+  SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
+  PumpFor(5);
+  EXPECT_TRUE(IsWindowVisible(form->WindowHandle()));
+  EXPECT_FALSE(provider->PressInProgress());
+}
+
 TEST_P(SizeableFormTest, AFormFreedByItsUserButtonIsNotTouchedAfterwards) {
   provider->TitleButtons[0].OnMouseUp = [this](TObject*, TMouseButton, int, int) {
     delete form;
