@@ -36,6 +36,26 @@ void TsSpeedButton::Loaded() {
   SkinData.FinishLoading();
 }
 
+template <class T>
+void TsSpeedButton::Store(T& setting, T value) {
+  if (setting == value) return;
+  setting = value;
+  SkinData.RepaintHost(false);
+}
+
+void TsSpeedButton::SetAlignment(TAlignment value) { Store(alignment_, value); }
+void TsSpeedButton::SetTextAlignment(TAlignment value) { Store(textAlignment_, value); }
+void TsSpeedButton::SetBlend(int32_t value) { Store(blend_, std::clamp(value, 0, 100)); }
+void TsSpeedButton::SetTextOffset(int32_t value) { Store(textOffset_, value); }
+void TsSpeedButton::SetDisabledKind(TsDisabledKind value) { Store(disabledKind_, value); }
+void TsSpeedButton::SetGrayed(bool value) { Store(grayed_, value); }
+void TsSpeedButton::SetGrayedMode(TacGrayedMode value) { Store(grayedMode_, value); }
+void TsSpeedButton::SetReflected(bool value) { Store(reflected_, value); }
+void TsSpeedButton::SetShowCaption(bool value) { Store(showCaption_, value); }
+void TsSpeedButton::SetWordWrap(bool value) { Store(wordWrap_, value); }
+void TsSpeedButton::SetUseEllipsis(bool value) { Store(useEllipsis_, value); }
+void TsSpeedButton::SetDrawOverBorder(bool value) { Store(drawOverBorder_, value); }
+
 // Held or staying down shows pressed, hot or not.
 int32_t TsSpeedButton::CurrentState() const {
   if (ShownPressed(State())) return 2;
@@ -47,15 +67,15 @@ SpeedButtonLayout TsSpeedButton::PaintLayout() const {
   in.Width = Width();
   in.Height = Height();
   in.Layout = Layout;
-  in.Alignment = Alignment;
-  in.TextAlignment = TextAlignment;
+  in.Alignment = alignment_;
+  in.TextAlignment = textAlignment_;
   in.Margin = Margin;
   in.Spacing = Spacing;
-  in.TextOffset = TextOffset;
+  in.TextOffset = textOffset_;
   if (!Glyph.Empty()) in.Glyph = {Glyph.Width() / std::max(NumGlyphs, 1), Glyph.Height()};
-  in.ShowCaption = ShowCaption;
+  in.ShowCaption = showCaption_;
   in.HasCaption = !Caption().empty();
-  in.Reflected = Reflected;
+  in.Reflected = reflected_;
   in.Pressed = CurrentState() == 2;
   const TsSkinManager* m = SkinData.Manager();
   in.ShiftPressed = !Skinned() || (m && m->ButtonsOptions.ShiftContentOnClick);
@@ -64,8 +84,8 @@ SpeedButtonLayout TsSpeedButton::PaintLayout() const {
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, Font.Handle());
     RECT r{0, 0, limit, 0};
-    UINT flags = DT_CALCRECT | DT_EXPANDTABS | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
-    if (UseEllipsis) flags |= DT_PATH_ELLIPSIS | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS;
+    UINT flags = DT_CALCRECT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE);
+    if (useEllipsis_) flags |= DT_PATH_ELLIPSIS | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS;
     DrawTextW(dc, caption.c_str(), int(caption.size()), &r, flags);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
@@ -172,13 +192,13 @@ bool TsSpeedButton::PrepareCache() {
   const int32_t state = CurrentState();
   const TPoint at{Left(), Top()};
   const SpeedButtonLayout layout = PaintLayout();
-  if (DrawOverBorder) PaintBindingSection(SkinData, cache, bg, at, cache.Bounds(), state, true);
+  if (drawOverBorder_) PaintBindingSection(SkinData, cache, bg, at, cache.Bounds(), state, true);
   else PaintBindingBackground(SkinData, cache, bg, at, cache.Bounds(), state);
 
-  if (ShowCaption && !Caption().empty()) {
-    uint32_t flags = AlignmentFlag(TextAlignment) | DT_VCENTER | DT_EXPANDTABS | DT_NOCLIP;
-    flags |= WordWrap ? DT_WORDBREAK : DT_SINGLELINE;
-    if (UseEllipsis) flags |= DT_PATH_ELLIPSIS | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS;
+  if (showCaption_ && !Caption().empty()) {
+    uint32_t flags = AlignmentFlag(textAlignment_) | DT_VCENTER | DT_EXPANDTABS | DT_NOCLIP;
+    flags |= wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE;
+    if (useEllipsis_) flags |= DT_PATH_ELLIPSIS | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS;
     TPictureTextCanvas canvas(cache, Font.Handle());
     WriteControlText(canvas, Caption(), Enabled(), state, SkinData, flags, layout.Caption);
   }
@@ -189,14 +209,14 @@ bool TsSpeedButton::PrepareCache() {
   glyph.NumGlyphs = NumGlyphs;
   glyph.State = state;
   glyph.Enabled = Enabled();
-  glyph.Blend = Blend;
-  glyph.Grayed = GlyphGrayed({m != nullptr, GrayedMode, Grayed, m && m->Effects.DiscoloredGlyphs, state, Enabled(),
-                              (DisabledKind & dkGrayed) != 0});
+  glyph.Blend = blend_;
+  glyph.Grayed = GlyphGrayed({m != nullptr, grayedMode_, grayed_, m && m->Effects.DiscoloredGlyphs, state, Enabled(),
+                              (disabledKind_ & dkGrayed) != 0});
   glyph.StdGlyphsOrder = m && m->Options.StdGlyphsOrder;
   PaintButtonGlyph(cache, layout.Glyph, glyph);
 
-  if (!DrawOverBorder && SkinData.BorderIndex >= 0) PaintBindingSection(SkinData, cache, bg, at, cache.Bounds(), state, true);
-  if (!Enabled()) ApplyDisabledLook(cache, DisabledKind, at, bg, BindingHost.ParentColor());
+  if (!drawOverBorder_ && SkinData.BorderIndex >= 0) PaintBindingSection(SkinData, cache, bg, at, cache.Bounds(), state, true);
+  if (!Enabled()) ApplyDisabledLook(cache, disabledKind_, at, bg, BindingHost.ParentColor());
   if (OnPaint) OnPaint(this, cache);
   SkinData.CacheStale = false;
   paintedState_ = state;
@@ -224,24 +244,25 @@ namespace {
 
 // The skinned button's own stored settings; the toolkit's button reads the rest.
 bool ApplyStored(TsSpeedButton& b, const std::string& name, const TStoredReader& r) {
-  if (name == "Alignment") b.Alignment = TAlignment(std::clamp<int64_t>(r.Int(), 0, 2));
-  else if (name == "TextAlignment") b.TextAlignment = TAlignment(std::clamp<int64_t>(r.Int(), 0, 2));
-  else if (name == "Blend") b.Blend = int32_t(std::clamp<int64_t>(r.Int(), 0, 100));
-  else if (name == "TextOffset") b.TextOffset = int32_t(std::clamp<int64_t>(r.Int(), -10000, 10000));
-  else if (name == "Grayed") b.Grayed = r.Bool();
-  else if (name == "GrayedMode") b.GrayedMode = TacGrayedMode(std::clamp<int64_t>(r.Int(), 0, 1));
-  else if (name == "Reflected") b.Reflected = r.Bool();
-  else if (name == "ShowCaption") b.ShowCaption = r.Bool();
-  else if (name == "WordWrap") b.WordWrap = r.Bool();
-  else if (name == "UseEllipsis") b.UseEllipsis = r.Bool();
-  else if (name == "DrawOverBorder") b.DrawOverBorder = r.Bool();
+  if (name == "Alignment") b.SetAlignment(TAlignment(std::clamp<int64_t>(r.Int(), 0, 2)));
+  else if (name == "TextAlignment") b.SetTextAlignment(TAlignment(std::clamp<int64_t>(r.Int(), 0, 2)));
+  else if (name == "Blend") b.SetBlend(int32_t(std::clamp<int64_t>(r.Int(), 0, 100)));
+  else if (name == "TextOffset") b.SetTextOffset(int32_t(std::clamp<int64_t>(r.Int(), -10000, 10000)));
+  else if (name == "Grayed") b.SetGrayed(r.Bool());
+  else if (name == "GrayedMode") b.SetGrayedMode(TacGrayedMode(std::clamp<int64_t>(r.Int(), 0, 1)));
+  else if (name == "Reflected") b.SetReflected(r.Bool());
+  else if (name == "ShowCaption") b.SetShowCaption(r.Bool());
+  else if (name == "WordWrap") b.SetWordWrap(r.Bool());
+  else if (name == "UseEllipsis") b.SetUseEllipsis(r.Bool());
+  else if (name == "DrawOverBorder") b.SetDrawOverBorder(r.Bool());
   else if (name == "DisabledKind") {
-    b.DisabledKind = 0;
+    TsDisabledKind kinds = 0;
     for (const std::string& kind : r.List()) {
-      if (kind == "dkBlended") b.DisabledKind |= dkBlended;
-      else if (kind == "dkGrayed") b.DisabledKind |= dkGrayed;
+      if (kind == "dkBlended") kinds |= dkBlended;
+      else if (kind == "dkGrayed") kinds |= dkGrayed;
       else r.Fail("unknown disabled kind");
     }
+    b.SetDisabledKind(kinds);
   }
   else if (name == "SkinData.CustomColor") b.SkinData.SetCustomColor(r.Bool());
   else if (name == "SkinData.CustomFont") b.SkinData.SetCustomFont(r.Bool());

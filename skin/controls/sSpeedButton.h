@@ -20,19 +20,31 @@ class TsSpeedButton : public TSpeedButton {
   void Loaded() override;
   LRESULT WndProc(TMessage& message) override;
 
-  // Stored settings; set while loading (a later change needs SkinData.RepaintHost).
-  TAlignment Alignment = TAlignment::taCenter;
-  TAlignment TextAlignment = TAlignment::taCenter;
-  int32_t Blend = 0;  // percent, clamped when painted
-  int32_t TextOffset = 0;
-  TsDisabledKind DisabledKind = dkBlended;
-  bool Grayed = false;
-  TacGrayedMode GrayedMode = TacGrayedMode::gmInactive;
-  bool Reflected = false;
-  bool ShowCaption = true;
-  bool WordWrap = true;
-  bool UseEllipsis = true;
-  bool DrawOverBorder = true;
+  // Stored settings. A setter stores a changed value only, and then the picture is built anew.
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment value);
+  TAlignment TextAlignment() const { return textAlignment_; }
+  void SetTextAlignment(TAlignment value);
+  int32_t Blend() const { return blend_; }
+  void SetBlend(int32_t value);  // percent, clamped to 0..100
+  int32_t TextOffset() const { return textOffset_; }
+  void SetTextOffset(int32_t value);
+  TsDisabledKind DisabledKind() const { return disabledKind_; }
+  void SetDisabledKind(TsDisabledKind value);
+  bool Grayed() const { return grayed_; }
+  void SetGrayed(bool value);
+  TacGrayedMode GrayedMode() const { return grayedMode_; }
+  void SetGrayedMode(TacGrayedMode value);
+  bool Reflected() const { return reflected_; }
+  void SetReflected(bool value);
+  bool ShowCaption() const { return showCaption_; }
+  void SetShowCaption(bool value);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool value);
+  bool UseEllipsis() const { return useEllipsis_; }
+  void SetUseEllipsis(bool value);
+  bool DrawOverBorder() const { return drawOverBorder_; }
+  void SetDrawOverBorder(bool value);
 
   TNotifyEvent OnMouseEnter, OnMouseLeave;  // hot tracking of an enabled button
   // Called with the finished skinned picture, to draw over it.
@@ -61,6 +73,22 @@ class TsSpeedButton : public TSpeedButton {
   LRESULT OnSkinChanged(TMessage& message);
   intptr_t DefaultSectionAnswer() const;
   bool PrepareCache();
+
+  TAlignment alignment_ = TAlignment::taCenter;
+  TAlignment textAlignment_ = TAlignment::taCenter;
+  int32_t blend_ = 0;
+  int32_t textOffset_ = 0;
+  TsDisabledKind disabledKind_ = dkBlended;
+  bool grayed_ = false;
+  TacGrayedMode grayedMode_ = TacGrayedMode::gmInactive;
+  bool reflected_ = false;
+  bool showCaption_ = true;
+  bool wordWrap_ = true;
+  bool useEllipsis_ = true;
+  bool drawOverBorder_ = true;
+  // Stores a changed setting and builds the picture anew.
+  template <class T>
+  void Store(T& setting, T value);
 
   int32_t paintedState_ = -1;  // the state of the cached picture
   bool paintedDown_ = false;

@@ -231,11 +231,28 @@ class GroupedButtonsTest : public SpeedButtonTest {
 TEST_F(GroupedButtonsTest, StoredSettingsAreRead) {
   const TsSpeedButton& right = *buttons[1];
   EXPECT_EQ(right.GroupIndex(), 1);
-  EXPECT_EQ(right.TextAlignment, TAlignment::taLeftJustify);
-  EXPECT_EQ(right.GrayedMode, TacGrayedMode::gmAlways);
-  EXPECT_EQ(right.DisabledKind, dkBlended | dkGrayed);
-  EXPECT_EQ(right.Blend, 100);  // clamped
-  EXPECT_EQ(buttons[0]->TextAlignment, TAlignment::taCenter);
+  EXPECT_EQ(right.TextAlignment(), TAlignment::taLeftJustify);
+  EXPECT_EQ(right.GrayedMode(), TacGrayedMode::gmAlways);
+  EXPECT_EQ(right.DisabledKind(), dkBlended | dkGrayed);
+  EXPECT_EQ(right.Blend(), 100);  // clamped
+  EXPECT_EQ(buttons[0]->TextAlignment(), TAlignment::taCenter);
+}
+
+// A changed setting shows at once; setting the same value builds nothing.
+TEST_F(GroupedButtonsTest, SettersRepaintOnChangeOnly) {
+  TsSpeedButton& left = *buttons[0];
+  Look(left);
+  const TRect caption = left.PaintLayout().Caption;
+  EXPECT_GT(DarkPixels(*left.SkinData.CachePicture, caption), 5);
+  left.SetShowCaption(true);
+  EXPECT_FALSE(left.SkinData.CacheStale);
+  left.SetShowCaption(false);
+  EXPECT_TRUE(left.SkinData.CacheStale);
+  driver->Pump();  // the button's own invalidation, no forced redraw
+  EXPECT_FALSE(left.SkinData.CacheStale);
+  EXPECT_EQ(DarkPixels(*left.SkinData.CachePicture, caption), 0);
+  left.SetBlend(-5);
+  EXPECT_EQ(left.Blend(), 0);
 }
 
 TEST_F(GroupedButtonsTest, OneStaysDownAtATime) {
