@@ -124,6 +124,14 @@ std::optional<intptr_t> TsCommonData::OnSkinCommand(uint16_t command, intptr_t a
       ChooseSection();
       EmptyPicture();
       ClassifyBackground(true);
+      // A skin coming back after its removal resumes what the removal suspended (an update in progress keeps
+      // it) and takes back the colours the removal gave the host; the repaint is only requested, so it
+      // happens once the skin is in force.
+      if (SuspendCount == 0 && PaintSuspended) {
+        PaintSuspended = false;
+        ApplySectionColors(false);
+        RepaintHost(false);
+      }
       return 0;
     case AC_REMOVESKIN:
       SkinRemoved(argument);
