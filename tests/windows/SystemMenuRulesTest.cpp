@@ -105,7 +105,9 @@ TEST(SystemMenuRules, OrderOfTheGroupsWithTheUserSubmenuAtEachPosition) {
   for (const Case& c : cases) {
     const auto order = SystemMenuOrder(c.SubMenu, c.Position, c.WindowItems);
     EXPECT_EQ(Letters(order), c.Order);
-    if (!c.WindowItems.empty()) EXPECT_EQ(order[6], (SysMenuEntry{SysEntryKind::WindowItem, c.WindowItems[0]}));
+    if (!c.WindowItems.empty()) {
+      EXPECT_EQ(order[6], (SysMenuEntry{SysEntryKind::WindowItem, c.WindowItems[0]}));
+    }
   }
 }
 
