@@ -313,10 +313,13 @@ void TacScrollWnd::ReadBar(TacScrollBar& bar) {
   const LONG_PTR style = GetWindowLongPtrW(Window(), GWL_STYLE);
   const bool hasStyle = (style & (bar.Kind == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0;
   bar.Flags = (bar.Flags & kBarDisableNoScroll) | (hasStyle ? kBarStyle : 0);
-  SCROLLINFO si{sizeof(si), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS};
+  SCROLLINFO si{};
+  si.cbSize = sizeof(si);
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
   if (GetScrollInfo(Window(), bar.Kind, &si))
     bar.Range = {si.nMin, si.nMax, int32_t(si.nPage), si.nPos, si.nTrackPos};
-  SCROLLBARINFO sbi{sizeof(sbi)};
+  SCROLLBARINFO sbi{};
+  sbi.cbSize = sizeof(sbi);
   if (GetScrollBarInfo(Window(), bar.Kind == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &sbi)) {
     if (sbi.rgstate[1] & STATE_SYSTEM_UNAVAILABLE) bar.Flags |= kBarUpArrowDisabled;
     if (sbi.rgstate[5] & STATE_SYSTEM_UNAVAILABLE) bar.Flags |= kBarDownArrowDisabled;
@@ -325,7 +328,8 @@ void TacScrollWnd::ReadBar(TacScrollBar& bar) {
 
 bool TacScrollWnd::BarEnabled(const TacScrollBar& bar) const {
   if (!IsWindowEnabled(Window())) return false;
-  SCROLLBARINFO sbi{sizeof(sbi)};
+  SCROLLBARINFO sbi{};
+  sbi.cbSize = sizeof(sbi);
   if (!GetScrollBarInfo(Window(), bar.Kind == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &sbi))
     return (bar.Flags & kBarStyle) != 0;
   return ScrollBarEnabled((sbi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) != 0, bar.Flags, bar.Range);
@@ -690,7 +694,9 @@ void TacScrollWnd::SendScroll(int32_t command, int32_t position) {
   const HWND window = Window();
   const LRESULT before = SendMessageW(window, kSkinMessage, SkinCommandParam(AC_BEFORESCROLL), 0);
   if (before != 1 && command == kCommandThumbTrack) {
-    SCROLLINFO si{sizeof(si), SIF_POS};
+    SCROLLINFO si{};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_POS;
     si.nPos = position;
     SetScrollInfo(window, tracking.PressedKind, &si, FALSE);
   }

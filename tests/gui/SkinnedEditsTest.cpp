@@ -262,7 +262,9 @@ TEST_F(SkinnedScrollBar, HeldArrowStepsOnceThenAfterTheFirstDelayThenAtTheRepeat
     driver->Pump();
     Sleep(5);
   }
-  if (GetTickCount() - pressed < 290) EXPECT_EQ(Commands(SB_LINEDOWN).size(), 1u);
+  if (GetTickCount() - pressed < 290) {
+    EXPECT_EQ(Commands(SB_LINEDOWN).size(), 1u);
+  }
   PumpFor(700);
   Send(MOUSEEVENTF_LEFTUP, arrow);
   driver->Pump();
@@ -293,7 +295,9 @@ TEST_F(SkinnedScrollBar, ClickOnTheTrackPagesAndTheThumbDragsThroughThePositions
 
   // The thumb now stands below the top; grab its middle and drag it down 40 pixels.
   records.clear();
-  SCROLLINFO si{sizeof(si), SIF_ALL};
+  SCROLLINFO si{};
+  si.cbSize = sizeof(si);
+  si.fMask = SIF_ALL;
   GetScrollInfo(list, SB_VERT, &si);
   const ThumbLayout thumb = LayoutThumb(rect.Height(), handler->ArrowLength(SB_VERT),
                                         {si.nMin, si.nMax, int32_t(si.nPage), si.nPos, si.nPos});

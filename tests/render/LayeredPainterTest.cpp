@@ -60,7 +60,7 @@ TEST(LayeredPainterTest, BorderPiecesTakeAlphaFromTheMaskAndKeyPixelsShowTheOldC
   PixelBuffer target = Filled(3, 3, before);
   PaintSectionLayered(skin.View(), s, 1, target, target.Bounds());
 
-  const uint32_t a = Px('a') & 0x00FFFFFFu | 0xFF000000u;
+  const uint32_t a = (Px('a') & 0x00FFFFFFu) | 0xFF000000u;
   const uint32_t m = Px('4') & 0xFF;
   const uint32_t b = (MaskRule(0, Px('b'), Px('4')) & 0x00FFFFFFu) | (255 - m) << 24;
   PixelBuffer expected(3, 3);

@@ -131,7 +131,9 @@ TEST(GlyphFrameTest, MaskedGlyphFadesItsMaskAndGrowsTheAlpha) {
       const uint32_t alpha = mb == 255 ? 0 : ((255 * (255 - mb)) >> 8);
       EXPECT_EQ(target.At(x, 0), colour | alpha << 24) << "look " << look << " mask " << mb;
     }
-    if (look == 2) EXPECT_EQ(target.At(2, 0) & 0x00FFFFFFu, 0u);  // a faded mask of 155 keeps the target colour
+    if (look == 2) {
+      EXPECT_EQ(target.At(2, 0) & 0x00FFFFFFu, 0u);  // a faded mask of 155 keeps the target colour
+    }
   }
 }
 

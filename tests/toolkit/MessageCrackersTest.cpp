@@ -18,7 +18,7 @@ TEST(MessageCrackersTest, PointsAndWheelStepsKeepTheirSign) {
   };
   for (const Case& c : cases) EXPECT_EQ(PointOf(c.message), c.point) << c.message.Msg;
 
-  TMessage wheel{WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL | MK_LBUTTON, -2 * WHEEL_DELTA), MAKELPARAM(-300, 20)};
+  TMessage wheel{WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL | MK_LBUTTON, WORD(-2 * WHEEL_DELTA)), MAKELPARAM(-300, 20)};
   EXPECT_EQ(WheelDeltaOf(wheel), -2 * WHEEL_DELTA);
   EXPECT_EQ(MouseKeysOf(wheel), UINT(MK_CONTROL | MK_LBUTTON));
   EXPECT_EQ(PointOf(wheel), (TPoint{-300, 20}));

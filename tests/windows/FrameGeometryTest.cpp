@@ -250,7 +250,9 @@ TEST(TitleLayout, UserButtonsAfterHelp) {
     const TitleLayout t = LayoutTitle(m, in, BuiltinSkin(), b);
     EXPECT_EQ(t.UserButtons, c.Expected);
     EXPECT_EQ(t.ButtonsWidth, c.ButtonsWidth);
-    if (c.SystemMenu) EXPECT_EQ(t.Buttons[size_t(TitleButton::Help)].IsEmpty(), !c.Help);
+    if (c.SystemMenu) {
+      EXPECT_EQ(t.Buttons[size_t(TitleButton::Help)].IsEmpty(), !c.Help);
+    }
   }
 }
 
