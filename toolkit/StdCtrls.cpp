@@ -156,12 +156,23 @@ void TComboBox::WindowCreated() {
   SendMessageW(h, CB_SETITEMHEIGHT, 0, ItemHeight);
   SendMessageW(h, CB_SETCURSEL, WPARAM(itemIndex_), 0);
   TWinControl::WindowCreated();
-  // After the font, which makes the system work the field's height out anew: the selection field
-  // takes the height the layout gives the control, 6 = its frame and padding on most systems;
-  // where the system's padding differs, the field makes up the difference.
+  KeepFieldHeight();
+}
+
+void TComboBox::KeepFieldHeight() {
+  HWND h = WindowHandle();
+  if (!h) return;
+  // The selection field takes the height the layout gives the control, 6 = its frame and padding on
+  // most systems; where the system's padding differs, the field makes up the difference.
   SendMessageW(h, CB_SETITEMHEIGHT, WPARAM(-1), fieldHeight_ > 6 ? fieldHeight_ - 6 : ItemHeight);
   if (RECT r; fieldHeight_ > 6 && GetWindowRect(h, &r) && r.bottom - r.top != fieldHeight_)
     SendMessageW(h, CB_SETITEMHEIGHT, WPARAM(-1), 2 * fieldHeight_ - 6 - (r.bottom - r.top));
+}
+
+LRESULT TComboBox::OnFontChanged(TMessage& m) {
+  const LRESULT result = TWinControl::WndProc(m);
+  KeepFieldHeight();
+  return result;
 }
 
 void TComboBox::BoundsChanged() {
@@ -207,6 +218,7 @@ LRESULT TComboBox::WndProc(TMessage& m) {
     case CN_COMMAND:     return OnCommand(NotifyCodeOf(m));
     case CN_DRAWITEM:    return OnOwnerDraw(DrawItemOf(m));
     case CN_MEASUREITEM: return OnOwnerMeasure(MeasureItemOf(m));
+    case CM_FONTCHANGED: return OnFontChanged(m);
     default:             return TWinControl::WndProc(m);
   }
 }

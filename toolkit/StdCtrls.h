@@ -115,6 +115,9 @@ class TComboBox : public TWinControl {
   LRESULT OnCommand(UINT code);
   LRESULT OnOwnerDraw(const DRAWITEMSTRUCT& item);
   LRESULT OnOwnerMeasure(MEASUREITEMSTRUCT& item);
+  LRESULT OnFontChanged(TMessage& message);
+  // Every new font makes the system work the selection field's height out anew.
+  void KeepFieldHeight();
   void DrawItem(const DRAWITEMSTRUCT& item);
   int itemIndex_ = -1;
   int fieldHeight_ = 0;  // the closed control's height the layout asked for
