@@ -8,6 +8,8 @@
 #include "toolkit/Application.h"
 #include "skin/render/core/PixelBufferDc.h"
 #include "skin/render/core/Raster.h"
+#include "skin/controls/sComboBox.h"
+#include "skin/controls/sSpeedButton.h"
 #include "skin/windows/WindowPicture.h"
 #include "skin/windows/sSkinProvider.h"
 #include "toolkit/Cp1251.h"
@@ -129,6 +131,28 @@ void GuiDriver::Pump() {
     Application->ProcessMessages();
     Sleep(1);
   }
+}
+
+bool GuiDriver::AtRest() const {
+  TForm1& f = *form_;
+  if (GetForegroundWindow() != f.WindowHandle() || !f.sSkinProvider1->FormActive()) return false;
+  if (TWinControl* c = f.ActiveControl(); c && c->HandleAllocated() && GetFocus() != c->WindowHandle()) return false;
+  for (int b = 0; b < kTitleButtonCount; ++b)
+    if (f.sSkinProvider1->ButtonState(TitleButton(b)) != 0) return false;
+  for (const TsComboBox* c : {f.workType, f.years})
+    if (c->SkinData.PointerInside || c->Dropped()) return false;
+  for (const TsSpeedButton* b : {f.SpeedButton1, f.btnRename, f.SpeedButton2, f.btnExit})
+    if (b->SkinData.PointerInside) return false;
+  return true;
+}
+
+bool GuiDriver::Settle() {
+  for (int i = 0; i < 200 && !AtRest(); ++i) {
+    Application->ProcessMessages();
+    Sleep(10);
+  }
+  Pump();
+  return AtRest();
 }
 
 void GuiDriver::Type(HWND target, const std::wstring& text) {

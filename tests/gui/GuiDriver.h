@@ -27,6 +27,11 @@ class GuiDriver {
   TForm1& Form() { return *form_; }
 
   void Pump();                                    // handles everything pending
+  // Pumps until the window is at rest, as the pictures expect it: the form active with the focus on its
+  // active control, and no title button, combo box or speed button hot or open (the pointer must already be
+  // away from the window; the frame and the manager's hot-control check notice that on their own time).
+  // False when it does not come to rest within two seconds.
+  bool Settle();
   void Type(HWND target, const std::wstring& text);  // WM_CHAR per character
   void Enter();                                   // the Enter key, pressed and released, to the focused window
   void Click(TControl& control);                  // left press and release at its centre
@@ -38,6 +43,7 @@ class GuiDriver {
   std::vector<SeenMessage> Messages;
 
  private:
+  bool AtRest() const;
   static void CALLBACK AnswerModal(HWND, UINT, UINT_PTR, DWORD);
   TForm1* form_;
   UINT_PTR timer_;

@@ -63,7 +63,7 @@ class SkinnedCombo : public testing::Test {
     SendMouseInput(0, {0, 0});
     driver = std::make_unique<GuiDriver>();
     SetForegroundWindow(F().WindowHandle());
-    driver->Pump();
+    ASSERT_TRUE(driver->Settle());
   }
   void TearDown() override {
     SendMouseInput(MOUSEEVENTF_LEFTUP, {0, 0});

@@ -76,7 +76,7 @@ class WindowStatesSheet : public testing::Test {
     driver = std::make_unique<GuiDriver>();
     SendMouseInput(0, {0, 0});
     SetForegroundWindow(F().WindowHandle());
-    Settle();
+    ASSERT_TRUE(driver->Settle());
   }
   void TearDown() override {
     SendMouseInput(0, {0, 0});
