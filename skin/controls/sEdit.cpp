@@ -183,10 +183,14 @@ LRESULT TsEdit::OnSkinMessage(TMessage& m) {
 }
 
 void TsEdit::CatchUpWithSkin() {
-  // A skin that came into force after the edit was loaded (the form was still loading when it was announced).
+  // A skin that came into force after the edit was loaded (the form was still loading when it was
+  // announced), or after its announcement (a skin switched on again is announced before it is in force):
+  // the section, and the colours a removal replaced with the system's.
   if (const TsSkinManager* manager = SkinData.Manager();
-      manager && manager->SkinInForce() && SkinData.SectionIndex < 0 && !Loading())
+      manager && manager->SkinInForce() && SkinData.SectionIndex < 0 && !Loading()) {
     SkinData.ChooseSection();
+    SkinData.ApplySectionColors(false);
+  }
 }
 
 LRESULT TsEdit::WndProc(TMessage& m) {

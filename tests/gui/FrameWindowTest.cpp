@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <climits>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -115,7 +116,7 @@ TEST_F(FrameWindowTest, SwitchingTheSkinOffAndOnSkinsTheFrameAgain) {
   };
   auto looks = [&] {
     std::vector<Look> all;
-    for (TsComboBox* c : {f.workType, f.years}) {
+    for (TWinControl* c : std::initializer_list<TWinControl*>{f.workType, f.years, f.n_knigi, f.fileTransl, f.fileAdded}) {
       RECT r{};
       GetWindowRect(c->WindowHandle(), &r);
       all.push_back({c->Color(), c->Font.Color, r});
@@ -123,7 +124,7 @@ TEST_F(FrameWindowTest, SwitchingTheSkinOffAndOnSkinsTheFrameAgain) {
     return all;
   };
   const PixelBuffer before = ComposedWindowPicture(P());
-  const std::vector<Look> comboLooks = looks();
+  const std::vector<Look> controlLooks = looks();
   manager.SetActive(false);
   PumpFor(5);
   EXPECT_FALSE(P().Skinned());
@@ -144,12 +145,12 @@ TEST_F(FrameWindowTest, SwitchingTheSkinOffAndOnSkinsTheFrameAgain) {
   for (int32_t y = 0; y < after.Height(); ++y)
     for (int32_t x = 0; x < after.Width(); ++x) differing += after.At(x, y) != before.At(x, y);
   EXPECT_EQ(differing, 0);
-  const std::vector<Look> comboLooksAfter = looks();
-  for (size_t i = 0; i < comboLooks.size(); ++i) {
-    EXPECT_EQ(comboLooksAfter[i].Color, comboLooks[i].Color) << i;
-    EXPECT_EQ(comboLooksAfter[i].FontColor, comboLooks[i].FontColor) << i;
-    EXPECT_EQ(comboLooksAfter[i].Bounds.bottom - comboLooksAfter[i].Bounds.top,
-              comboLooks[i].Bounds.bottom - comboLooks[i].Bounds.top) << i;
+  const std::vector<Look> controlLooksAfter = looks();
+  for (size_t i = 0; i < controlLooks.size(); ++i) {
+    EXPECT_EQ(controlLooksAfter[i].Color, controlLooks[i].Color) << i;
+    EXPECT_EQ(controlLooksAfter[i].FontColor, controlLooks[i].FontColor) << i;
+    EXPECT_EQ(controlLooksAfter[i].Bounds.bottom - controlLooksAfter[i].Bounds.top,
+              controlLooks[i].Bounds.bottom - controlLooks[i].Bounds.top) << i;
   }
   for (TsEdit* e : {f.n_knigi, f.workName, f.fileTransl, f.fileAdded}) {
     EXPECT_FALSE(e->SkinData.PaintSuspended) << e->Name;
