@@ -1,7 +1,8 @@
 // The main window's speed buttons drawn from the skin: normal, hot with the
-// real pointer over them, pressed; their pictures saved side by side. Two
-// grouped buttons on a test form, clicked with the real pointer: one stays
-// down at a time, and AllowAllUp lets the last one pop up.
+// real pointer over them, pressed; their pictures kept side by side in
+// DR_TEST_PICTURES when it is set. Two grouped buttons on a test form, clicked
+// with the real pointer: one stays down at a time, and AllowAllUp lets the
+// last one pop up.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,7 +13,6 @@
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
 #include "toolkit/FormReader.h"
-#include "tools/PngWriter.h"
 
 namespace {
 
@@ -139,7 +139,7 @@ TEST_F(SpeedButtonTest, CaptionButtonsInTheirThreeStates) {
       for (int32_t xx = 0; xx < p.Width(); ++xx) all.At(left + xx, top + yy) = p.At(xx, yy);
     if (i % 3 == 2) top += p.Height() + 4;
   }
-  EXPECT_TRUE(WritePngFile("speed-buttons.png", all));
+  KeepPicture(all, "speed-buttons");
 }
 
 TEST_F(SpeedButtonTest, FolderButtonShowsItsGlyph) {
@@ -219,7 +219,7 @@ class GroupedButtonsTest : public SpeedButtonTest {
     return b.SkinData.CachePicture ? b.SkinData.CachePicture->At(b.Width() / 2, 4) : 0;
   }
   void SavePicture(const char* name) {
-    EXPECT_TRUE(WritePngFile(std::string("speed-buttons-group-") + name + ".png", ComposedWindowPicture(*provider)));
+    KeepPicture(ComposedWindowPicture(*provider), (std::string("speed-buttons-group-") + name).c_str());
   }
 
   TForm* form = nullptr;
