@@ -50,6 +50,13 @@ struct TStoredReader {
   std::string Text() const;               // 1251
   std::vector<std::string> List() const;  // 1251
   const TStoredItems& Items() const;
+  // An enumeration stored as its ordinal; an ordinal outside 0..count-1 is an error.
+  template <class E>
+  E Enum(int64_t count) const {
+    const int64_t ordinal = Int();
+    if (ordinal < 0 || ordinal >= count) Fail("unknown enumeration value");
+    return E(ordinal);
+  }
 };
 
 // Component classes that definitions can name. The toolkit's own are registered already.

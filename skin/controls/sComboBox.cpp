@@ -7,6 +7,7 @@
 #include "skin/controls/BindingPaint.h"
 #include "skin/controls/SkinTextOutput.h"
 #include "skin/controls/SkinTextOutputWin.h"
+#include "skin/controls/StoredDisabledKind.h"
 #include "skin/data/SkinColors.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
@@ -532,6 +533,9 @@ void RegisterComboBoxClass() {
     if (name == "SkinData.CustomColor") combo->SkinData.SetCustomColor(r.Bool());
     else if (name == "SkinData.CustomFont") combo->SkinData.SetCustomFont(r.Bool());
     else if (name == "SkinData.SkinSection") combo->SkinData.SetSkinSection(r.Text());
+    else if (name == "Alignment") combo->SetAlignment(r.Enum<TAlignment>(3));
+    else if (name == "VerticalAlignment") combo->SetVerticalAlignment(r.Enum<TVerticalAlignment>(3));
+    else if (name == "DisabledKind") combo->SetDisabledKind(ReadDisabledKind(r));
     else if (name == "DropDownCount") combo->SetDropDownCount(int(r.Int()));
     else if (name == "ReadOnly") combo->ReadOnly = r.Bool();
     else return false;

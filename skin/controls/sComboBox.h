@@ -105,5 +105,9 @@ class TsComboBox : public TComboBox {
   std::unique_ptr<TacComboListWnd> listHandler_;
 };
 
-// Makes the stored definition's "TsComboBox" entries create skinned combo boxes.
+// Makes the stored definition's "TsComboBox" entries create skinned combo boxes
+// and read their settings above (Alignment and VerticalAlignment as ordinals,
+// DisabledKind as a list of "dkBlended", "dkGrayed", DropDownCount, ReadOnly)
+// and their binding's "SkinData.CustomColor", "SkinData.CustomFont" and
+// "SkinData.SkinSection".
 void RegisterComboBoxClass();

@@ -6,6 +6,7 @@
 #include "skin/controls/ButtonGlyph.h"
 #include "skin/controls/SkinTextOutput.h"
 #include "skin/controls/SkinTextOutputWin.h"
+#include "skin/controls/StoredDisabledKind.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/render/core/PixelBufferDc.h"
@@ -255,15 +256,7 @@ bool ApplyStored(TsSpeedButton& b, const std::string& name, const TStoredReader&
   else if (name == "WordWrap") b.SetWordWrap(r.Bool());
   else if (name == "UseEllipsis") b.SetUseEllipsis(r.Bool());
   else if (name == "DrawOverBorder") b.SetDrawOverBorder(r.Bool());
-  else if (name == "DisabledKind") {
-    TsDisabledKind kinds = 0;
-    for (const std::string& kind : r.List()) {
-      if (kind == "dkBlended") kinds |= dkBlended;
-      else if (kind == "dkGrayed") kinds |= dkGrayed;
-      else r.Fail("unknown disabled kind");
-    }
-    b.SetDisabledKind(kinds);
-  }
+  else if (name == "DisabledKind") b.SetDisabledKind(ReadDisabledKind(r));
   else if (name == "SkinData.CustomColor") b.SkinData.SetCustomColor(r.Bool());
   else if (name == "SkinData.CustomFont") b.SkinData.SetCustomFont(r.Bool());
   else if (name == "SkinData.SkinSection") b.SkinData.SetSkinSection(r.Text());

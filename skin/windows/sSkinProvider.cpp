@@ -1093,6 +1093,13 @@ void RegisterSkinProviderClass() {
     else if (name == "AllowExtBorders") provider->AllowExtBorders = r.Bool();
     else if (name == "DrawNonClientArea") provider->DrawNonClientArea = r.Bool();
     else if (name == "ShowAppIcon") provider->ShowAppIcon = r.Bool();
+    else if (name == "GripMode") provider->GripMode = r.Enum<TGripMode>(2);
+    else if (name == "TitleIcon.Visible") provider->TitleIcon.Visible = r.Bool();
+    else if (name == "TitleIcon.Width") provider->TitleIcon.Width = Screen::Scale(int(r.Int()));
+    else if (name == "TitleIcon.Height") provider->TitleIcon.Height = Screen::Scale(int(r.Int()));
+    else if (name == "MakeSkinMenu") provider->MakeSkinMenu = r.Bool();
+    else if (name == "SysSubMenu.Caption") provider->SysSubMenu.Caption = r.Text();
+    else if (name == "SysSubMenu.Position") provider->SysSubMenu.Position = r.Enum<TacSubMenuPosition>(3);
     else if (name == "UseGlobalColor") provider->UseGlobalColor = r.Bool();
     else if (name == "TitleSkin") provider->TitleSkin = r.Text();
     else if (name == "FormHeader.AdditionalHeight") provider->FormHeaderAdditionalHeight = int(r.Int());

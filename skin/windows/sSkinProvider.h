@@ -229,6 +229,8 @@ class TsSkinProvider : public TComponent {
 // Registers the class "TsSkinProvider" with the form reader (settings:
 // SkinData.SkinSection, AllowExtBorders, DrawNonClientArea, ShowAppIcon,
 // UseGlobalColor, TitleSkin, FormHeader.AdditionalHeight, CaptionAlignment,
-// AddedTitle.Text, AddedTitle.ShowMainCaption, AddedTitle.Font.Name, .Height,
-// .Color, .Charset); once is enough.
+// GripMode, TitleIcon.Visible, .Width, .Height (sizes at 96 dpi), MakeSkinMenu,
+// SysSubMenu.Caption, .Position, AddedTitle.Text, AddedTitle.ShowMainCaption,
+// AddedTitle.Font.Name, .Height, .Color, .Charset; enumerations as ordinals);
+// once is enough.
 void RegisterSkinProviderClass();

@@ -13,6 +13,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "skin/controls/sComboBox.h"
@@ -28,6 +29,7 @@
 #include "skin/windows/WindowPicture.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
+#include "toolkit/FormReader.h"
 #include "toolkit/Menus.h"
 #include "tools/GoldenPicture.h"
 
@@ -394,6 +396,62 @@ TEST_F(FrameWindowTest, RedrawSuspensionNestsAndResumingShowsEverythingAgain) {
 TEST_F(FrameWindowTest, TheShutdownQueryIsAnsweredAtOnce) {
   EXPECT_EQ(SendMessageW(Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
   EXPECT_TRUE(IsWindowVisible(Main()));
+}
+
+// A form holding one stored provider with the given settings; null when reading failed.
+std::unique_ptr<TForm> FormWithStoredProvider(std::vector<TStoredProperty> settings, std::string* error = nullptr) {
+  auto form = std::make_unique<TForm>(Application);
+  try {
+    ReadForm(*form, {{{"Caption", std::string("Stored")}}, {{"TsSkinProvider", "provider", std::move(settings)}}}, {});
+  } catch (const std::runtime_error& e) {
+    if (error) *error = e.what();
+    return nullptr;
+  }
+  return form;
+}
+
+TEST_F(FrameWindowTest, StoredSettingsAreRead) {
+  const std::unique_ptr<TForm> form = FormWithStoredProvider({
+      {"GripMode", int64_t(TGripMode::gmRightBottom)},
+      {"TitleIcon.Visible", false},
+      {"TitleIcon.Width", int64_t(20)},
+      {"TitleIcon.Height", int64_t(12)},
+      {"MakeSkinMenu", true},
+      {"SysSubMenu.Caption", std::string("Вид")},
+      {"SysSubMenu.Position", int64_t(TacSubMenuPosition::ipTop)},
+      {"ShowAppIcon", false},
+  });
+  ASSERT_TRUE(form);
+  const auto* p = dynamic_cast<TsSkinProvider*>(form->FindComponent("provider"));
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->GripMode, TGripMode::gmRightBottom);
+  EXPECT_FALSE(p->TitleIcon.Visible);
+  EXPECT_EQ(p->TitleIcon.Width, Screen::Scale(20));  // stored at 96 dpi
+  EXPECT_EQ(p->TitleIcon.Height, Screen::Scale(12));
+  EXPECT_TRUE(p->MakeSkinMenu);
+  EXPECT_EQ(p->SysSubMenu.Caption, "\xC2\xE8\xE4");  // 1251
+  EXPECT_EQ(p->SysSubMenu.Position, TacSubMenuPosition::ipTop);
+  EXPECT_FALSE(p->ShowAppIcon);
+}
+
+TEST_F(FrameWindowTest, BadStoredSettingsAreErrorsOfTheDefinition) {
+  const struct {
+    const char* Name;
+    TStoredValue Value;
+    const char* Error;
+  } cases[] = {
+      {"GripMode", int64_t(2), "Stored property TsSkinProvider.GripMode: unknown enumeration value"},
+      {"GripMode", int64_t(-1), "Stored property TsSkinProvider.GripMode: unknown enumeration value"},
+      {"SysSubMenu.Position", int64_t(3), "Stored property TsSkinProvider.SysSubMenu.Position: unknown enumeration value"},
+      {"SysSubMenu.Position", std::string("ipTop"), "Stored property TsSkinProvider.SysSubMenu.Position: integer expected"},
+      {"TitleIcon.Visible", int64_t(1), "Stored property TsSkinProvider.TitleIcon.Visible: boolean expected"},
+      {"SysSubMenu.Caption", false, "Stored property TsSkinProvider.SysSubMenu.Caption: text expected"},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    EXPECT_FALSE(FormWithStoredProvider({{c.Name, c.Value}}, &error)) << c.Name;
+    EXPECT_EQ(error, c.Error);
+  }
 }
 
 // The columns of the caption's text rectangle that hold pixels of the wanted kind.

@@ -6,12 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "skin/controls/sComboBox.h"
 #include "skin/windows/WindowPicture.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
+#include "toolkit/FormReader.h"
 #include "tools/GoldenPicture.h"
 
 namespace {
@@ -281,6 +285,60 @@ TEST_F(SkinnedCombo, ItemsChosenByKeyboardAndByMouseChangeTheTargetName) {
   EXPECT_EQ(years.ItemIndex(), 2);
   EXPECT_EQ(F().fileTransl->Text(), "123456_2022_02_title.pdf");
   EXPECT_EQ(ComboCacheState(years.StateInput()), 1);  // closed again under the pointer
+}
+
+// A form holding one stored combo box with the given settings; null when reading failed.
+std::unique_ptr<TForm> FormWithStoredCombo(std::vector<TStoredProperty> settings, std::string* error = nullptr) {
+  auto form = std::make_unique<TForm>(Application);
+  try {
+    ReadForm(*form, {{}, {{"TsComboBox", "combo", std::move(settings)}}}, {});
+  } catch (const std::runtime_error& e) {
+    if (error) *error = e.what();
+    return nullptr;
+  }
+  return form;
+}
+
+TEST_F(SkinnedCombo, StoredSettingsAreRead) {
+  const std::unique_ptr<TForm> form = FormWithStoredCombo({
+      {"Alignment", int64_t(TAlignment::taCenter)},
+      {"VerticalAlignment", int64_t(TVerticalAlignment::taVerticalCenter)},
+      {"DisabledKind", std::vector<std::string>{"dkGrayed"}},
+      {"DropDownCount", int64_t(5)},
+      {"ReadOnly", true},
+  });
+  ASSERT_TRUE(form);
+  const auto* c = dynamic_cast<TsComboBox*>(form->FindComponent("combo"));
+  ASSERT_TRUE(c);
+  EXPECT_EQ(c->Alignment(), TAlignment::taCenter);
+  EXPECT_EQ(c->VerticalAlignment(), TVerticalAlignment::taVerticalCenter);
+  EXPECT_EQ(c->DisabledKind(), dkGrayed);
+  EXPECT_EQ(c->DropDownCount, 5);
+  EXPECT_TRUE(c->ReadOnly);
+
+  const std::unique_ptr<TForm> neither = FormWithStoredCombo({{"DisabledKind", std::vector<std::string>{}}});
+  ASSERT_TRUE(neither);
+  EXPECT_EQ(dynamic_cast<TsComboBox*>(neither->FindComponent("combo"))->DisabledKind(), 0);
+}
+
+TEST_F(SkinnedCombo, BadStoredSettingsAreErrorsOfTheDefinition) {
+  const struct {
+    const char* Name;
+    TStoredValue Value;
+    const char* Error;
+  } cases[] = {
+      {"Alignment", int64_t(3), "Stored property TsComboBox.Alignment: unknown enumeration value"},
+      {"VerticalAlignment", int64_t(-1), "Stored property TsComboBox.VerticalAlignment: unknown enumeration value"},
+      {"VerticalAlignment", true, "Stored property TsComboBox.VerticalAlignment: integer expected"},
+      {"DisabledKind", std::vector<std::string>{"dkBlended", "dkFaded"},
+       "Stored property TsComboBox.DisabledKind: unknown disabled kind"},
+      {"DisabledKind", int64_t(1), "Stored property TsComboBox.DisabledKind: list expected"},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    EXPECT_FALSE(FormWithStoredCombo({{c.Name, c.Value}}, &error)) << c.Name;
+    EXPECT_EQ(error, c.Error);
+  }
 }
 
 TEST_F(SkinnedCombo, ReadOnlyComboBoxKeepsItsSelection) {
