@@ -81,15 +81,6 @@ TSize MeasureText(HDC dc, HFONT font, const std::string& text) {
   return {r.right - r.left, r.bottom - r.top};
 }
 
-// The system's caption font in the form font's character set.
-HFONT CreateCaptionFont(const TFont& formFont) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  metrics.lfCaptionFont.lfCharSet = BYTE(formFont.Charset);
-  return CreateFontIndirectW(&metrics.lfCaptionFont);
-}
-
 // Right-to-left reading order of the form's window.
 bool RightToLeft(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0; }
 
@@ -336,6 +327,7 @@ void TsSkinProvider::Prepare() {
   if (SkinData.NotLoaded) SkinData.FinishLoading();
   else SkinData.OnSkinCommand(AC_SETNEWSKIN, reinterpret_cast<intptr_t>(manager));
   for (GreyBuffer& glow : captionGlow_) glow = GreyBuffer();
+  captionFont_.Forget();
   ApplyGlobalColor();
   skinned_ = true;
   SkinData.CacheStale = true;
@@ -525,7 +517,7 @@ void TsSkinProvider::WriteCaption(PixelBuffer& cache, const TitleLayout& layout,
   const std::string& added = AddedTitle.Text;
   if (!dc || !skin || (main.empty() && added.empty()) || layout.CaptionText.IsEmpty()) return;
 
-  HFONT captionFont = CreateCaptionFont(form_.Font);
+  HFONT captionFont = captionFont_.Get(form_.Font.Charset);
   HFONT addedFont = AddedTitle.Font.Handle();
   const bool rtl = RightToLeft(window);
   const CaptionTexts texts{MeasureText(dc, captionFont, main), MeasureText(dc, addedFont, added)};
@@ -590,7 +582,6 @@ void TsSkinProvider::WriteCaption(PixelBuffer& cache, const TitleLayout& layout,
     }
   }
   GdiFlush();
-  DeleteObject(captionFont);
 }
 
 const PixelBuffer& TsSkinProvider::FrameCache() {
@@ -961,6 +952,7 @@ LRESULT TsSkinProvider::OnStyleChanged(TMessage& m, int which, const STYLESTRUCT
 
 LRESULT TsSkinProvider::OnSettingChange(TMessage& m) {
   const LRESULT result = CallPrevious(m);
+  captionFont_.Forget();
   RepaintFrame();  // caption font, frame metrics or system colours may have changed
   return result;
 }

@@ -16,6 +16,7 @@
 #include "skin/controls/sCommonDataWin.h"
 #include "skin/render/core/GreyBuffer.h"
 #include "skin/render/core/PixelBuffer.h"
+#include "skin/windows/CaptionFont.h"
 #include "skin/windows/FrameGeometry.h"
 #include "skin/windows/FramePainter.h"
 #include "skin/windows/SystemMenuRules.h"
@@ -218,6 +219,7 @@ class TsSkinProvider : public TComponent {
   PixelBuffer buttonsBackground_;
   PixelBuffer icon_;  // the form's icon at the icon rectangle's size
   std::array<GreyBuffer, 2> captionGlow_;  // glow masks of the inactive and the active caption
+  TCaptionFont captionFont_;
   std::unique_ptr<TacBorderForm> border_;
   std::unique_ptr<THintWindow> hint_;
   int32_t hot_ = 0, pressed_ = 0;
