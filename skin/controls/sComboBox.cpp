@@ -77,6 +77,8 @@ void TsComboBox::WindowCreated() {
 }
 
 void TsComboBox::SetDropDownCount(int count) {
+  // The list's height grows with the count: a stored value is held to what a list can show.
+  count = std::clamp(count, 1, kMaxDropDownCount);
   if (count == DropDownCount) return;
   DropDownCount = count;
   if (HandleAllocated()) SendMessageW(WindowHandle(), CB_SETMINVISIBLE, WPARAM(count), 0);
@@ -536,7 +538,7 @@ void RegisterComboBoxClass() {
     else if (name == "Alignment") combo->SetAlignment(r.Enum<TAlignment>(3));
     else if (name == "VerticalAlignment") combo->SetVerticalAlignment(r.Enum<TVerticalAlignment>(3));
     else if (name == "DisabledKind") combo->SetDisabledKind(ReadDisabledKind(r));
-    else if (name == "DropDownCount") combo->SetDropDownCount(int(r.Int()));
+    else if (name == "DropDownCount") combo->SetDropDownCount(int(std::clamp<int64_t>(r.Int(), 0, kMaxDropDownCount)));
     else if (name == "ReadOnly") combo->ReadOnly = r.Bool();
     else return false;
     return true;

@@ -24,6 +24,9 @@ enum class TacComboPointer { None = 0, OverButton = 1, ListOpen = 2 };
 // Targets of a state change (the fade kinds of a later step).
 enum class TacComboTarget { PointerAway = 0, PointerOver = 1, ListOpened = 2, PointerOverButton = 3 };
 
+// The most items a dropped list is asked to show at once.
+inline constexpr int kMaxDropDownCount = 100;
+
 class TsComboBox : public TComboBox {
   TControlBindingHost skinHost_{*this};  // before SkinData, which refers to it
 

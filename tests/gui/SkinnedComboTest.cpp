@@ -316,6 +316,14 @@ TEST_F(SkinnedCombo, StoredSettingsAreRead) {
   EXPECT_EQ(c->DropDownCount, 5);
   EXPECT_TRUE(c->ReadOnly);
 
+  // Counts a list cannot show are held to its bounds: the list's height grows with them.
+  for (const auto& [stored, held] : {std::pair{int64_t(-3), 1}, std::pair{int64_t(0), 1},
+                                     std::pair{int64_t(1) << 40, kMaxDropDownCount}}) {
+    const std::unique_ptr<TForm> bounded = FormWithStoredCombo({{"DropDownCount", stored}});
+    ASSERT_TRUE(bounded);
+    EXPECT_EQ(dynamic_cast<TsComboBox*>(bounded->FindComponent("combo"))->DropDownCount, held) << stored;
+  }
+
   const std::unique_ptr<TForm> neither = FormWithStoredCombo({{"DisabledKind", std::vector<std::string>{}}});
   ASSERT_TRUE(neither);
   EXPECT_EQ(dynamic_cast<TsComboBox*>(neither->FindComponent("combo"))->DisabledKind(), 0);
