@@ -10,7 +10,7 @@ void Put32(std::vector<uint8_t>& v, uint32_t x) {
 
 }  // namespace
 
-std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
+std::vector<uint8_t> MakeBmp(const BmpLayout& s) {
   std::vector<uint8_t> info;
   if (s.coreHeader) {
     Put32(info, 12);
@@ -56,9 +56,9 @@ std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
 }
 
 std::vector<uint8_t> EncodeBmp24(const PixelBuffer& pixels) {
-  BmpSpec spec;
-  spec.width = pixels.Width();
-  spec.height = pixels.Height();
-  spec.pixel = [&](int32_t x, int32_t y) { return pixels.At(x, y); };
-  return MakeBmp(spec);
+  BmpLayout layout;
+  layout.width = pixels.Width();
+  layout.height = pixels.Height();
+  layout.pixel = [&](int32_t x, int32_t y) { return pixels.At(x, y); };
+  return MakeBmp(layout);
 }

@@ -8,7 +8,7 @@
 
 #include "skin/render/core/PixelBuffer.h"
 
-struct BmpSpec {
+struct BmpLayout {
   int32_t width = 3, height = 2;
   int bpp = 24;
   bool topDown = false;
@@ -20,8 +20,8 @@ struct BmpSpec {
   std::function<uint32_t(int32_t, int32_t)> pixel;
 };
 
-// The whole file, as the BmpSpec describes it.
-std::vector<uint8_t> MakeBmp(const BmpSpec& spec);
+// The whole file, as the BmpLayout describes it.
+std::vector<uint8_t> MakeBmp(const BmpLayout& layout);
 
 // A bottom-up 24-bit uncompressed bitmap file of the pixels (alpha dropped).
 std::vector<uint8_t> EncodeBmp24(const PixelBuffer& pixels);

@@ -101,7 +101,7 @@ void PngSeeds(Corpus& corpus) {
 void BmpSeeds(Corpus& corpus) {
   const auto ramp = [](int32_t x, int32_t y) { return uint32_t(0x80000000u | x * 0x301020u | y * 0x000840u); };
   const auto index = [](uint32_t colours) { return [=](int32_t x, int32_t y) { return uint32_t(x + 2 * y) % colours; }; };
-  BmpSpec s;
+  BmpLayout s;
   s.width = 5;
   s.height = 3;
   s.pixel = ramp;
@@ -112,7 +112,7 @@ void BmpSeeds(Corpus& corpus) {
   s.compression = 3;
   s.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
   corpus.Add("32bit-bitfields.bmp", MakeBmp(s));
-  BmpSpec indexed;
+  BmpLayout indexed;
   indexed.width = 9;
   indexed.height = 2;
   indexed.bpp = 8;
@@ -172,7 +172,7 @@ const char kTinyOptions[] =
     "[SPEEDBUTTON]\r\nPARENTCLASS=BUTTON\r\nSTATES=2\r\n";
 
 std::vector<TacPackageMember> TinySkinMembers() {
-  BmpSpec master;
+  BmpLayout master;
   master.width = 24;
   master.height = 6;
   master.pixel = [](int32_t x, int32_t y) { return x == 5 && y == 5 ? 0xFF00FFu : 0x3060A0u + uint32_t(x * 4); };

@@ -53,7 +53,7 @@ Bytes Package(std::initializer_list<TacPackageMember> members) { return WriteSki
 
 // A master bitmap of 48 x 24 with a key-colour corner, as skins draw them.
 Bytes MasterBmp() {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 48;
   s.height = 24;
   s.pixel = [](int32_t x, int32_t y) -> uint32_t {
@@ -187,7 +187,7 @@ Bytes PngChunkLengthLies() {
 }
 
 Bytes BmpWithHeader(int32_t w, int32_t h) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 2;
   s.height = 2;
   s.pixel = [](int32_t, int32_t) { return 0xFF102030u; };

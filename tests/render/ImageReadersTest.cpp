@@ -42,7 +42,7 @@ TEST(BmpReaderTest, EveryDepthAndRowOrderGivesTheFilesPixels) {
                         {32, false, false, 0}, {32, true, false, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.bpp << " bits, top-down " << c.topDown << ", core " << c.core);
-    BmpSpec s;
+    BmpLayout s;
     s.width = 13;  // rows need padding at every depth
     s.height = 3;
     s.bpp = c.bpp;
@@ -71,7 +71,7 @@ TEST(BmpReaderTest, EveryDepthAndRowOrderGivesTheFilesPixels) {
 }
 
 TEST(BmpReaderTest, BitFieldMasksPlaceTheChannels) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 2;
   s.height = 1;
   s.bpp = 32;
@@ -86,7 +86,7 @@ TEST(BmpReaderTest, BitFieldMasksPlaceTheChannels) {
 
 TEST(BmpReaderTest, LyingOrUnsupportedHeadersAreRejected) {
   const std::string invalid = "Cannot load image. Invalid or unexpected BMP image format.";
-  BmpSpec base;
+  BmpLayout base;
   base.pixel = [](int32_t, int32_t) { return 0u; };
   const std::vector<uint8_t> good = MakeBmp(base);
   auto patched = [&](size_t at, std::vector<uint8_t> bytes) {
@@ -94,11 +94,11 @@ TEST(BmpReaderTest, LyingOrUnsupportedHeadersAreRejected) {
     std::copy(bytes.begin(), bytes.end(), f.begin() + at);
     return f;
   };
-  BmpSpec rle = base;
+  BmpLayout rle = base;
   rle.compression = 1;
-  BmpSpec bits16 = base;
+  BmpLayout bits16 = base;
   bits16.bpp = 16;
-  BmpSpec tooManyColours = base;
+  BmpLayout tooManyColours = base;
   tooManyColours.bpp = 1;
   tooManyColours.palette.assign(kPalette16.begin(), kPalette16.begin() + 3);
   struct Case {
@@ -127,7 +127,7 @@ TEST(BmpReaderTest, LyingOrUnsupportedHeadersAreRejected) {
 
 // A bitmap resource is the file less its first 14 bytes; the pixels must be found all the same.
 TEST(BmpReaderTest, ResourceWithoutFileHeaderGivesTheFilesPixels) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 5;
   s.height = 2;
   struct Case {
@@ -145,16 +145,16 @@ TEST(BmpReaderTest, ResourceWithoutFileHeaderGivesTheFilesPixels) {
       {"4 bits, core header", 4, true, 16, 0, {}},
   };
   for (const Case& c : cases) {
-    BmpSpec spec = s;
-    spec.bpp = c.bpp;
-    spec.coreHeader = c.core;
-    spec.compression = c.compression;
-    spec.masks = c.masks;
-    spec.palette.assign(kPalette16.begin(), kPalette16.begin() + c.paletteSize);
-    spec.pixel = [&](int32_t x, int32_t y) -> uint32_t {
+    BmpLayout layout = s;
+    layout.bpp = c.bpp;
+    layout.coreHeader = c.core;
+    layout.compression = c.compression;
+    layout.masks = c.masks;
+    layout.palette.assign(kPalette16.begin(), kPalette16.begin() + c.paletteSize);
+    layout.pixel = [&](int32_t x, int32_t y) -> uint32_t {
       return c.bpp <= 8 ? uint32_t(x + y) % c.paletteSize : 0xFF000000u | uint32_t(x * 40) << 8 | uint32_t(y * 90);
     };
-    const std::vector<uint8_t> file = MakeBmp(spec);
+    const std::vector<uint8_t> file = MakeBmp(layout);
     const DecodedImage fromFile = DecodeBmp(file.data(), file.size());
     const DecodedImage fromResource = DecodeBmpResource(file.data() + 14, file.size() - 14);
     ASSERT_EQ(fromResource.Pixels.Width(), 5) << c.name;
@@ -165,9 +165,9 @@ TEST(BmpReaderTest, ResourceWithoutFileHeaderGivesTheFilesPixels) {
   EXPECT_EQ(ErrorOf([&] { DecodeBmpResource(tiny.data(), tiny.size()); }),
             "Cannot load image. Invalid or unexpected BMP image format.");
   std::vector<uint8_t> lying = MakeBmp([&] {
-    BmpSpec spec = s;
-    spec.pixel = [](int32_t, int32_t) { return 0u; };
-    return spec;
+    BmpLayout layout = s;
+    layout.pixel = [](int32_t, int32_t) { return 0u; };
+    return layout;
   }());
   lying.erase(lying.begin(), lying.begin() + 14);
   lying.resize(lying.size() - 8);  // rows cut short
@@ -232,7 +232,7 @@ TEST(ImageLoaderTest, ExtensionPicksTheReaderWithoutRegardToCase) {
                         {"PNG", ImageFileKind::Unknown},   {"x.gif", ImageFileKind::Unknown}};
   for (const Case& c : cases) EXPECT_EQ(ImageKindOfName(c.name), c.kind) << c.name;
 
-  BmpSpec s;
+  BmpLayout s;
   s.pixel = [](int32_t, int32_t) { return 0x00ABCDEFu; };
   const std::vector<uint8_t> bmp = MakeBmp(s);
   const auto image = DecodeImageByName("tile.Bmp", bmp.data(), bmp.size());
