@@ -261,24 +261,9 @@ PixelBuffer TsComboBox::ComposeItem(int index, const TRect& rect, UINT itemState
 }
 
 bool TsComboBox::CacheReady() {
-  if (SkinData.PaintSuspended) return false;
-  bool stale = SkinData.CacheStale || !SkinData.CachePicture || SkinData.CachePicture->Empty() ||
-               (OnDrawItem && Style == TComboBoxStyle::csOwnerDrawFixed);
-  // Half outside its parent, the picture cannot be trusted to match what lies behind.
-  if (TWinControl* parent = Parent(); parent && parent->HandleAllocated()) {
-    RECT client{};
-    GetClientRect(parent->WindowHandle(), &client);
-    if (Left() < 0 || Top() < 0 || Left() + Width() > client.right || Top() + Height() > client.bottom) stale = true;
-    if (SendMessageW(parent->WindowHandle(), kSkinMessage, SkinCommandParam(AC_GETANSWERFLAG), 0) == 1 &&
-        SkinData.NeedsParentPicture())
-      stale = true;
-  }
-  if (stale && !BuildCache()) {
-    SkinData.PaintSuspended = true;
-    return false;
-  }
-  SkinData.PatchCornersFromParent(*SkinData.CachePicture);
-  return true;
+  // An owner-drawing handler may draw something else every time.
+  const bool ownerDrawn = OnDrawItem && Style == TComboBoxStyle::csOwnerDrawFixed;
+  return CachedPictureReady(*this, SkinData, ownerDrawn, [this] { return BuildCache(); });
 }
 
 void TsComboBox::PaintClosed(HDC dc) {
@@ -288,17 +273,6 @@ void TsComboBox::PaintClosed(HDC dc) {
 }
 
 // ---- Messages
-
-void TsComboBox::CatchUpWithSkin() {
-  // A skin that came into force after the combo box was loaded (the form was still loading when it was
-  // announced), or after its announcement (a skin switched on again is announced before it is in force):
-  // the section, and the colours a removal replaced with the system's.
-  if (const TsSkinManager* manager = SkinData.Manager();
-      manager && manager->SkinInForce() && SkinData.SectionIndex < 0 && !Loading()) {
-    SkinData.ChooseSection();
-    SkinData.ApplySectionColors(false);
-  }
-}
 
 LRESULT TsComboBox::PassOn(TMessage& m) {
   if (HandleBindingMessage(SkinData, m)) return m.Result;
@@ -323,7 +297,7 @@ bool TsComboBox::ReadOnlySwallows(const TMessage& m) {
 LRESULT TsComboBox::WndProc(TMessage& m) {
   if (ReadOnlySwallows(m)) return 0;
   if (m.Msg == kSkinMessage) return OnSkinMessage(m);
-  CatchUpWithSkin();
+  SkinData.CatchUpWithSkin();
   if (!Skinned() || !HandleAllocated()) return TComboBox::WndProc(m);
   switch (m.Msg) {
     case WM_PAINT: return OnPaint(m);

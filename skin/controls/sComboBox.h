@@ -67,7 +67,6 @@ class TsComboBox : public TComboBox {
 
  private:
   bool Skinned() const { return SkinData.IsSkinned(true); }
-  void CatchUpWithSkin();
   // Every change of the pointer's or the list's state goes through here: the
   // look changes at once (a fade would start here).
   void ApplyStateChange(TacComboTarget target);

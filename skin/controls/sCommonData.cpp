@@ -155,6 +155,14 @@ int32_t TsCommonData::ChildAnswerState() const {
 
 // ---- Repainting and suspension -------------------------------------------
 
+bool TsCommonData::CatchUpWithSkin() {
+  const TsSkinManager* manager = Manager();
+  if (!manager || !manager->SkinInForce() || SectionIndex >= 0 || (host_ && host_->Loading())) return false;
+  ChooseSection();
+  ApplySectionColors(false);
+  return true;
+}
+
 void TsCommonData::RepaintHost(bool full) {
   if (NotLoaded || !host_ || host_->Destroying() || host_->Loading()) return;
   CacheStale = true;

@@ -113,6 +113,10 @@ class TsCommonData {
   void FinishLoading();
   // Chooses the section (by name when set, else the kind's default) and resolves it.
   void ChooseSection();
+  // A skin that came into force after the host was loaded (the form was still loading when it was
+  // announced), or after its announcement (a skin switched on again is announced before it is in force):
+  // chooses the section and takes back the colours a removal replaced with the system's. True when it did.
+  bool CatchUpWithSkin();
   void ResolveSection(bool byName);
   // A manager that is not being destroyed, a valid section and a live host;
   // with requireActive also a skin that is switched on.

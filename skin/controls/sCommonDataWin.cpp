@@ -240,3 +240,25 @@ bool HandleBindingMessage(TsCommonData& binding, TMessage& m) {
     default: return false;
   }
 }
+
+bool CachedPictureReady(TWinControl& control, TsCommonData& binding, bool forceRebuild,
+                        const std::function<bool()>& build) {
+  if (binding.PaintSuspended) return false;
+  bool stale = forceRebuild || binding.CacheStale || !binding.CachePicture || binding.CachePicture->Empty();
+  if (TWinControl* parent = control.Parent(); parent && parent->HandleAllocated()) {
+    RECT client{};
+    GetClientRect(parent->WindowHandle(), &client);
+    if (control.Left() < 0 || control.Top() < 0 || control.Left() + control.Width() > client.right ||
+        control.Top() + control.Height() > client.bottom)
+      stale = true;
+    if (SendMessageW(parent->WindowHandle(), kSkinMessage, SkinCommandParam(AC_GETANSWERFLAG), 0) == 1 &&
+        binding.NeedsParentPicture())
+      stale = true;
+  }
+  if (stale && !build()) {
+    binding.PaintSuspended = true;
+    return false;
+  }
+  binding.PatchCornersFromParent(*binding.CachePicture);
+  return true;
+}

@@ -1,6 +1,8 @@
 #pragma once
 // Windows only: a toolkit control as the host of its skin binding, and the
 // cracking of the host's messages into the binding's typed handlers.
+#include <functional>
+
 #include "skin/controls/BindingHost.h"
 #include "toolkit/Control.h"
 
@@ -104,3 +106,10 @@ void CopyCacheToDc(TsCommonData& binding, HDC dc, const TRect& rect, TPoint from
 // The binding's part of a host's message handling, called before the host's
 // own: true when the message was consumed (its answer is in message.Result).
 bool HandleBindingMessage(TsCommonData& binding, TMessage& message);
+
+// Whether a windowed control's cached picture can be copied out. The picture is
+// rebuilt first when it is stale, forced, or cannot be trusted to match what
+// lies behind (the control half outside its parent, or a parent whose
+// background changed); a build that fails suspends the control's painting.
+bool CachedPictureReady(TWinControl& control, TsCommonData& binding, bool forceRebuild,
+                        const std::function<bool()>& build);

@@ -55,23 +55,7 @@ bool TsEdit::BuildCache() {
 }
 
 bool TsEdit::CacheReady() {
-  if (SkinData.PaintSuspended) return false;
-  // Half outside its parent, the picture cannot be trusted to match what lies behind.
-  bool stale = SkinData.CacheStale || !SkinData.CachePicture || SkinData.CachePicture->Empty();
-  if (TWinControl* parent = Parent(); parent && parent->HandleAllocated()) {
-    RECT client{};
-    GetClientRect(parent->WindowHandle(), &client);
-    if (Left() < 0 || Top() < 0 || Left() + Width() > client.right || Top() + Height() > client.bottom) stale = true;
-    if (SendMessageW(parent->WindowHandle(), kSkinMessage, SkinCommandParam(AC_GETANSWERFLAG), 0) == 1 &&
-        SkinData.NeedsParentPicture())
-      stale = true;
-  }
-  if (stale && !BuildCache()) {
-    SkinData.PaintSuspended = true;
-    return false;
-  }
-  SkinData.PatchCornersFromParent(*SkinData.CachePicture);
-  return true;
+  return CachedPictureReady(*this, SkinData, false, [this] { return BuildCache(); });
 }
 
 void TsEdit::PaintClient(HDC dc, bool windowDc) {
@@ -182,20 +166,9 @@ LRESULT TsEdit::OnSkinMessage(TMessage& m) {
   return TEdit::WndProc(m);
 }
 
-void TsEdit::CatchUpWithSkin() {
-  // A skin that came into force after the edit was loaded (the form was still loading when it was
-  // announced), or after its announcement (a skin switched on again is announced before it is in force):
-  // the section, and the colours a removal replaced with the system's.
-  if (const TsSkinManager* manager = SkinData.Manager();
-      manager && manager->SkinInForce() && SkinData.SectionIndex < 0 && !Loading()) {
-    SkinData.ChooseSection();
-    SkinData.ApplySectionColors(false);
-  }
-}
-
 LRESULT TsEdit::WndProc(TMessage& m) {
   if (m.Msg == kSkinMessage) return OnSkinMessage(m);
-  CatchUpWithSkin();
+  SkinData.CatchUpWithSkin();
   if (!Skinned() || !HandleAllocated()) return TEdit::WndProc(m);
   switch (m.Msg) {
     case WM_PAINT: return OnPaint(m);

@@ -39,7 +39,6 @@ class TsEdit : public TEdit {
   void PaintFrameRing(HDC windowDc);
   void Repaint();
   bool Skinned() const;
-  void CatchUpWithSkin();
 
   TsDisabledKind disabledKind_ = dkBlended;
 };

@@ -33,10 +33,9 @@ void TsMemo::RefreshHandler() {
 }
 
 void TsMemo::CatchUpWithSkin() {
-  // A skin that came into force after the memo was loaded (the form was still loading when it was announced).
-  const TsSkinManager* manager = SkinData.Manager();
-  if (!manager || !manager->SkinInForce() || Loading() || creatingHandler_) return;
-  if (SkinData.SectionIndex < 0) SkinData.ChooseSection();
+  // A skin that came into force after the memo was loaded also wants the memo's window handler.
+  if (creatingHandler_ || Loading()) return;
+  SkinData.CatchUpWithSkin();
   if (!handler_ && HandleAllocated() && SkinData.IsSkinned(true)) RefreshHandler();
 }
 

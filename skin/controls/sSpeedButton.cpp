@@ -226,9 +226,7 @@ bool TsSpeedButton::PrepareCache() {
 }
 
 void TsSpeedButton::Paint(HDC dc) {
-  // A skin that came into force after the button was loaded.
-  if (const TsSkinManager* m = SkinData.Manager(); m && m->SkinInForce() && SkinData.SectionIndex < 0)
-    SkinData.ChooseSection();
+  SkinData.CatchUpWithSkin();
   if (!Skinned()) {
     TSpeedButton::Paint(dc);
     return;
