@@ -398,20 +398,8 @@ TEST_F(FrameWindowTest, TheShutdownQueryIsAnsweredAtOnce) {
   EXPECT_TRUE(IsWindowVisible(Main()));
 }
 
-// A form holding one stored provider with the given settings; null when reading failed.
-std::unique_ptr<TForm> FormWithStoredProvider(std::vector<TStoredProperty> settings, std::string* error = nullptr) {
-  auto form = std::make_unique<TForm>(Application);
-  try {
-    ReadForm(*form, {{{"Caption", std::string("Stored")}}, {{"TsSkinProvider", "provider", std::move(settings)}}}, {});
-  } catch (const std::runtime_error& e) {
-    if (error) *error = e.what();
-    return nullptr;
-  }
-  return form;
-}
-
 TEST_F(FrameWindowTest, StoredSettingsAreRead) {
-  const std::unique_ptr<TForm> form = FormWithStoredProvider({
+  const std::unique_ptr<TForm> form = FormWithStoredComponent("TsSkinProvider", "provider", {
       {"GripMode", int64_t(TGripMode::gmRightBottom)},
       {"TitleIcon.Visible", false},
       {"TitleIcon.Width", int64_t(20)},
@@ -449,7 +437,7 @@ TEST_F(FrameWindowTest, BadStoredSettingsAreErrorsOfTheDefinition) {
   };
   for (const auto& c : cases) {
     std::string error;
-    EXPECT_FALSE(FormWithStoredProvider({{c.Name, c.Value}}, &error)) << c.Name;
+    EXPECT_FALSE(FormWithStoredComponent("TsSkinProvider", "provider", {{c.Name, c.Value}}, &error)) << c.Name;
     EXPECT_EQ(error, c.Error);
   }
 }

@@ -289,3 +289,15 @@ PixelBuffer ComposedWithPopup(TForm1& form, HWND popup) {
   CopyPixels(picture, {origin.X + at.left - client.x, origin.Y + at.top - client.y}, shown, shown.Bounds());
   return picture;
 }
+
+std::unique_ptr<TForm> FormWithStoredComponent(const std::string& className, const std::string& name,
+                                               std::vector<TStoredProperty> settings, std::string* error) {
+  auto form = std::make_unique<TForm>(Application);
+  try {
+    ReadForm(*form, {{{"Caption", std::string("Stored")}}, {{className, name, std::move(settings)}}}, {});
+  } catch (const std::runtime_error& e) {
+    if (error) *error = e.what();
+    return nullptr;
+  }
+  return form;
+}

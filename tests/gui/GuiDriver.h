@@ -4,12 +4,14 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 
 #include <string>
 #include <vector>
 
 #include "app/Unit1.h"
 #include "skin/render/core/PixelBuffer.h"
+#include "toolkit/FormReader.h"
 
 // What a modal window showed before it was answered.
 struct SeenMessage {
@@ -79,3 +81,8 @@ class TempFolder {
  private:
   std::wstring path_;
 };
+
+// A form holding one stored component of the class, named `name`, with the
+// given settings; null when reading failed, with the reader's message in error.
+std::unique_ptr<TForm> FormWithStoredComponent(const std::string& className, const std::string& name,
+                                               std::vector<TStoredProperty> settings, std::string* error = nullptr);

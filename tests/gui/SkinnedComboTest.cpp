@@ -287,20 +287,8 @@ TEST_F(SkinnedCombo, ItemsChosenByKeyboardAndByMouseChangeTheTargetName) {
   EXPECT_EQ(ComboCacheState(years.StateInput()), 1);  // closed again under the pointer
 }
 
-// A form holding one stored combo box with the given settings; null when reading failed.
-std::unique_ptr<TForm> FormWithStoredCombo(std::vector<TStoredProperty> settings, std::string* error = nullptr) {
-  auto form = std::make_unique<TForm>(Application);
-  try {
-    ReadForm(*form, {{}, {{"TsComboBox", "combo", std::move(settings)}}}, {});
-  } catch (const std::runtime_error& e) {
-    if (error) *error = e.what();
-    return nullptr;
-  }
-  return form;
-}
-
 TEST_F(SkinnedCombo, StoredSettingsAreRead) {
-  const std::unique_ptr<TForm> form = FormWithStoredCombo({
+  const std::unique_ptr<TForm> form = FormWithStoredComponent("TsComboBox", "combo", {
       {"Alignment", int64_t(TAlignment::taCenter)},
       {"VerticalAlignment", int64_t(TVerticalAlignment::taVerticalCenter)},
       {"DisabledKind", std::vector<std::string>{"dkGrayed"}},
@@ -319,12 +307,12 @@ TEST_F(SkinnedCombo, StoredSettingsAreRead) {
   // Counts a list cannot show are held to its bounds: the list's height grows with them.
   for (const auto& [stored, held] : {std::pair{int64_t(-3), 1}, std::pair{int64_t(0), 1},
                                      std::pair{int64_t(1) << 40, kMaxDropDownCount}}) {
-    const std::unique_ptr<TForm> bounded = FormWithStoredCombo({{"DropDownCount", stored}});
+    const std::unique_ptr<TForm> bounded = FormWithStoredComponent("TsComboBox", "combo", {{"DropDownCount", stored}});
     ASSERT_TRUE(bounded);
     EXPECT_EQ(dynamic_cast<TsComboBox*>(bounded->FindComponent("combo"))->DropDownCount, held) << stored;
   }
 
-  const std::unique_ptr<TForm> neither = FormWithStoredCombo({{"DisabledKind", std::vector<std::string>{}}});
+  const std::unique_ptr<TForm> neither = FormWithStoredComponent("TsComboBox", "combo", {{"DisabledKind", std::vector<std::string>{}}});
   ASSERT_TRUE(neither);
   EXPECT_EQ(dynamic_cast<TsComboBox*>(neither->FindComponent("combo"))->DisabledKind(), 0);
 }
@@ -344,7 +332,7 @@ TEST_F(SkinnedCombo, BadStoredSettingsAreErrorsOfTheDefinition) {
   };
   for (const auto& c : cases) {
     std::string error;
-    EXPECT_FALSE(FormWithStoredCombo({{c.Name, c.Value}}, &error)) << c.Name;
+    EXPECT_FALSE(FormWithStoredComponent("TsComboBox", "combo", {{c.Name, c.Value}}, &error)) << c.Name;
     EXPECT_EQ(error, c.Error);
   }
 }
