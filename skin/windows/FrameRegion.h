@@ -8,6 +8,7 @@
 #include "skin/data/MaskData.h"
 #include "skin/render/core/Geometry.h"
 #include "skin/render/paint/SkinPaintView.h"
+#include "skin/windows/FrameGeometry.h"
 
 // The key-colour runs of the form mask's four corners (the bottom ones at the
 // window's bottom less the mask's bottom border) and of the title mask's two
@@ -15,3 +16,13 @@
 // Either mask may be null; nothing outside the window is returned.
 std::vector<TRect> TransparentCornerRects(const SkinPaintView& skin, const TsMaskData* formMask,
                                           const TsMaskData* titleMask, TSize window);
+
+// Where the system blurs behind the border window (cache coordinates): the
+// rectangle inside the margins grown by one pixel, less the black pixels of
+// its four corner squares of formOffset (FORMOFFSET, at most kMaxBlurCorner) pixels.
+struct BlurShape {
+  TRect Outer;             // empty: nowhere
+  std::vector<TRect> Cut;  // one rectangle per run of a row
+};
+inline constexpr int32_t kMaxBlurCorner = 64;
+BlurShape BlurBehindShape(const PixelBuffer& cache, const FrameMeasures& m, int32_t formOffset);

@@ -72,4 +72,29 @@ TEST(TransparentCorners, NothingForMissingMasksOrAnEmptyWindowAndNothingOutsideA
     EXPECT_TRUE(r.Left >= 0 && r.Top >= 0 && r.Right <= 1 && r.Bottom <= 1);
 }
 
+// A 20 x 16 cache with 3-pixel margins: the blur covers the frame grown by one
+// pixel, less the black pixels of its 3 x 3 corner squares.
+TEST(BlurBehindShape, TheFrameGrownByOneLessTheBlackPixelsOfItsCorners) {
+  PixelBuffer cache(20, 16);
+  for (int32_t y = 0; y < 16; ++y)
+    for (int32_t x = 0; x < 20; ++x) cache.At(x, y) = kLine;
+  for (TPoint p : std::vector<TPoint>{{2, 2}, {3, 2}, {2, 3}, {17, 13}, {9, 8}, {0, 0}}) cache.At(p.X, p.Y) = 0;
+  cache.At(16, 2) = 0x80000000;  // transparent black is black too
+  FrameMeasures m;
+  m.L = m.T = m.R = m.B = 3;
+  const BlurShape shape = BlurBehindShape(cache, m, 3);
+  EXPECT_EQ(shape.Outer, (TRect{2, 2, 18, 14}));
+  // The black pixel in the middle and the one in the margin are not cut.
+  const std::vector<TRect> cut{{2, 2, 4, 3}, {2, 3, 3, 4}, {16, 2, 17, 3}, {17, 13, 18, 14}};
+  EXPECT_EQ(shape.Cut, cut);
+
+  EXPECT_TRUE(BlurBehindShape(cache, m, 0).Cut.empty()) << "no corner squares";
+  // Corner squares are bounded by the rectangle, margins by the cache.
+  for (const TRect& r : BlurBehindShape(cache, m, 100000).Cut)
+    EXPECT_TRUE(r.Left >= 2 && r.Top >= 2 && r.Right <= 18 && r.Bottom <= 14);
+  m.L = m.R = 400;
+  EXPECT_TRUE(BlurBehindShape(cache, m, 3).Outer.IsEmpty());
+  EXPECT_TRUE(BlurBehindShape(PixelBuffer(), FrameMeasures{}, 3).Outer.IsEmpty());
+}
+
 }  // namespace
