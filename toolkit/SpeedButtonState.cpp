@@ -31,7 +31,7 @@ SpeedButtonStep ReleaseSpeedButton(SpeedButtonStatus s, const SpeedButtonGroup& 
   const SpeedButtonStatus before = s;
   s.Tracking = false;
   SpeedButtonStep step;
-  if (g.GroupIndex != 0 && inside) {
+  if ((g.GroupIndex != 0 || g.Check) && inside) {
     step = SetSpeedButtonDown(s, g, !s.Down);
   } else {
     s.State = Resting(s.Down);
@@ -43,13 +43,14 @@ SpeedButtonStep ReleaseSpeedButton(SpeedButtonStatus s, const SpeedButtonGroup& 
 }
 
 SpeedButtonStep SetSpeedButtonDown(SpeedButtonStatus s, const SpeedButtonGroup& g, bool down) {
-  if (g.GroupIndex == 0) down = false;
-  if (down == s.Down || (s.Down && !g.AllowAllUp)) return {s};
+  if (g.GroupIndex == 0 && !g.Check) down = false;
+  const bool mayComeUp = g.AllowAllUp || g.GroupIndex == 0;
+  if (down == s.Down || (s.Down && !mayComeUp)) return {s};
   const SpeedButtonStatus before = s;
   s.Down = down;
   s.State = Resting(down);
   SpeedButtonStep step = Changed(before, s);
-  step.TellGroup = down;
+  step.TellGroup = down && g.GroupIndex != 0;
   return step;
 }
 

@@ -3,6 +3,7 @@
 // is held, a release, setting Down and a press of another button of its group
 // change it. Buttons of one group (the same GroupIndex, not 0, on one parent)
 // stay down one at a time; AllowAllUp lets the one that is down pop up again.
+// A check button outside a group goes down on one click and up on the next.
 // Portable: no window types.
 
 // Up, disabled, pressed while held (down), and staying down in a group (exclusive).
@@ -18,6 +19,7 @@ struct SpeedButtonStatus {
 struct SpeedButtonGroup {
   int GroupIndex = 0;  // 0: no group
   bool AllowAllUp = false;
+  bool Check = false;  // a check button: outside a group a click toggles Down
 };
 
 // An event's outcome: the new status and what the button must do about it.
@@ -34,8 +36,9 @@ SpeedButtonStep PressSpeedButton(SpeedButtonStatus s, bool enabled);
 SpeedButtonStep MoveOverSpeedButton(SpeedButtonStatus s, bool inside);
 // The left button released; inside: over the button (a click).
 SpeedButtonStep ReleaseSpeedButton(SpeedButtonStatus s, const SpeedButtonGroup& g, bool inside);
-// Down set by the program (or a click of a group button). Outside a group the
-// button never stays down; a button that is down stays so unless AllowAllUp.
+// Down set by the program (or a click of a group or check button). Outside a
+// group only a check button stays down, and it may come up again; in a group
+// a button that is down stays so unless AllowAllUp.
 SpeedButtonStep SetSpeedButtonDown(SpeedButtonStatus s, const SpeedButtonGroup& g, bool down);
 // Another button of the group went down (senderDown) or only announced its
 // group settings: a button that is down pops up when the sender is down.

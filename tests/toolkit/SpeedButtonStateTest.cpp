@@ -35,6 +35,8 @@ constexpr SpeedButtonStatus kStaysDownHeld{S::bsExclusive, true, true};
 constexpr SpeedButtonGroup kNoGroup{0, false};
 constexpr SpeedButtonGroup kGroup{1, false};
 constexpr SpeedButtonGroup kGroupAllUp{1, true};
+constexpr SpeedButtonGroup kCheck{0, false, true};
+constexpr SpeedButtonGroup kGroupedCheck{1, false, true};
 
 enum class Event { Press, PressDisabled, MoveInside, MoveOutside, ReleaseInside, ReleaseOutside, SetDown, SetUp, GroupDown, GroupSettings, Leave };
 
@@ -96,6 +98,14 @@ TEST(SpeedButtonStateTest, EventsChangeTheStatus) {
       {"another went down: this one pops up", kStaysDown, kGroup, Event::GroupDown, kUp, true, false, false},
       {"another went down, this one was up", kUp, kGroup, Event::GroupDown, kUp, false, false, false},
       {"another only changed its settings", kStaysDown, kGroup, Event::GroupSettings, kStaysDown, false, false, false},
+
+      // A check button: a click toggles it, alone or as a group button.
+      {"check: click puts it down", kHeld, kCheck, Event::ReleaseInside, kStaysDown, true, true, false},
+      {"check: next click brings it up", kStaysDownHeld, kCheck, Event::ReleaseInside, kUp, true, true, false},
+      {"check: released outside stays up", kHeldOutside, kCheck, Event::ReleaseOutside, kUp, false, false, false},
+      {"check: Down set", kUp, kCheck, Event::SetDown, kStaysDown, true, false, false},
+      {"check: Down cleared", kStaysDown, kCheck, Event::SetUp, kUp, true, false, false},
+      {"check in a group: the group's rules", kStaysDownHeld, kGroupedCheck, Event::ReleaseInside, kStaysDown, false, true, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
