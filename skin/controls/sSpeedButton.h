@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "skin/controls/ButtonGlyph.h"
-#include "skin/controls/SpeedButtonLayout.h"
+#include "toolkit/SpeedButtonLayout.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sCommonDataWin.h"
 #include "skin/render/core/DisabledLook.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/SpeedButtonLayout.h"
+#include "toolkit/SpeedButtonLayout.h"
 
 #include <algorithm>
 
@@ -51,8 +51,9 @@ TRect CaptionRect(const SpeedButtonLayoutInput& in, bool shifted) {
         case TAlignment::taLeftJustify:
           switch (in.TextAlignment) {
             case TAlignment::taLeftJustify: r.Left = t.GW + t.M + S; break;
-            // Right-aligned text goes to the right margin with or without a glyph.
-            case TAlignment::taRightJustify: r.Left = t.W - t.M - t.TW - t.DD; break;
+            // Without a glyph the block is the caption alone and stays at the left
+            // margin that Alignment asks for; the text is aligned inside it.
+            case TAlignment::taRightJustify: r.Left = t.GW == 0 ? t.M : t.W - t.M - t.TW - t.DD; break;
             case TAlignment::taCenter: r.Left = t.GW == 0 ? (t.W - t.TW) / 2 : free / 2 + t.GW + S + t.M; break;
           }
           r.Right = r.Left + t.TW;
@@ -79,8 +80,8 @@ TRect CaptionRect(const SpeedButtonLayoutInput& in, bool shifted) {
         case TAlignment::taRightJustify:
           r.Right = t.W - t.DD - t.GW - S - t.M;
           switch (in.TextAlignment) {
-            // Left-aligned text goes to the left margin with or without a glyph.
-            case TAlignment::taLeftJustify: r.Left = t.M; break;
+            // Without a glyph the caption alone is the block, kept at the right margin.
+            case TAlignment::taLeftJustify: r.Left = t.GW == 0 ? t.W - t.M - t.TW - t.DD : t.M; break;
             case TAlignment::taRightJustify: r.Left = t.W - t.M - t.GW - S - t.TW - t.DD; break;
             case TAlignment::taCenter:
               r.Left = t.GW == 0 ? t.W - t.M - t.TW - t.DD : (t.W - t.M - t.GW - S - t.TW - t.DD) / 2;

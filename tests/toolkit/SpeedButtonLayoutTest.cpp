@@ -1,4 +1,4 @@
-#include "skin/controls/SpeedButtonLayout.h"
+#include "toolkit/SpeedButtonLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -77,8 +77,8 @@ TEST(SpeedButtonLayoutTest, CaptionAndGlyphRectangles) {
       {"left centre", block, {40, 8, 80, 21}, {20, 7, 36, 23}},
       {"left left/left m2", With(block, L::blGlyphLeft, A::taLeftJustify, A::taLeftJustify, 2), {25, 8, 65, 21}, {5, 7, 21, 23}},
       {"left left/right m2", With(block, L::blGlyphLeft, A::taLeftJustify, A::taRightJustify, 2), {55, 8, 95, 21}, {5, 7, 21, 23}},
-      {"left left/right m2, no glyph: right margin", With(text, L::blGlyphLeft, A::taLeftJustify, A::taRightJustify, 2),
-       {55, 8, 95, 21}, {5, 15, 5, 15}},
+      {"left left/right m2, no glyph: left margin", With(text, L::blGlyphLeft, A::taLeftJustify, A::taRightJustify, 2),
+       {5, 8, 45, 21}, {5, 15, 5, 15}},
       {"left left/centre m2", With(block, L::blGlyphLeft, A::taLeftJustify, A::taCenter, 2), {40, 8, 80, 21}, {5, 7, 21, 23}},
       {"left left/centre, no glyph", With(text, L::blGlyphLeft, A::taLeftJustify, A::taCenter, 2), {30, 8, 70, 21}, {5, 15, 5, 15}},
       {"left right m2", With(block, L::blGlyphLeft, A::taRightJustify, A::taLeftJustify, 2), {55, 8, 95, 21}, {35, 7, 51, 23}},
@@ -92,8 +92,8 @@ TEST(SpeedButtonLayoutTest, CaptionAndGlyphRectangles) {
       {"right centre", With(block, L::blGlyphRight, A::taCenter, A::taCenter), {20, 8, 60, 21}, {64, 7, 80, 23}},
       {"right right/right m2", With(block, L::blGlyphRight, A::taRightJustify, A::taRightJustify, 2), {35, 8, 75, 21}, {79, 7, 95, 23}},
       {"right right/left m2", With(block, L::blGlyphRight, A::taRightJustify, A::taLeftJustify, 2), {5, 8, 75, 21}, {79, 7, 95, 23}},
-      {"right right/left m2, no glyph: left margin", With(text, L::blGlyphRight, A::taRightJustify, A::taLeftJustify, 2),
-       {5, 8, 95, 21}, {95, 15, 95, 15}},
+      {"right right/left m2, no glyph: right margin", With(text, L::blGlyphRight, A::taRightJustify, A::taLeftJustify, 2),
+       {55, 8, 95, 21}, {95, 15, 95, 15}},
       {"right right/centre m2", With(block, L::blGlyphRight, A::taRightJustify, A::taCenter, 2), {17, 8, 75, 21}, {79, 7, 95, 23}},
       {"right right/centre m2, no glyph", With(text, L::blGlyphRight, A::taRightJustify, A::taCenter, 2), {55, 8, 95, 21}, {95, 15, 95, 15}},
 
