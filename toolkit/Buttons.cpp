@@ -1,5 +1,7 @@
 #include "toolkit/Buttons.h"
 
+#include <algorithm>
+
 #include "skin/render/core/PixelBufferDc.h"
 #include "toolkit/Cp1251.h"
 #include "toolkit/MessageCrackers.h"
@@ -42,8 +44,14 @@ void TSpeedButton::SetDown(bool down) { Take(SetSpeedButtonDown(status_, group_,
 void TSpeedButton::SetGroupIndex(int index) {
   if (index == group_.GroupIndex) return;
   group_.GroupIndex = index;
-  if (index == 0) Take(SetSpeedButtonDown(status_, {0, true}, false));
+  if (index == 0 && !group_.Check) Take(SetSpeedButtonDown(status_, group_, false));
   TellGroup();
+}
+
+void TSpeedButton::SetCheck(bool check) {
+  if (check == group_.Check) return;
+  group_.Check = check;
+  if (!check) Take(SetSpeedButtonDown(status_, group_, false));
 }
 
 void TSpeedButton::SetAllowAllUp(bool allow) {
@@ -93,43 +101,107 @@ LRESULT TSpeedButton::OnLookChanged(TMessage& m) {
   return TGraphicControl::WndProc(m);
 }
 
-void TSpeedButton::Paint(HDC dc) {
+template <class T>
+void TSpeedButton::Store(T& setting, T value) {
+  if (setting == value) return;
+  setting = value;
+  Invalidate();
+}
+
+void TSpeedButton::SetGlyph(PixelBuffer glyph) {
+  Glyph = std::move(glyph);
+  GlyphChanged();
+}
+
+void TSpeedButton::SetFlat(bool value) { Store(flat_, value); }
+void TSpeedButton::SetLayout(TButtonLayout value) { Store(layout_, value); }
+void TSpeedButton::SetMargin(int value) { Store(margin_, std::clamp(value, -1, kMaxButtonInset)); }
+void TSpeedButton::SetSpacing(int value) { Store(spacing_, std::clamp(value, -kMaxButtonInset, kMaxButtonInset)); }
+void TSpeedButton::SetNumGlyphs(int value) { Store(numGlyphs_, std::clamp(value, 1, kMaxNumGlyphs)); }
+
+SpeedButtonLayoutInput TSpeedButton::LayoutInput() const {
+  SpeedButtonLayoutInput in;
+  in.Width = Width();
+  in.Height = Height();
+  in.Layout = layout_;
+  in.Margin = margin_;
+  in.Spacing = spacing_;
+  if (!Glyph.Empty()) in.Glyph = {Glyph.Width() / numGlyphs_, Glyph.Height()};
+  in.HasCaption = !Caption().empty();
+  in.Pressed = ShownPressed(PaintedState());
+  in.ShiftPressed = true;
+  return in;
+}
+
+UINT TSpeedButton::CaptionFormat() const { return DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX; }
+
+SpeedButtonLayout TSpeedButton::ContentLayout() const {
+  SpeedButtonLayoutInput in = LayoutInput();
+  if (const int32_t limit = CaptionWidthLimit(in); limit > 0) {
+    const std::wstring caption = Cp1251::ToWide(Caption());
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, Font.Handle());
+    RECT r{0, 0, limit, 0};
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &r, CaptionFormat() | DT_CALCRECT);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    in.Text = {std::min<int32_t>(r.right - r.left, limit), r.bottom - r.top};
+  }
+  return LayoutSpeedButton(in);
+}
+
+void TSpeedButton::PaintFace(HDC dc, TButtonState state) {
   RECT r{0, 0, Width(), Height()};
-  const TButtonState state = PaintedSpeedButtonState(status_, Enabled());
   const bool pressed = ShownPressed(state);
-  if (!Flat || pressed || MouseInControl()) {
+  if (!flat_ || pressed || MouseInControl()) {
     DrawFrameControl(dc, &r, DFC_BUTTON,
                      DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0) | (state == TButtonState::bsExclusive ? DFCS_CHECKED : 0));
-  } else {
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  } else if (!Transparent) {
+    FillSolid(dc, r, Color());
   }
-  int shift = pressed ? 1 : 0;
-  std::wstring caption = Cp1251::ToWide(Caption());
-  HGDIOBJ oldFont = SelectObject(dc, Font.Handle());
-  SIZE textSize{0, 0};
-  if (!caption.empty()) GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &textSize);
-  int spacing = !Glyph.Empty() && !caption.empty() ? 4 : 0;
-  int contentWidth = (Glyph.Empty() ? 0 : Glyph.Width()) + spacing + textSize.cx;
-  int x = (Width() - contentWidth) / 2 + shift;
-  if (!Glyph.Empty()) {
-    // AlphaBlend wants premultiplied pixels; the glyph keeps straight alpha.
-    PixelBuffer premultiplied(Glyph.Width(), Glyph.Height());
-    for (int y = 0; y < Glyph.Height(); ++y)
-      for (int gx = 0; gx < Glyph.Width(); ++gx) {
-        uint32_t p = Glyph.At(gx, y), a = p >> 24;
-        uint32_t b = (p & 0xFF) * a / 255, g = ((p >> 8) & 0xFF) * a / 255, rr = ((p >> 16) & 0xFF) * a / 255;
-        premultiplied.At(gx, y) = (a << 24) | (rr << 16) | (g << 8) | b;
-      }
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, BYTE(Enabled() ? 255 : 128), AC_SRC_ALPHA};
-    GdiAlphaBlend(dc, x, (Height() - Glyph.Height()) / 2 + shift, Glyph.Width(), Glyph.Height(),
-                  BufferDc(premultiplied), 0, 0, Glyph.Width(), Glyph.Height(), blend);
-    x += Glyph.Width() + spacing;
-  }
+}
+
+void TSpeedButton::Paint(HDC dc) {
+  const TButtonState state = PaintedState();
+  PaintFace(dc, state);
+  const SpeedButtonLayout layout = ContentLayout();
+  const std::wstring caption = Cp1251::ToWide(Caption());
   if (!caption.empty()) {
+    HGDIOBJ oldFont = SelectObject(dc, Font.Handle());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(Enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    RECT t{x, shift, Width() + shift, Height() + shift};
-    DrawTextW(dc, caption.c_str(), int(caption.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
+    const UINT format = CaptionFormat() | DT_NOCLIP;
+    RECT t{layout.Caption.Left, layout.Caption.Top, layout.Caption.Right, layout.Caption.Bottom};
+    if (Enabled()) {
+      SetTextColor(dc, ColorRef(Font.Color));
+    } else {  // embossed: a highlight one pixel down and right, the shadow in place
+      RECT lit{t.left + 1, t.top + 1, t.right + 1, t.bottom + 1};
+      SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+      DrawTextW(dc, caption.c_str(), int(caption.size()), &lit, format);
+      SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+    }
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &t, format);
+    SelectObject(dc, oldFont);
   }
-  SelectObject(dc, oldFont);
+  PaintGlyph(dc, layout.Glyph, state);
+}
+
+// The image of the strip for the base state (up, disabled, down, exclusive),
+// the first one when the strip has fewer; a disabled button without its own
+// image shows the first one half transparent.
+void TSpeedButton::PaintGlyph(HDC dc, const TRect& rect, TButtonState state) {
+  const int32_t width = Glyph.Empty() ? 0 : Glyph.Width() / numGlyphs_, height = Glyph.Height();
+  if (width <= 0 || rect.IsEmpty()) return;
+  int32_t index = int32_t(state);
+  if (index >= numGlyphs_) index = 0;
+  // AlphaBlend wants premultiplied pixels; the glyph keeps straight alpha.
+  PixelBuffer premultiplied(width, height);
+  for (int32_t y = 0; y < height; ++y)
+    for (int32_t x = 0; x < width; ++x) {
+      const uint32_t p = Glyph.At(index * width + x, y), a = p >> 24;
+      const uint32_t b = (p & 0xFF) * a / 255, g = ((p >> 8) & 0xFF) * a / 255, r = ((p >> 16) & 0xFF) * a / 255;
+      premultiplied.At(x, y) = (a << 24) | (r << 16) | (g << 8) | b;
+    }
+  const bool faded = state == TButtonState::bsDisabled && index != 1;
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, BYTE(faded ? 128 : 255), AC_SRC_ALPHA};
+  GdiAlphaBlend(dc, rect.Left, rect.Top, width, height, BufferDc(premultiplied), 0, 0, width, height, blend);
 }

@@ -1,5 +1,6 @@
 #include "toolkit/FormReader.h"
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -105,12 +106,13 @@ bool ApplySpecific(TComponent& c, const std::string& n, const Reader& r) {
     return true;
   }
   if (auto* s = dynamic_cast<TSpeedButton*>(&c)) {
-    if (n == "Flat") s->Flat = r.Bool();
+    // The pixel settings and the image count are held to their ranges by the setters.
+    if (n == "Flat") s->SetFlat(r.Bool());
     else if (n == "Transparent") s->Transparent = r.Bool();
-    else if (n == "Layout") s->Layout = TButtonLayout(r.Int());
-    else if (n == "Margin") s->Margin = int(r.Int());
-    else if (n == "Spacing") s->Spacing = int(r.Int());
-    else if (n == "NumGlyphs") s->NumGlyphs = int(r.Int());
+    else if (n == "Layout") s->SetLayout(r.Enum<TButtonLayout>(4));
+    else if (n == "Margin") s->SetMargin(int(std::clamp<int64_t>(r.Int(), -1, kMaxButtonInset)));
+    else if (n == "Spacing") s->SetSpacing(int(std::clamp<int64_t>(r.Int(), -kMaxButtonInset, kMaxButtonInset)));
+    else if (n == "NumGlyphs") s->SetNumGlyphs(int(std::clamp<int64_t>(r.Int(), 1, kMaxNumGlyphs)));
     else if (n == "GroupIndex") s->SetGroupIndex(int(r.Int()));  // stored before Down, which needs a group
     else if (n == "AllowAllUp") s->SetAllowAllUp(r.Bool());
     else if (n == "Down") s->SetDown(r.Bool());

@@ -18,6 +18,18 @@ BackgroundInfo Moved(BackgroundInfo bg, TPoint offset) {
   return bg;
 }
 
+// The border mask over rect (its frame alone on request); false when the section has none for the state.
+bool PaintBorderOf(const TsCommonData& binding, const SkinPaintView& view, PixelBuffer& picture,
+                   const BackgroundInfo& bg, TPoint offset, const TRect& rect, int32_t state, bool updateCorners,
+                   bool frameOnly = false) {
+  const TsMaskData* border = view.Mask(binding.BorderIndex);
+  if (!border || (state == 0 && (border->PaintMode & kBorderHotOnly))) return false;
+  TsMaskData mask = *border;
+  if (frameOnly) mask.PaintMode &= int16_t(~kBorderPaintCentre);
+  PaintBorderMask(view, picture, rect, Moved(bg, offset), updateCorners, state, mask);
+  return true;
+}
+
 }  // namespace
 
 void PaintBindingBackground(const TsCommonData& binding, PixelBuffer& picture, const BackgroundInfo& bg,
@@ -38,9 +50,15 @@ void PaintBindingSection(const TsCommonData& binding, PixelBuffer& picture, cons
   PaintSectionBackground(view, binding.SectionIndex, bg, state, CustomColorOf(binding), binding.HotPattern,
                          binding.NormalPattern, picture, offset, rect);
   PaintCornerImages(view, *s, state, rect, picture);
-  const TsMaskData* border = view.Mask(binding.BorderIndex);
-  const bool borderPainted = border && !(state == 0 && (border->PaintMode & kBorderHotOnly));
-  if (borderPainted) PaintBorderMask(view, picture, rect, Moved(bg, offset), updateCorners, state, *border);
+  const bool borderPainted = PaintBorderOf(binding, view, picture, bg, offset, rect, state, updateCorners);
   const TsGenState& p = s->Props[size_t(std::min(state, 2))];
   if (borderPainted || p.Transparency <= 0) binding.ApplyColorFilters(picture, false);
+}
+
+void PaintBindingBorderFrame(const TsCommonData& binding, PixelBuffer& picture, const BackgroundInfo& bg,
+                             TPoint offset, const TRect& rect, int32_t state) {
+  const TsGeneralData* s = binding.Section();
+  if (!s || picture.Empty() || !RectInside(picture, rect)) return;
+  PaintBorderOf(binding, binding.PaintView(), picture, bg, offset, rect, std::clamp(state, 0, std::max(0, s->States - 1)),
+                true, true);
 }

@@ -17,3 +17,8 @@ void PaintBindingBackground(const TsCommonData& binding, PixelBuffer& picture, c
 // corners take the background) and the binding's colour filters.
 void PaintBindingSection(const TsCommonData& binding, PixelBuffer& picture, const BackgroundInfo& bg, TPoint offset,
                          const TRect& rect, int32_t state, bool updateCorners);
+
+// The border mask's frame pieces alone, without its centre, for hosts that lay
+// the frame over their content (the centre belongs to the face under it).
+void PaintBindingBorderFrame(const TsCommonData& binding, PixelBuffer& picture, const BackgroundInfo& bg,
+                             TPoint offset, const TRect& rect, int32_t state);

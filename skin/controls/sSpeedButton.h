@@ -1,7 +1,9 @@
 #pragma once
 // TsSpeedButton: the windowless push button painted from a skin section into
 // the picture its binding keeps, in the normal, hot and pressed states; the
-// toolkit's own drawing without a skin. Windows only.
+// system's face under the same content without a skin. Besides a plain button
+// it can be a check button, a drop-down button with a menu, or an empty
+// separator or a divider line between other buttons. Windows only.
 #include <cstdint>
 #include <functional>
 
@@ -11,6 +13,12 @@
 #include "skin/controls/sCommonDataWin.h"
 #include "skin/render/core/DisabledLook.h"
 #include "toolkit/Buttons.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Menus.h"
+
+// A plain button; one that a click keeps down until the next (check); one
+// that opens its drop-down menu; an empty gap; a gap with a vertical line.
+enum class TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 
 class TsSpeedButton : public TSpeedButton {
  public:
@@ -28,7 +36,7 @@ class TsSpeedButton : public TSpeedButton {
   int32_t Blend() const { return blend_; }
   void SetBlend(int32_t value);  // percent, clamped to 0..100
   int32_t TextOffset() const { return textOffset_; }
-  void SetTextOffset(int32_t value);
+  void SetTextOffset(int32_t value);  // held to +-kMaxButtonInset
   TsDisabledKind DisabledKind() const { return disabledKind_; }
   void SetDisabledKind(TsDisabledKind value);
   bool Grayed() const { return grayed_; }
@@ -45,6 +53,18 @@ class TsSpeedButton : public TSpeedButton {
   void SetUseEllipsis(bool value);
   bool DrawOverBorder() const { return drawOverBorder_; }
   void SetDrawOverBorder(bool value);
+  // Becoming a drop-down button widens the button by the arrow part, leaving it narrows it (not while loading).
+  TToolButtonStyle ButtonStyle() const { return buttonStyle_; }
+  void SetButtonStyle(TToolButtonStyle value);
+  // Opened by a left press (on the arrow part when OnClick is set); null once the menu is freed.
+  TPopupMenu* DropdownMenu() const { return menuAlive_.expired() ? nullptr : dropdownMenu_; }
+  void SetDropdownMenu(TPopupMenu* menu);
+  // The image ImageIndex of Images replaces Glyph while the index is valid; a change of the list repaints.
+  TImageList* Images() const { return imagesLink_.Sender(); }
+  void SetImages(TImageList* images);
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value);
+  bool MenuShowing() const { return menuShowing_; }
 
   TNotifyEvent OnMouseEnter, OnMouseLeave;  // hot tracking of an enabled button
   // Called with the finished skinned picture, to draw over it.
@@ -55,11 +75,15 @@ class TsSpeedButton : public TSpeedButton {
 
   // 2 pressed, 1 hot, 0 normal.
   int32_t CurrentState() const;
-  // Where caption and glyph go, for painting (pressed content shifted when the skin says so).
-  SpeedButtonLayout PaintLayout() const;
+  // A changed Layout, Margin, Spacing, NumGlyphs or Flat makes the picture stale; Flat also changes the
+  // default section.
+  void Invalidate() override;
 
  protected:
   void Paint(HDC dc) override;
+  SpeedButtonLayoutInput LayoutInput() const override;
+  UINT CaptionFormat() const override;
+  void GlyphChanged() override;
 
  private:
   bool Skinned() const { return SkinData.IsSkinned(true); }
@@ -71,8 +95,20 @@ class TsSpeedButton : public TSpeedButton {
   LRESULT OnManagerLeave();
   LRESULT OnResume();
   LRESULT OnSkinChanged(TMessage& message);
+  LRESULT OnLeftDown(TMessage& message, TPoint point);
   intptr_t DefaultSectionAnswer() const;
   bool PrepareCache();
+  // Caption, glyph and inline or split arrow over a finished face, skinned or not.
+  void PaintContent(PixelBuffer& picture, int32_t state);
+  void PaintUnskinned(HDC dc);
+  // Shows the drop-down menu until it closes.
+  void DropDown();
+  // The image list's image while ImageIndex is valid, else null.
+  const PixelBuffer* ListImage() const;
+  bool HasSplitArrow() const { return buttonStyle_ == TToolButtonStyle::tbsDropDown && OnClick != nullptr; }
+  bool IsGap() const {
+    return buttonStyle_ == TToolButtonStyle::tbsSeparator || buttonStyle_ == TToolButtonStyle::tbsDivider;
+  }
 
   TAlignment alignment_ = TAlignment::taCenter;
   TAlignment textAlignment_ = TAlignment::taCenter;
@@ -86,16 +122,27 @@ class TsSpeedButton : public TSpeedButton {
   bool wordWrap_ = true;
   bool useEllipsis_ = true;
   bool drawOverBorder_ = true;
+  TToolButtonStyle buttonStyle_ = TToolButtonStyle::tbsButton;
+  TPopupMenu* dropdownMenu_ = nullptr;
+  std::weak_ptr<const void> menuAlive_;
+  TChangeLink imagesLink_;
+  int imageIndex_ = -1;
+  bool menuShowing_ = false;
   // Stores a changed setting and builds the picture anew.
   template <class T>
   void Store(T& setting, T value);
 
   int32_t paintedState_ = -1;  // the state of the cached picture
   bool paintedDown_ = false;
+  // The settings the picture was last invalidated with.
+  TButtonLayout seenLayout_ = TButtonLayout::blGlyphLeft;
+  int seenMargin_ = -1, seenSpacing_ = 4, seenNumGlyphs_ = 1;
+  bool seenFlat_ = false;
 };
 
 // Makes the stored definition's "TsSpeedButton" entries create skinned buttons
 // and read their settings above (DisabledKind as a list of "dkBlended",
-// "dkGrayed"; Blend clamped to 0..100) and their binding's "SkinData.CustomColor",
-// "SkinData.CustomFont" and "SkinData.SkinSection".
+// "dkGrayed"; Blend clamped to 0..100; enumerations by ordinal, an unknown one
+// an error) and their binding's "SkinData.CustomColor", "SkinData.CustomFont"
+// and "SkinData.SkinSection".
 void RegisterSpeedButtonClass();

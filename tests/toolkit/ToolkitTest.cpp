@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "toolkit/Application.h"
+#include "toolkit/Buttons.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/Graphics.h"
@@ -134,6 +135,37 @@ TEST_F(ToolkitTest, StoredDefinitionLoadsThenGivesTheLoadedStep) {
   EXPECT_THROW(ReadForm(*form, bad, methods), std::runtime_error);
   bad.Components = {{"TEdit", "z", {{"MaxLength", std::string("three")}}}};
   EXPECT_THROW(ReadForm(*form, bad, methods), std::runtime_error);
+}
+
+// Stored pixel settings and image counts come from outside: held to their
+// ranges; an enumeration ordinal that names nothing is an error.
+TEST_F(ToolkitTest, StoredSpeedButtonSettingsAreHeldToTheirRanges) {
+  struct Case {
+    const char* name;
+    int64_t stored;
+    int expected;
+  } cases[] = {
+      {"Margin", -50, -1},         {"Margin", int64_t(1) << 40, kMaxButtonInset},
+      {"Spacing", -(int64_t(1) << 40), -kMaxButtonInset}, {"Spacing", 7, 7},
+      {"NumGlyphs", 0, 1},         {"NumGlyphs", 99, kMaxNumGlyphs},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TFormDefinition d;
+    const std::string name = "b" + std::to_string(n++);
+    d.Components = {{"TSpeedButton", name, {{c.name, c.stored}}}};
+    ReadForm(*form, d, {});
+    auto* b = dynamic_cast<TSpeedButton*>(form->FindComponent(name));
+    ASSERT_NE(b, nullptr);
+    const std::string property = c.name;
+    EXPECT_EQ(property == "Margin" ? b->Margin() : property == "Spacing" ? b->Spacing() : b->NumGlyphs(), c.expected);
+  }
+  for (int64_t layout : {int64_t(-1), int64_t(4)}) {
+    TFormDefinition bad;
+    bad.Components = {{"TSpeedButton", "layout" + std::to_string(layout + 1), {{"Layout", layout}}}};
+    EXPECT_THROW(ReadForm(*form, bad, {}), std::runtime_error) << layout;
+  }
 }
 
 TEST_F(ToolkitTest, HookSeesWindowMessagesAndNotificationsAndChains) {
