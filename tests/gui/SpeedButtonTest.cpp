@@ -539,22 +539,24 @@ class ButtonStylesTest : public TestFormTest {
 
 TEST_F(ButtonStylesTest, StoredStylesAndTheirArrows) {
   EXPECT_EQ(b["Menu"]->ButtonStyle(), TToolButtonStyle::tbsDropDown);
-  EXPECT_EQ(b["Menu"]->Width(), 89);  // stored with its arrow: not widened while loading
+  EXPECT_EQ(b["Menu"]->Width(), Screen::Scale(89));  // stored with its arrow: not widened while loading
   EXPECT_EQ(b["Line"]->ButtonStyle(), TToolButtonStyle::tbsDivider);
   const SpeedButtonLayout menuLayout = b["Menu"]->ContentLayout();
   EXPECT_EQ(menuLayout.Arrow.Left, menuLayout.Caption.Right + 2);
   EXPECT_GE(DarkPixels(Picture(*b["Menu"]), menuLayout.Arrow), 10);
-  EXPECT_EQ(b["Split"]->ContentLayout().Arrow, (TRect{89 - 16, 0, 89, 25}));
+  const TsSpeedButton& split = *b["Split"];
+  EXPECT_EQ(split.ContentLayout().Arrow, (TRect{split.Width() - 16, 0, split.Width(), split.Height()}));
   EXPECT_GE(DarkPixels(Picture(*b["Split"]), b["Split"]->ContentLayout().Arrow), 10);
   KeepPicture(ComposedWindowPicture(*provider), "speed-buttons-styles");
 
   // Becoming a drop-down button makes room for the arrow; leaving gives it back.
   TsSpeedButton& check = *b["Check"];
+  const int32_t width = check.Width();
   check.SetButtonStyle(TToolButtonStyle::tbsDropDown);
-  EXPECT_EQ(check.Width(), 76);
+  EXPECT_EQ(check.Width(), width + 16);
   EXPECT_FALSE(check.ContentLayout().Arrow.IsEmpty());
   check.SetButtonStyle(TToolButtonStyle::tbsButton);
-  EXPECT_EQ(check.Width(), 60);
+  EXPECT_EQ(check.Width(), width);
   EXPECT_TRUE(check.ContentLayout().Arrow.IsEmpty());
 }
 
@@ -613,8 +615,12 @@ TEST_F(ButtonStylesTest, GapsAreNeverHot) {
   const PixelBuffer& line = Picture(*b["Line"]);
   const uint32_t behind = gap.At(0, 0);
   EXPECT_EQ(CountPixels(gap, gap.Bounds(), behind | 0xFF000000u), gap.Width() * gap.Height());
-  EXPECT_EQ(line.At(0, 12), behind);
-  EXPECT_NE(line.At(3, 12), behind);  // the line, two pixels wide in the middle
+  const int32_t middle = line.Height() / 2;
+  EXPECT_EQ(line.At(0, middle), behind);
+  // The line, two pixels wide in the middle.
+  EXPECT_NE(line.At(line.Width() / 2 - 1, middle), behind);
+  EXPECT_NE(line.At(line.Width() / 2, middle), behind);
+  EXPECT_EQ(line.At(line.Width() / 2 + 1, middle), behind);
   for (const char* name : {"Gap", "Line"}) {
     SendMouseInput(0, ScreenPoint(*b[name], {4, 12}));
     ASSERT_TRUE(PumpUntil([&] { return Application->MouseControl() == b[name]; }));
