@@ -37,12 +37,14 @@ bool PictureTooLarge(int64_t width, int64_t height) { return width <= 0 || heigh
 // Calls mix(mask pixel, target pixel) for every pixel of mask placed at `at` that lies inside target.
 template <class Mask, class Mix>
 void ForEachCovered(const Mask& mask, PixelBuffer& target, TPoint at, Mix mix) {
-  const int32_t x0 = std::max(0, -at.X), x1 = std::min(mask.Width(), target.Width() - at.X);
-  const int32_t y0 = std::max(0, -at.Y), y1 = std::min(mask.Height(), target.Height() - at.Y);
-  for (int32_t y = y0; y < y1; ++y) {
-    const auto* m = mask.Row(y);
-    uint32_t* t = target.Row(at.Y + y) + at.X;
-    for (int32_t x = x0; x < x1; ++x) mix(m[x], t[x]);
+  // In 64 bits: an offset near the int32 limits must neither overflow nor point before a row.
+  const int64_t ax = at.X, ay = at.Y;
+  const int64_t x0 = std::max<int64_t>(0, -ax), x1 = std::min<int64_t>(mask.Width(), target.Width() - ax);
+  const int64_t y0 = std::max<int64_t>(0, -ay), y1 = std::min<int64_t>(mask.Height(), target.Height() - ay);
+  for (int64_t y = y0; y < y1; ++y) {
+    const auto* m = mask.Row(int32_t(y));
+    uint32_t* t = target.Row(int32_t(ay + y));
+    for (int64_t x = x0; x < x1; ++x) mix(m[x], t[ax + x]);
   }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -179,6 +180,30 @@ TEST(AlphaText, WriteAlphaTextStaysInsideTheTarget) {
   EXPECT_EQ(target.At(5, 2), 0u);
   WriteAlphaText(canvas, target, "Abc", true, clWhite, 0, {0, 0, 0, 5});  // empty rectangle
   EXPECT_EQ(canvas.MaskWrites.size(), 1u);
+}
+
+TEST(AlphaText, MaskPlacedPartlyOrFarOutsideTheTargetTouchesOnlyWhatOverlaps) {
+  PixelBuffer mask(3, 2);
+  FillPixels(mask, mask.Bounds(), clBlack, 0);  // every pixel covered
+  constexpr int32_t kFar = std::numeric_limits<int32_t>::max();
+  struct Case {
+    TPoint at;
+    TRect covered;  // in the target
+  } const cases[] = {
+      {{-2, -1}, {0, 0, 1, 1}},  // only the mask's bottom-right pixel lands
+      {{3, 2}, {3, 2, 4, 3}},    // only its top-left pixel lands
+      {{-kFar - 1, 0}, {}},      {{0, -kFar - 1}, {}},  {{kFar, 0}, {}},  {{0, kFar}, {}},
+  };
+  for (const Case& c : cases) {
+    PixelBuffer target(4, 3);
+    FillPixels(target, target.Bounds(), clBlack, 0);
+    ApplyAlphaText(target, mask, c.at, clWhite, false);
+    for (int32_t y = 0; y < 3; ++y)
+      for (int32_t x = 0; x < 4; ++x) {
+        const bool inside = x >= c.covered.Left && x < c.covered.Right && y >= c.covered.Top && y < c.covered.Bottom;
+        EXPECT_EQ(target.At(x, y), inside ? 0xFFFFFFFFu : 0u) << c.at.X << "," << c.at.Y << " at " << x << "," << y;
+      }
+  }
 }
 
 TEST(AlphaText, PlatformTextAlphaIsRestored) {
