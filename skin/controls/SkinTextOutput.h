@@ -38,7 +38,8 @@ class TacTextCanvas {
   virtual void SaveState() = 0;
   virtual void RestoreState() = 0;
   virtual void ClipTo(const TRect& rect) = 0;
-  // The text in black, with this canvas's font, over picture (filled white by the caller).
+  // The text in black, with this canvas's font, over picture (filled white by the caller); its pixels are
+  // ready to read when this returns.
   virtual void WriteTextMask(std::string_view text, const TRect& rect, uint32_t flags, PixelBuffer& picture) = 0;
 };
 

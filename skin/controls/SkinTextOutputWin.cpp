@@ -72,6 +72,8 @@ void TDcTextCanvas::WriteTextMask(std::string_view text, const TRect& rect, uint
   ::SetTextColor(dc, RGB(0, 0, 0));
   DrawTextIn(dc, text, rect, flags);
   RestoreDC(dc, saved);
+  // The caller reads the mask's pixels next: GDI may still hold the drawing in its batch.
+  GdiFlush();
 }
 
 TPictureTextCanvas::TPictureTextCanvas(PixelBuffer& picture, HFONT font)
