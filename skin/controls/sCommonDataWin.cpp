@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "skin/controls/sCommonData.h"
@@ -88,10 +90,12 @@ intptr_t TControlBindingHost::SendParentCommand(uint16_t command, intptr_t argum
 void TControlBindingHost::SendChildrenCommand(uint16_t command, intptr_t argument, bool windowedOnly) {
   TWinControl* win = Windowed_();
   if (!win) return;
-  // A child may remove itself while it handles the command: walk a copy.
-  const std::vector<TControl*> children = win->Controls();
-  for (TControl* child : children)
-    if (!windowedOnly || dynamic_cast<TWinControl*>(child)) SendSkinCommand(*child, command, argument);
+  // A child's handling may free it or a sibling: each child is reached only while it is alive.
+  std::vector<std::pair<TControl*, std::weak_ptr<const void>>> children;
+  for (TControl* child : win->Controls()) children.emplace_back(child, child->LifeToken());
+  for (const auto& [child, alive] : children)
+    if (!alive.expired() && (!windowedOnly || dynamic_cast<TWinControl*>(child)))
+      SendSkinCommand(*child, command, argument);
 }
 
 bool TControlBindingHost::AskParentBackground(BackgroundRequest& request, bool pleaseDraw) {

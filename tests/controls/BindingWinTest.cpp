@@ -131,6 +131,35 @@ TEST_F(BindingWin, PictureCopyLeavesWindowedChildrenOut) {
   EXPECT_EQ(target.At(20, 35) & 0xFFFFFF, 0x00FFFFFFu);  // under the edit at (12, 30, 92, 50): left alone
 }
 
+TEST_F(BindingWin, CommandToTheChildrenSkipsASiblingFreedOnTheWay) {
+  Bound parent(*form_, "GRADED", kKindAdapted);
+  auto* doomed = TComponent::Create<TEdit>(form_);
+  doomed->SetParent(form_);
+  auto* last = TComponent::Create<TEdit>(form_);
+  last->SetParent(form_);
+  ASSERT_EQ(form_->Controls(), (std::vector<TControl*>{edit_, doomed, last}));
+  std::vector<TControl*> reached;
+  // Records the children the command reaches; the first one's handling frees its sibling.
+  struct Recorder {
+    TControl* child;
+    std::vector<TControl*>& reached;
+    TEdit*& doomed;
+    TWndHook hook{[this](TMessage& m) -> LRESULT {
+      if (m.Msg != kSkinMessage || SkinCommandOf(m.WParam) != AC_INVALIDATE) return hook.CallPrevious(m);
+      reached.push_back(child);
+      delete doomed;
+      doomed = nullptr;
+      return 0;
+    }};
+  };
+  TEdit* none = nullptr;
+  Recorder first{edit_, reached, doomed}, third{last, reached, none};
+  first.hook.Install(*edit_);
+  third.hook.Install(*last);
+  parent.host.SendChildrenCommand(AC_INVALIDATE, 0, false);
+  EXPECT_EQ(reached, (std::vector<TControl*>{edit_, last}));
+}
+
 TEST_F(BindingWin, PlainChildWindowAsksItsParentWindow) {
   Bound parent(*form_, "GRADED", kKindAdapted);
   HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 5, 6, 30, 10, form_->Handle(), nullptr,
