@@ -176,6 +176,9 @@ std::optional<intptr_t> TsCommonData::OnSkinCommand(uint16_t command, intptr_t a
       CacheStale = true;
       return 0;
     case AC_APPACTIVATED:
+      // A picture that could not be built (its parent was not ready) is tried again now; an update in
+      // progress keeps painting suspended until it ends.
+      if (SuspendCount == 0) PaintSuspended = false;
       RepaintHost(false);
       return 0;
     case AC_BGCHANGED:

@@ -377,6 +377,20 @@ TEST_F(BindingTest, SuspensionNestsAndTellsTheHost) {
   EXPECT_FALSE(binding_.PaintSuspended);
 }
 
+TEST_F(BindingTest, RepaintCommandEndsASuspensionNoUpdateHolds) {
+  Bind("EDIT");
+  binding_.PaintSuspended = true;  // a parent that was not ready when the picture was built
+  const int redraws = host_.Redraws;
+  EXPECT_EQ(binding_.OnSkinCommand(AC_APPACTIVATED, 0), 0);
+  EXPECT_FALSE(binding_.PaintSuspended);
+  EXPECT_TRUE(binding_.CacheStale);
+  EXPECT_EQ(host_.Redraws, redraws + 1);
+  // An update in progress keeps painting suspended until it ends.
+  binding_.BeginSuspend();
+  binding_.OnSkinCommand(AC_APPACTIVATED, 0);
+  EXPECT_TRUE(binding_.PaintSuspended);
+}
+
 TEST_F(BindingTest, RecolouringSettersRepaintOnlyOnChange) {
   Bind("EDIT");
   const int redraws = host_.Redraws;
