@@ -63,6 +63,9 @@ class TacBindingHost {
   // A form binding: the provider paints an extra title area (a header band) over the client.
   virtual bool ExtraTitleArea() const { return false; }
 
+  // A windowed host has its frame (non-client area) worked out again by the system.
+  virtual void RecalculateFrame() {}
+
   // Repainting: a windowless host asks its parent; a windowed one is redrawn
   // with its frame and children (erased), now when `now`.
   virtual void Invalidate(bool erase) = 0;

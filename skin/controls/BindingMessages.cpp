@@ -239,6 +239,14 @@ std::optional<intptr_t> TsCommonData::OnSkinCommand(uint16_t command, intptr_t a
       request->SectionIndex = SectionIndex;
       return 1;
     }
+    case AC_RECALCFRAME:
+      // Skinned anew: the frame the system leaves for the skin, the section, its colours, the whole window.
+      if (!host_ || !host_->Windowed()) return 0;
+      host_->RecalculateFrame();
+      ChooseSection();
+      ApplySectionColors(false);
+      RepaintHost(true);
+      return 0;
     case AC_GETBOUNDS:
       if (auto* bounds = reinterpret_cast<TRect*>(argument); bounds && host_) {
         const TPoint at = host_->PositionInParent();

@@ -35,6 +35,11 @@ void CopyToDc(void* dc, const TRect& rect, const PixelBuffer& picture, TPoint fr
          SRCCOPY);
 }
 
+void RecalculateFrameOf(HWND window) {
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void RedrawWithFrame(HWND window, bool now) {
   UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
   if (now) flags |= RDW_UPDATENOW;
@@ -115,6 +120,10 @@ void TControlBindingHost::OfferToAdapter() {
     SendSkinCommand(*form, AC_ADAPTCONTROL, reinterpret_cast<intptr_t>(&control_));
 }
 
+void TControlBindingHost::RecalculateFrame() {
+  if (TWinControl* win = Windowed_(); win && win->WindowHandle()) RecalculateFrameOf(win->WindowHandle());
+}
+
 void TControlBindingHost::Invalidate(bool erase) {
   TWinControl* win = Windowed_();
   if (win && win->WindowHandle()) {
@@ -185,6 +194,8 @@ bool TWindowBindingHost::AskParentBackground(BackgroundRequest& request, bool pl
   ::AskBackground(request, parent, pleaseDraw);
   return true;
 }
+
+void TWindowBindingHost::RecalculateFrame() { RecalculateFrameOf(window_); }
 
 void TWindowBindingHost::Redraw(bool now) { RedrawWithFrame(window_, now); }
 

@@ -38,6 +38,7 @@ class TControlBindingHost : public TacBindingHost {
   bool AskParentBackground(BackgroundRequest& request, bool pleaseDraw) override;
   TColor ParentColor() const override;
   void OfferToAdapter() override;
+  void RecalculateFrame() override;
   void Invalidate(bool erase) override;
   void Redraw(bool now) override;
   void FillTarget(void* dc, const TRect& rect, TColor color) override;
@@ -81,6 +82,7 @@ class TWindowBindingHost : public TacBindingHost {
   void SendChildrenCommand(uint16_t command, intptr_t argument, bool windowedOnly) override;
   bool AskParentBackground(BackgroundRequest& request, bool pleaseDraw) override;
   TColor ParentColor() const override { return clBtnFace; }
+  void RecalculateFrame() override;
   void Invalidate(bool erase) override { InvalidateRect(window_, nullptr, erase); }
   void Redraw(bool now) override;
   void FillTarget(void* dc, const TRect& rect, TColor color) override;

@@ -391,6 +391,24 @@ TEST_F(BindingTest, RepaintCommandEndsASuspensionNoUpdateHolds) {
   EXPECT_TRUE(binding_.PaintSuspended);
 }
 
+TEST_F(BindingTest, FrameCommandSkinsAWindowedHostAnew) {
+  Bind("EDIT");
+  host_.HostColor = clBtnFace;  // the colours a removal left behind
+  binding_.SectionIndex = -1;
+  binding_.CacheStale = false;
+  const int redraws = host_.Redraws;
+  EXPECT_EQ(binding_.OnSkinCommand(AC_RECALCFRAME, 0), 0);
+  EXPECT_EQ(host_.FrameRecalculations, 1);
+  EXPECT_EQ(binding_.SectionIndex, Index("EDIT"));
+  EXPECT_EQ(host_.HostColor, 0x00EEEEEEu);
+  EXPECT_TRUE(binding_.CacheStale);
+  EXPECT_EQ(host_.Redraws, redraws + 1);
+  // A windowless host has no frame of its own.
+  host_.Window = false;
+  binding_.OnSkinCommand(AC_RECALCFRAME, 0);
+  EXPECT_EQ(host_.FrameRecalculations, 1);
+}
+
 TEST_F(BindingTest, RecolouringSettersRepaintOnlyOnChange) {
   Bind("EDIT");
   const int redraws = host_.Redraws;

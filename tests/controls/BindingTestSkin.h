@@ -29,7 +29,7 @@ class FakeHost : public TacBindingHost {
   TColor ParentControlColor = clWhite;  // its answer to AC_GETCONTROLCOLOR
   // What the binding did.
   std::vector<uint16_t> Commands, ParentCommands, ChildCommands;
-  int Redraws = 0, Invalidates = 0;
+  int Redraws = 0, Invalidates = 0, FrameRecalculations = 0;
   TsCommonData* Binding = nullptr;  // AC_PREPARECACHE builds its picture when set
 
   std::string ClassName() const override { return Class; }
@@ -56,6 +56,7 @@ class FakeHost : public TacBindingHost {
   void SendChildrenCommand(uint16_t command, intptr_t, bool) override { ChildCommands.push_back(command); }
   bool AskParentBackground(BackgroundRequest& request, bool) override;
   TColor ParentColor() const override { return ParentsColor; }
+  void RecalculateFrame() override { ++FrameRecalculations; }
   void Invalidate(bool) override { ++Invalidates; }
   void Redraw(bool) override { ++Redraws; }
 };
