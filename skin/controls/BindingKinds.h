@@ -18,13 +18,13 @@ inline constexpr int32_t kKindFormProvider = 224;
 inline constexpr int32_t kKindAdapted = 226;       // controls skinned by the control adapter
 inline constexpr int32_t kKindTitleItem = 230;     // title-bar graphic items
 
-// K0: the pointer never makes the host hot.
+// The pointer never makes the host hot.
 bool NeverHotByPointer(int32_t kind);
-// K1: edit-like, hot only while focused.
+// Edit-like: hot only while focused.
 bool HotOnlyByFocus(int32_t kind);
-// K2: children are answered with the normal state while the pointer is inside.
+// Children are answered with the normal state while the pointer is inside.
 bool AnswersNormalWhilePointerInside(int32_t kind);
-// K3: the binding keeps the host's colour and font colour equal to the section's.
+// The binding keeps the host's colour and font colour equal to the section's.
 bool KeepsSectionColors(int32_t kind);
 // Speed-button kinds (92-94): their glow is left to the button itself.
 bool IsSpeedButtonKind(int32_t kind);

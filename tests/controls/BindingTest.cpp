@@ -15,50 +15,6 @@
 
 namespace {
 
-TEST(BindingKinds, SetsAtTheirEdges) {
-  struct Case {
-    int32_t kind;
-    bool k0, k1, k2, k3;
-  } const cases[] = {
-      {1, false, false, false, false},   {2, false, true, false, true},    {kKindEdit, false, true, false, true},
-      {18, false, true, false, true},    {19, true, false, false, false},  {50, false, false, false, false},
-      {51, true, false, true, false},    {55, true, false, false, false},  {56, true, false, true, false},
-      {74, true, false, true, false},    {75, false, false, false, false}, {84, false, true, false, true},
-      {85, false, true, false, false},   {kKindSpeedButton, false, false, false, false},
-      {110, true, false, true, false},   {131, false, false, false, false}, {140, false, true, false, true},
-      {141, true, false, true, false},   {142, true, false, false, false}, {161, true, false, true, false},
-      {162, false, false, false, false}, {kKindFormProvider, false, false, false, false},
-      {kKindAdapted, false, false, true, false}, {231, false, true, false, true},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(NeverHotByPointer(c.kind), c.k0) << c.kind;
-    EXPECT_EQ(HotOnlyByFocus(c.kind), c.k1) << c.kind;
-    EXPECT_EQ(AnswersNormalWhilePointerInside(c.kind), c.k2) << c.kind;
-    EXPECT_EQ(KeepsSectionColors(c.kind), c.k3) << c.kind;
-  }
-}
-
-TEST(BindingKinds, DefaultSections) {
-  struct Case {
-    int32_t kind;
-    DefaultSectionSource source;
-    const char* name;
-  } const cases[] = {
-      {18, DefaultSectionSource::Named, "COMBOBOX"},     {19, DefaultSectionSource::Named, "BAR"},
-      {20, DefaultSectionSource::Named, "BARTITLE"},     {50, DefaultSectionSource::Named, "CHECKBOX"},
-      {152, DefaultSectionSource::Named, "CHECKBOX"},    {56, DefaultSectionSource::Named, "DRAGBAR"},
-      {98, DefaultSectionSource::Named, "TOOLBUTTON"},   {kKindTitleItem, DefaultSectionSource::Named, "EDIT"},
-      {kKindEdit, DefaultSectionSource::AskHost, ""},    {11, DefaultSectionSource::ClassName, ""},
-      {kKindSpeedButton, DefaultSectionSource::AskHost, ""}, {kKindAdapted, DefaultSectionSource::AskHost, ""},
-      {55, DefaultSectionSource::ClassName, ""},         {kKindFormProvider, DefaultSectionSource::ClassName, ""},
-  };
-  for (const Case& c : cases) {
-    const DefaultSection d = DefaultSectionOf(c.kind);
-    EXPECT_EQ(d.Source, c.source) << c.kind;
-    EXPECT_EQ(d.Name, c.name) << c.kind;
-  }
-}
-
 TEST(BoundLabel, PositionForEveryLayout) {
   const TRect host{100, 50, 180, 71};  // 80 x 21
   const TSize label{30, 13};
@@ -94,6 +50,61 @@ class BindingTest : public ::testing::Test {
   FakeHost host_;
   TsCtrlSkinData binding_{&host_, true};
 };
+
+// The kind sets at their edges, seen through what a binding does with each kind: whether the pointer
+// alone makes the host hot, which state its children are answered in while the pointer is inside, and
+// whether the focus gives the host the section's hot colours.
+using BindingKinds = BindingTest;
+
+TEST_F(BindingKinds, SetsAtTheirEdges) {
+  struct Case {
+    int32_t kind;
+    bool hotByPointer, normalToChildren, sectionColors;
+  } const cases[] = {
+      {1, true, false, false},     {2, false, false, true},     {18, false, false, true},    {19, false, false, false},
+      {50, true, false, false},    {51, false, true, false},    {55, false, false, false},   {56, false, true, false},
+      {74, false, true, false},    {75, true, false, false},    {84, false, false, true},    {85, false, false, false},
+      {110, false, true, false},   {131, true, false, false},   {140, false, false, true},   {141, false, true, false},
+      {142, false, false, false},  {161, false, true, false},   {162, true, false, false},   {230, true, false, false},
+      {231, false, false, true},   {kKindAdapted, true, true, false},
+  };
+  constexpr TColor kOwnColor = 0x00010203;
+  for (const Case& c : cases) {
+    FakeHost host;
+    host.HostColor = kOwnColor;
+    TsCtrlSkinData binding(&host, true);
+    binding.ControlKind = c.kind;
+    binding.SetSkinSection("EDIT");
+    binding.FinishLoading();
+    binding.OnPointerEntered();
+    EXPECT_EQ(binding.IsActive(), c.hotByPointer) << c.kind;
+    binding.PointerInside = true;
+    EXPECT_EQ(binding.ChildAnswerState(), c.normalToChildren ? 0 : 1) << c.kind;
+    binding.OnFocusGained();
+    EXPECT_EQ(host.HostColor, c.sectionColors ? 0x00FFFFFFu : kOwnColor) << c.kind;
+  }
+}
+
+TEST_F(BindingKinds, DefaultSections) {
+  struct Case {
+    int32_t kind;
+    DefaultSectionSource source;
+    const char* name;
+  } const cases[] = {
+      {18, DefaultSectionSource::Named, "COMBOBOX"},     {19, DefaultSectionSource::Named, "BAR"},
+      {20, DefaultSectionSource::Named, "BARTITLE"},     {50, DefaultSectionSource::Named, "CHECKBOX"},
+      {152, DefaultSectionSource::Named, "CHECKBOX"},    {56, DefaultSectionSource::Named, "DRAGBAR"},
+      {98, DefaultSectionSource::Named, "TOOLBUTTON"},   {kKindTitleItem, DefaultSectionSource::Named, "EDIT"},
+      {kKindEdit, DefaultSectionSource::AskHost, ""},    {11, DefaultSectionSource::ClassName, ""},
+      {kKindSpeedButton, DefaultSectionSource::AskHost, ""}, {kKindAdapted, DefaultSectionSource::AskHost, ""},
+      {55, DefaultSectionSource::ClassName, ""},         {kKindFormProvider, DefaultSectionSource::ClassName, ""},
+  };
+  for (const Case& c : cases) {
+    const DefaultSection d = DefaultSectionOf(c.kind);
+    EXPECT_EQ(d.Source, c.source) << c.kind;
+    EXPECT_EQ(d.Name, c.name) << c.kind;
+  }
+}
 
 TEST_F(BindingTest, SectionIsStoredUpperCaseAndResolved) {
   Bind("edit");
@@ -196,7 +207,7 @@ TEST_F(BindingTest, PointerAndFocusMessagesTrackTheState) {
   EXPECT_EQ(host_.HostColor, 0x00EEEEEEu);
   EXPECT_EQ(host_.Font, 0x00333333u);
 
-  // A host that is no tab stop does not take the focus state; K0 kinds never take the pointer.
+  // A host that is no tab stop does not take the focus state; kinds never hot by the pointer ignore it.
   host_.IsTabStop = false;
   binding_.OnFocusGained();
   EXPECT_FALSE(binding_.HasFocus);
@@ -304,7 +315,7 @@ TEST_F(BindingTest, BackgroundClassification) {
     EXPECT_EQ((binding_.StateFlags & kStatePlainBackground) != 0, c.plain) << c.section;
     EXPECT_EQ(binding_.StateFlags & kStateClassifyPending, 0) << c.section;
   }
-  // A plain host's children need its picture only while it is hot (unless K2).
+  // A plain host's children need its picture only while it is hot (unless it answers them in the normal state while the pointer is inside).
   Bind("EDIT", kKindSpeedButton);
   EXPECT_FALSE(binding_.ChildNeedsPicture());
   binding_.PointerInside = true;
