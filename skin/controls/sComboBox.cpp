@@ -46,7 +46,7 @@ bool SelectionKey(WPARAM key) { return (key >= 0x20 && key <= 0x28) || key == 0x
 
 }  // namespace
 
-TsComboBox::TsComboBox(TComponent* owner) : TComboBox(owner) {
+TsComboBox::TsComboBox(TComponent* owner) : TComboBox(owner), SkinnedControl(SkinData) {
   DropDownCount = 16;
   SkinData.ControlKind = kKindComboBox;
 }
@@ -57,7 +57,7 @@ TsComboBox::~TsComboBox() {
     SetWindowLongPtrW(listWindow_, GWL_STYLE, (style & ~LONG_PTR(WS_THICKFRAME)) | WS_BORDER);
   }
   listHandler_.reset();
-  if (TsSkinManager* m = SkinData.Manager(); m && m->HotControl() == skinHost_.HotToken()) m->SetHotControl(nullptr);
+  if (TsSkinManager* m = SkinData.Manager(); m && m->HotControl() == bindingHost_.HotToken()) m->SetHotControl(nullptr);
 }
 
 void TsComboBox::Loaded() {
@@ -175,7 +175,7 @@ bool TsComboBox::BuildCache() {
     CopyPixels(cache, {layout.Text.Left, layout.Text.Top}, item, item.Bounds());
   }
   if (showButton_) PaintButton(cache, layout, ComboButtonState(states));
-  if (!Enabled()) ApplyDisabledLook(cache, disabledKind_, at, bg, skinHost_.ParentColor());
+  if (!Enabled()) ApplyDisabledLook(cache, disabledKind_, at, bg, bindingHost_.ParentColor());
   SkinData.CacheStale = false;
   return true;
 }
@@ -406,7 +406,7 @@ LRESULT TsComboBox::OnFocusChange(TMessage& m, bool gained) {
 
 LRESULT TsComboBox::OnMouseEnter(TMessage& m) {
   if (dropped_ || SkinData.PointerInside) return TComboBox::WndProc(m);
-  if (TsSkinManager* manager = SkinData.Manager()) manager->SetHotControl(skinHost_.HotToken());
+  if (TsSkinManager* manager = SkinData.Manager()) manager->SetHotControl(bindingHost_.HotToken());
   ApplyStateChange(PointerOverButton() ? TacComboTarget::PointerOverButton : TacComboTarget::PointerOver);
   return 0;
 }
@@ -451,43 +451,29 @@ void TsComboBox::AttachListHandler(HWND list) {
 void TsComboBox::DetachListHandler() { listHandler_.reset(); }
 
 LRESULT TsComboBox::OnSkinMessage(TMessage& m) {
-  const bool own = reinterpret_cast<TsSkinManager*>(m.LParam) == SkinData.Manager();
-  switch (SkinCommandOf(m.WParam)) {
-    case AC_CTRLHANDLED: return m.Result = 1;
-    case AC_GETDEFINDEX: {
-      const TsSkinManager* manager = SkinData.Manager();
-      return m.Result = manager ? manager->Elements().Section(ButtonLook() ? "BUTTON" : "COMBOBOX") + 1 : 0;
-    }
+  const uint16_t command = SkinCommandOf(m.WParam);
+  if (const std::optional<LRESULT> answer = AnswerSharedCommand(command, m)) return m.Result = *answer;
+  switch (command) {
     case AC_DROPPEDDOWN: return m.Result = dropped_ ? 1 : 0;
-    case AC_PREPARECACHE:
-      if (!BuildCache()) SkinData.PaintSuspended = true;
-      return m.Result = 0;
-    case AC_MOUSELEAVE: return Perform(CM_MOUSELEAVE, 0, LPARAM(this));
     case AC_SETNEWSKIN:
-      if (!own) break;
+      if (!FromOwnManager(m)) break;
       HandleBindingMessage(SkinData, m);
       if (listWindow_ && IsWindow(listWindow_)) SendMessageW(listWindow_, kSkinMessage, m.WParam, m.LParam);
       return m.Result;
     case AC_REMOVESKIN:
-      if (!own) break;
+      if (!FromOwnManager(m)) break;
       HandleBindingMessage(SkinData, m);
       if (!SkinData.CustomColor()) SetColor(clWindow);
-      if (!SkinData.CustomFont()) skinHost_.SetFontColor(clWindowText);
+      if (!SkinData.CustomFont()) bindingHost_.SetFontColor(clWindowText);
       DetachListHandler();
       return m.Result;
     case AC_REFRESH:
-      if (!own) break;
+      if (!FromOwnManager(m)) break;
       if (dropped_ && HandleAllocated()) SendMessageW(WindowHandle(), CB_SHOWDROPDOWN, FALSE, 0);
       HandleBindingMessage(SkinData, m);
       SkinData.CacheStale = true;
       RedrawPicture();
       return m.Result;
-    case AC_ENDPARENTUPDATE: {
-      const bool wasSuspended = SkinData.PaintSuspended;
-      HandleBindingMessage(SkinData, m);
-      if (wasSuspended && !SkinData.PaintSuspended) RedrawPicture();
-      return m.Result;
-    }
     default: break;
   }
   if (HandleBindingMessage(SkinData, m)) return m.Result;

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "skin/controls/ComboBoxLayout.h"
+#include "skin/controls/SkinnedControl.h"
 #include "skin/controls/acSBUtils.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sCommonDataWin.h"
@@ -27,8 +28,8 @@ enum class TacComboTarget { PointerAway = 0, PointerOver = 1, ListOpened = 2, Po
 // The most items a dropped list is asked to show at once.
 inline constexpr int kMaxDropDownCount = 100;
 
-class TsComboBox : public TComboBox {
-  TControlBindingHost skinHost_{*this};  // before SkinData, which refers to it
+class TsComboBox : public TComboBox, private SkinnedControl {
+  TControlBindingHost bindingHost_{*this};  // before SkinData, which refers to it
 
  public:
   explicit TsComboBox(TComponent* owner);
@@ -37,7 +38,7 @@ class TsComboBox : public TComboBox {
   void Loaded() override;
   LRESULT WndProc(TMessage& message) override;
 
-  TsCtrlSkinData SkinData{&skinHost_, true};
+  TsCtrlSkinData SkinData{&bindingHost_, true};
   bool ReadOnly = false;  // the user cannot change the selection
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment value);
@@ -67,6 +68,10 @@ class TsComboBox : public TComboBox {
 
  private:
   bool Skinned() const { return SkinData.IsSkinned(true); }
+  std::string_view DefaultSectionName() const override { return ButtonLook() ? "BUTTON" : "COMBOBOX"; }
+  bool BuildPicture() override { return BuildCache(); }
+  void RepaintPicture() override { RedrawPicture(); }
+  void PointerLeft() override { Perform(CM_MOUSELEAVE, 0, LPARAM(this)); }
   // Every change of the pointer's or the list's state goes through here: the
   // look changes at once (a fade would start here).
   void ApplyStateChange(TacComboTarget target);

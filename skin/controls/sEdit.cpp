@@ -9,7 +9,7 @@
 #include "skin/render/core/PixelBufferDc.h"
 #include "toolkit/Messages.h"
 
-TsEdit::TsEdit(TComponent* owner) : TEdit(owner) { SkinData.ControlKind = kKindEdit; }
+TsEdit::TsEdit(TComponent* owner) : TEdit(owner), SkinnedControl(SkinData) { SkinData.ControlKind = kKindEdit; }
 
 void TsEdit::Loaded() {
   TEdit::Loaded();
@@ -49,7 +49,7 @@ bool TsEdit::BuildCache() {
     canvas.SetTextColor(Font.Color);
     WriteControlText(canvas, text, Enabled(), state, SkinData, DT_SINGLELINE | DT_NOPREFIX, rect);
   }
-  if (!Enabled()) ApplyDisabledLook(cache, disabledKind_, at, bg, skinHost_.ParentColor());
+  if (!Enabled()) ApplyDisabledLook(cache, disabledKind_, at, bg, bindingHost_.ParentColor());
   SkinData.CacheStale = false;
   return true;
 }
@@ -135,31 +135,16 @@ LRESULT TsEdit::OnPrint(TMessage& m) {
 }
 
 LRESULT TsEdit::OnSkinMessage(TMessage& m) {
-  switch (SkinCommandOf(m.WParam)) {
-    case AC_CTRLHANDLED: return m.Result = 1;
-    case AC_GETDEFINDEX: {
-      const TsSkinManager* manager = SkinData.Manager();
-      const int index = manager ? manager->Elements().Section("EDIT") : -1;
-      return m.Result = index + 1;
-    }
+  const uint16_t command = SkinCommandOf(m.WParam);
+  if (const std::optional<LRESULT> answer = AnswerSharedCommand(command, m)) return m.Result = *answer;
+  switch (command) {
     case AC_GETCONTROLCOLOR:
       if (!Skinned()) return m.Result = LRESULT(ResolveColor(Color()));
       break;
-    case AC_PREPARECACHE:
-      if (!BuildCache()) SkinData.PaintSuspended = true;
-      return m.Result = 0;
     case AC_REFRESH:
       HandleBindingMessage(SkinData, m);
-      if (reinterpret_cast<TsSkinManager*>(m.LParam) == SkinData.Manager() && HandleAllocated() &&
-          IsWindowVisible(WindowHandle()) && !SkinApplying())
-        Repaint();
+      if (FromOwnManager(m) && HandleAllocated() && IsWindowVisible(WindowHandle()) && !SkinApplying()) Repaint();
       return m.Result;
-    case AC_ENDPARENTUPDATE: {
-      const bool wasSuspended = SkinData.PaintSuspended;
-      HandleBindingMessage(SkinData, m);
-      if (wasSuspended && !SkinData.PaintSuspended) Repaint();
-      return m.Result;
-    }
     default: break;
   }
   if (HandleBindingMessage(SkinData, m)) return m.Result;

@@ -5,13 +5,14 @@
 // the skinned frame.
 #include <windows.h>
 
+#include "skin/controls/SkinnedControl.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sCommonDataWin.h"
 #include "skin/render/core/DisabledLook.h"
 #include "toolkit/StdCtrls.h"
 
-class TsEdit : public TEdit {
-  TControlBindingHost skinHost_{*this};  // before SkinData, which refers to it
+class TsEdit : public TEdit, private SkinnedControl {
+  TControlBindingHost bindingHost_{*this};  // before SkinData, which refers to it
 
  public:
   explicit TsEdit(TComponent* owner);
@@ -19,7 +20,7 @@ class TsEdit : public TEdit {
   void Loaded() override;
   LRESULT WndProc(TMessage& message) override;
 
-  TsCtrlSkinData SkinData{&skinHost_, true};
+  TsCtrlSkinData SkinData{&bindingHost_, true};
   TsDisabledKind DisabledKind() const { return disabledKind_; }
   void SetDisabledKind(TsDisabledKind kind);
 
@@ -39,6 +40,9 @@ class TsEdit : public TEdit {
   void PaintFrameRing(HDC windowDc);
   void Repaint();
   bool Skinned() const;
+  std::string_view DefaultSectionName() const override { return "EDIT"; }
+  bool BuildPicture() override { return BuildCache(); }
+  void RepaintPicture() override { Repaint(); }
 
   TsDisabledKind disabledKind_ = dkBlended;
 };

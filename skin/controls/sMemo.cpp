@@ -4,7 +4,7 @@
 #include "skin/data/sSkinManager.h"
 #include "toolkit/Messages.h"
 
-TsMemo::TsMemo(TComponent* owner) : TMemo(owner) { SkinData.ControlKind = kKindMemo; }
+TsMemo::TsMemo(TComponent* owner) : TMemo(owner), SkinnedControl(SkinData) { SkinData.ControlKind = kKindMemo; }
 
 TsMemo::~TsMemo() { handler_.reset(); }
 
@@ -52,34 +52,26 @@ LRESULT TsMemo::OnKeyDown(TMessage& m) {
 }
 
 LRESULT TsMemo::OnSkinMessage(TMessage& m) {
-  const auto* from = reinterpret_cast<TsSkinManager*>(m.LParam);
-  switch (SkinCommandOf(m.WParam)) {
-    case AC_CTRLHANDLED: return m.Result = 1;
-    case AC_GETDEFINDEX: {
-      const TsSkinManager* manager = SkinData.Manager();
-      return m.Result = (manager ? manager->Elements().Section("EDIT") : -1) + 1;
-    }
+  const uint16_t command = SkinCommandOf(m.WParam);
+  if (const std::optional<LRESULT> answer = AnswerSharedCommand(command, m)) return m.Result = *answer;
+  switch (command) {
     case AC_SETNEWSKIN:
-      if (from == SkinData.Manager()) {
-        HandleBindingMessage(SkinData, m);
-        RefreshHandler();
-        return m.Result;
-      }
-      break;
+      if (!FromOwnManager(m)) break;
+      HandleBindingMessage(SkinData, m);
+      RefreshHandler();
+      return m.Result;
     case AC_REFRESH:
       HandleBindingMessage(SkinData, m);
-      if (from == SkinData.Manager()) RefreshHandler();
+      if (FromOwnManager(m)) RefreshHandler();
       return m.Result;
     case AC_REMOVESKIN:
-      if (from == SkinData.Manager()) {
-        handler_.reset();
-        HandleBindingMessage(SkinData, m);
-        if (HandleAllocated())
-          SetWindowPos(WindowHandle(), nullptr, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-        return m.Result;
-      }
-      break;
+      if (!FromOwnManager(m)) break;
+      handler_.reset();
+      HandleBindingMessage(SkinData, m);
+      // The system's frame comes back with a frame recalculation. The window is not created anew: that
+      // would cost the user the undo step, the caret and the scroll position for the same look.
+      bindingHost_.RecalculateFrame();
+      return m.Result;
     default: break;
   }
   if (HandleBindingMessage(SkinData, m)) return m.Result;

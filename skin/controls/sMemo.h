@@ -6,14 +6,15 @@
 
 #include <memory>
 
+#include "skin/controls/SkinnedControl.h"
 #include "skin/controls/acSBUtils.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sCommonDataWin.h"
 #include "skin/render/core/DisabledLook.h"
 #include "toolkit/StdCtrls.h"
 
-class TsMemo : public TMemo {
-  TControlBindingHost skinHost_{*this};  // before SkinData, which refers to it
+class TsMemo : public TMemo, private SkinnedControl {
+  TControlBindingHost bindingHost_{*this};  // before SkinData, which refers to it
 
  public:
   explicit TsMemo(TComponent* owner);
@@ -22,7 +23,7 @@ class TsMemo : public TMemo {
   void Loaded() override;
   LRESULT WndProc(TMessage& message) override;
 
-  TsScrollWndData SkinData{&skinHost_, true};
+  TsScrollWndData SkinData{&bindingHost_, true};
   TsDisabledKind DisabledKind = dkBlended;
   TNotifyEvent OnScrollCaret;
   TNotifyEvent OnVScroll;
@@ -39,6 +40,11 @@ class TsMemo : public TMemo {
   void CatchUpWithSkin();
   LRESULT OnSkinMessage(TMessage& message);
   LRESULT OnKeyDown(TMessage& message);
+  std::string_view DefaultSectionName() const override { return "EDIT"; }
+  // The system paints the client area: there is no picture of its own, and the binding's redraw of a
+  // resumed window is all a repaint needs.
+  bool KeepsPicture() const override { return false; }
+  void RepaintPicture() override {}
 
   std::unique_ptr<TacEditWnd> handler_;
   bool creatingHandler_ = false;
