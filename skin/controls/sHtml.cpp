@@ -351,6 +351,8 @@ void TsHtml::WrapRun(std::wstring_view run) {
     } else {
       rowHeight_ = std::max(rowHeight_, wordHeight);
       if (!word.empty()) Draw(penX_, penY_ + rowHeight_ - wordHeight, word);
+      // No space after the run's last word: the text has none there, and a closing tag or punctuation that
+      // follows would stand apart from the word.
       penX_ += w + (end < run.size() ? space : 0);
       lineWidth_ = std::max(lineWidth_ + w, penX_ - area_.Left);
     }

@@ -162,6 +162,8 @@ TEST(HtmlTextTest, TextWrapsInTheAreaButNeverWhileMeasuring) {
       {"ab&copy;", 20, L"0,0 ab|0,18 \u00A9"},
       {"ab <b>cd</b>", 50, L"0,0 ab |24,0 {b}cd"},
       {"ab<b> cdef</b>", 40, L"0,0 ab|0,16 {b}cdef"},  // a leading space is skipped at the wrap
+      // What follows a wrapped run joins its last word without a space the text does not have.
+      {"aa bb cc<b>!</b>", 40, L"0,0 aa|24,0 bb|0,16 cc|16,16 {b}!"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
