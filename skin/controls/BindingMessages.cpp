@@ -2,6 +2,7 @@
 // window side) and to the skin commands.
 #include <string>
 
+#include "skin/controls/BindingPaint.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/sSkinManager.h"
@@ -239,6 +240,10 @@ std::optional<intptr_t> TsCommonData::OnSkinCommand(uint16_t command, intptr_t a
       request->SectionIndex = SectionIndex;
       return 1;
     }
+    case AC_PAINTOUTER:
+      if (const auto* request = reinterpret_cast<const TacOuterPaintRequest*>(argument))
+        PaintBindingOuterEffect(*this, *request);
+      return 0;
     case AC_RECALCFRAME:
       // Skinned anew: the frame the system leaves for the skin, the section, its colours, the whole window.
       if (!host_ || !host_->Windowed()) return 0;

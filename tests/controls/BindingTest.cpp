@@ -420,6 +420,50 @@ TEST_F(BindingTest, FrameCommandSkinsAWindowedHostAnew) {
   EXPECT_EQ(host_.FrameRecalculations, 1);
 }
 
+// A shadow around the host in its parent's picture: the section's own image, or the skin-wide one its outer
+// mode names, laid over the parent at its opacity; nothing unless the host shows outer effects always.
+TEST_F(BindingTest, OuterEffectIsPaintedAroundTheHostIntoTheParentsPicture) {
+  const auto over = [](uint32_t opacity) {  // the grey image (0x40) over white at the mask's full weight
+    const uint32_t g = (opacity * 255) >> 8, c = (255 * (255 - g) + g * 0x40) >> 8;
+    return 0xFF000000u | c << 16 | c << 8 | c;
+  };
+  struct Case {
+    const char* section;
+    TacOuterVisibility visibility;
+    int32_t reach;  // pixels out from the host; 0: nothing painted
+    uint32_t edge;
+  } const cases[] = {
+      {"SHADOWED", TacOuterVisibility::ovAlways, 2, over(128)},
+      {"SHADOWED", TacOuterVisibility::ovNone, 0, 0},
+      {"FARSHADOW", TacOuterVisibility::ovAlways, 3, over(255)},
+  };
+  host_.Position = {10, 10};
+  host_.HostSize = {10, 6};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.section);
+    Bind(c.section);
+    binding_.OuterEffects.Visibility = c.visibility;
+    PixelBuffer parent(40, 30);
+    FillPixels(parent, parent.Bounds(), clWhite, 255);
+    TacOuterPaintRequest request{&parent, {0, 0}, 0};
+    binding_.OnSkinCommand(AC_PAINTOUTER, reinterpret_cast<intptr_t>(&request));
+    if (c.reach == 0) {
+      for (int32_t y = 0; y < parent.Height(); ++y)
+        for (int32_t x = 0; x < parent.Width(); ++x) ASSERT_EQ(parent.At(x, y), 0xFFFFFFFFu) << x << "," << y;
+      continue;
+    }
+    const int32_t x0 = 10 - c.reach, y0 = 10 - c.reach;
+    EXPECT_EQ(parent.At(x0, y0), c.edge);
+    EXPECT_EQ(parent.At(19 + c.reach, 15 + c.reach), c.edge);
+    EXPECT_EQ(parent.At(x0 - 1, y0), 0xFFFFFFFFu);
+    EXPECT_EQ(parent.At(15, 13), 0xFFFFFFFFu);  // under the host: the image's centre is not painted
+    // Painted again from the background kept the first time: no darker.
+    request.Flags = kOuterFromKeptBackground;
+    binding_.OnSkinCommand(AC_PAINTOUTER, reinterpret_cast<intptr_t>(&request));
+    EXPECT_EQ(parent.At(x0, y0), c.edge);
+  }
+}
+
 TEST_F(BindingTest, RecolouringSettersRepaintOnlyOnChange) {
   Bind("EDIT");
   const int redraws = host_.Redraws;

@@ -34,16 +34,32 @@ uint32_t LayeredAlpha(uint32_t current, uint32_t m) {
   return std::max(current, 255 - m);
 }
 
+// How a piece pixel is laid over the target when the alpha comes from the mask.
+struct LayeredMix {
+  MaskAlpha Alpha = MaskAlpha::FromMask;
+  uint32_t ShadowOpacity = 255;  // 0..255
+};
+
 // One pixel of a piece in the layered rule: key pixels show the background
-// (or become clear), others are mixed by the mask and take their alpha from it.
-void MixLayered(uint32_t& d, uint32_t p, uint32_t mask, const BackgroundInfo& bg, int32_t x, int32_t y) {
+// (or become clear), others are mixed by the mask (a shadow's mask weighted by
+// the shadow's opacity) and take their alpha from it.
+void MixLayered(uint32_t& d, uint32_t p, uint32_t mask, const BackgroundInfo& bg, int32_t x, int32_t y,
+                const LayeredMix& mix) {
   if (p == kKeyPixel) {
     const uint32_t* b = BackgroundPixel(bg, x, y);
     d = b ? *b : (d & 0x00FFFFFFu);
     return;
   }
   const uint32_t m = (mask >> 16) & 0xFF;  // red byte of the mask pixel
-  d = WithAlpha(MaskRule(d, p, mask), LayeredAlpha(d >> 24, m));
+  if (mix.Alpha != MaskAlpha::Shadow) {
+    d = WithAlpha(MaskRule(d, p, mask), LayeredAlpha(d >> 24, m));
+    return;
+  }
+  const uint32_t g = (mix.ShadowOpacity * (255 - m)) >> 8;
+  uint32_t out = 0;
+  for (int shift = 0; shift < 24; shift += 8)
+    out |= ((((d >> shift) & 0xFF) * (255 - g) + g * ((p >> shift) & 0xFF)) >> 8) << shift;
+  d = WithAlpha(out, LayeredAlpha(d >> 24, m));
 }
 
 // A source and destination rectangle of equal size, clipped to the target and
@@ -69,7 +85,8 @@ bool ClipPiece(const PixelBuffer& target, const PixelBuffer& image, const TRect&
 
 // Masked piece copy in either alpha rule.
 void CopyPiece(PixelBuffer& target, const PixelBuffer& image, const TRect& dest, const TRect& source,
-               int32_t maskOffset, bool cornerFlag, const BackgroundInfo& bg, MaskAlpha alpha) {
+               int32_t maskOffset, bool cornerFlag, const BackgroundInfo& bg, const LayeredMix& mix) {
+  const MaskAlpha alpha = mix.Alpha;
   PieceClip c;
   if (!ClipPiece(target, image, dest, source, c)) return;
   const uint32_t plain = ExchangeRedBlue(bg.PlainColor) & 0x00FFFFFFu;
@@ -82,8 +99,8 @@ void CopyPiece(PixelBuffer& target, const PixelBuffer& image, const TRect& dest,
       const uint32_t p = src[j];
       uint32_t& d = dst[j];
       const int32_t x = c.DX + j;
-      if (alpha == MaskAlpha::FromMask) {
-        MixLayered(d, p, maskOffset != 0 ? msk[j] : 0, bg, x, y);  // no mask rows: the image pixel is laid down
+      if (alpha != MaskAlpha::Opaque) {
+        MixLayered(d, p, maskOffset != 0 ? msk[j] : 0, bg, x, y, mix);  // no mask rows: the image pixel is laid down
       } else if (bg.BitmapReady && cornerFlag) {
         d |= 0xFF000000u;
         if (p == kKeyPixel) {
@@ -124,7 +141,8 @@ void BringToSize(const PixelBuffer& image, const TRect& piece, PixelBuffer& out,
 }
 
 void StretchPiece(PixelBuffer& target, const PixelBuffer& image, const TRect& dest, const TRect& source,
-                  int32_t maskOffset, bool centre, const BackgroundInfo& bg, MaskAlpha alpha) {
+                  int32_t maskOffset, bool centre, const BackgroundInfo& bg, const LayeredMix& mix) {
+  const MaskAlpha alpha = mix.Alpha;
   const int32_t x = dest.Left, y = dest.Top, w = dest.Width(), h = dest.Height();
   const int32_t sw = source.Width(), sh = source.Height();
   if (x < 0 || y < 0 || w <= 0 || h <= 0 || target.Width() <= 1 || target.Height() <= 1) return;
@@ -170,7 +188,7 @@ void StretchPiece(PixelBuffer& target, const PixelBuffer& image, const TRect& de
     }
     const uint32_t* m = hasMask ? msk.Row(row - y) : nullptr;
     for (int32_t col = x; col < right; ++col)
-      MixLayered(d[col], s[col - x], m ? m[col - x] : 0, bg, col, row);  // no mask: the image pixel is laid down
+      MixLayered(d[col], s[col - x], m ? m[col - x] : 0, bg, col, row, mix);  // no mask: the image pixel is laid down
   }
 }
 
@@ -195,16 +213,18 @@ BackgroundInfo EmptyBackground() {
 
 void CopyMaskedPiece(PixelBuffer& target, const PixelBuffer& image, const TRect& dest, const TRect& source,
                      int32_t maskOffset, bool cornerFlag, const BackgroundInfo& bg) {
-  CopyPiece(target, image, dest, source, maskOffset, cornerFlag, bg, MaskAlpha::Opaque);
+  CopyPiece(target, image, dest, source, maskOffset, cornerFlag, bg, {MaskAlpha::Opaque});
 }
 
 void StretchMaskedPiece(PixelBuffer& target, const PixelBuffer& image, const TRect& dest, const TRect& source,
                         int32_t maskOffset, bool centre) {
-  StretchPiece(target, image, dest, source, maskOffset, centre, EmptyBackground(), MaskAlpha::Opaque);
+  StretchPiece(target, image, dest, source, maskOffset, centre, EmptyBackground(), {MaskAlpha::Opaque});
 }
 
 void PaintBorderMask(const SkinPaintView& skin, PixelBuffer& target, const TRect& rect, const BackgroundInfo& bg,
-                     bool updateCorners, int32_t state, const TsMaskData& mask, MaskAlpha alpha) {
+                     bool updateCorners, int32_t state, const TsMaskData& mask, MaskAlpha alpha,
+                     int32_t shadowOpacity) {
+  const LayeredMix mix{alpha, uint32_t(std::clamp(shadowOpacity, 0, 255))};
   if (state == 0 && (mask.PaintMode & kBorderHotOnly)) return;
   if (rect.Width() < 2 || rect.Height() < 2 || !mask.OwnerManager) return;
   const PixelBuffer* picture = skin.PictureOf(mask);
@@ -231,7 +251,7 @@ void PaintBorderMask(const SkinPaintView& skin, PixelBuffer& target, const TRect
   const bool stretch = mask.PaintMode & kBorderStretch;
   const bool cornerFlag = updateCorners && mask.CornerKind > 0;
   const BackgroundInfo empty = EmptyBackground();
-  const BackgroundInfo& tileBg = alpha == MaskAlpha::FromMask ? bg : empty;
+  const BackgroundInfo& tileBg = alpha != MaskAlpha::Opaque ? bg : empty;
   const int32_t tW = target.Width(), tH = target.Height();
 
   for (int p = 0; p < kBorderPieceCount; ++p) {
@@ -242,15 +262,15 @@ void PaintBorderMask(const SkinPaintView& skin, PixelBuffer& target, const TRect
     if (src.IsEmpty() || dst.IsEmpty()) continue;
 
     if (IsCorner(piece)) {
-      if (hasMask || alpha == MaskAlpha::FromMask) {
-        CopyPiece(target, *picture, dst, src, copyMaskOffset, cornerFlag, bg, alpha);
+      if (hasMask || alpha != MaskAlpha::Opaque) {
+        CopyPiece(target, *picture, dst, src, copyMaskOffset, cornerFlag, bg, mix);
       } else {
         CopyWithKeyOverBackground(target, *picture, {dst.Left, dst.Top}, InclusiveOf(src), clFuchsia, bg, cornerFlag);
       }
       continue;
     }
     if (stretch) {
-      StretchPiece(target, *picture, dst, src, stretchMaskOffset, piece == BorderPiece::Centre, bg, alpha);
+      StretchPiece(target, *picture, dst, src, stretchMaskOffset, piece == BorderPiece::Centre, bg, mix);
       continue;
     }
     // Tiling: edges along their length, the centre row by row in both directions.
@@ -259,8 +279,8 @@ void PaintBorderMask(const SkinPaintView& skin, PixelBuffer& target, const TRect
     auto place = [&](int32_t x, int32_t y, int32_t w, int32_t h) {
       const TRect d = MakeRect(x, y, w, h);
       const TRect s = MakeRect(src.Left, src.Top, w, h);
-      if (hasMask || alpha == MaskAlpha::FromMask) {
-        CopyPiece(target, *picture, d, s, copyMaskOffset, false, tileBg, alpha);
+      if (hasMask || alpha != MaskAlpha::Opaque) {
+        CopyPiece(target, *picture, d, s, copyMaskOffset, false, tileBg, mix);
       } else {
         CopyPixels(target, {x, y}, *picture, s);
       }

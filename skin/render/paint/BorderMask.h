@@ -14,8 +14,9 @@ constexpr int16_t kBorderHotOnly = 2;      // nothing painted in state 0
 constexpr int16_t kBorderPaintCentre = 4;  // the centre piece is painted, else left to the background
 
 // How pieces set the alpha byte: opaque pictures get 255; pictures shown by
-// the system with per-pixel alpha take it from the mask.
-enum class MaskAlpha { Opaque, FromMask };
+// the system with per-pixel alpha take it from the mask. A shadow is laid over
+// its background like FromMask, at the mask's opacity scaled by its own.
+enum class MaskAlpha { Opaque, FromMask, Shadow };
 
 // The background of pieces that must not see the real one (tiled pieces of a
 // masked image): no picture, nothing known.
@@ -23,9 +24,10 @@ BackgroundInfo EmptyBackground();
 
 // The nine-slice border of mask over rect, for state. updateCorners lets
 // key-colour corner pixels take the background when the image has such corners.
+// shadowOpacity (0..255) is used with MaskAlpha::Shadow only.
 void PaintBorderMask(const SkinPaintView& skin, PixelBuffer& target, const TRect& rect, const BackgroundInfo& bg,
                      bool updateCorners, int32_t state, const TsMaskData& mask,
-                     MaskAlpha alpha = MaskAlpha::Opaque);
+                     MaskAlpha alpha = MaskAlpha::Opaque, int32_t shadowOpacity = 255);
 
 // The masked piece copy: source piece of image to dest, each pixel mixed by
 // the mask pixel maskOffset rows below it. cornerFlag lets key pixels take the
