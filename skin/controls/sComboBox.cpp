@@ -232,7 +232,18 @@ PixelBuffer TsComboBox::ComposeItem(int index, const TRect& rect, UINT itemState
     if (SkinData.CustomFont()) font = Font.Color;
     else font = editPart && own ? own->TextColor : EditFontColor(colors);
   }
-  if (index >= 0 && index < Items.Count()) {
+  // An owner-drawing handler draws the item itself, over the background laid down above.
+  const bool validIndex = index >= 0 && index < Items.Count();
+  if (OnDrawItem && Style == TComboBoxStyle::csOwnerDrawFixed && validIndex) {
+    HDC dc = BufferDc(item);
+    POINT old;
+    SetViewportOrgEx(dc, -rect.Left, -rect.Top, &old);
+    OnDrawItem(this, index, RECT{rect.Left, rect.Top, rect.Right, rect.Bottom}, itemState, dc);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+    GdiFlush();
+    return item;
+  }
+  if (validIndex) {
     const TRect text{kComboItemTextInset, 0, item.Width() - kComboItemTextInset, item.Height()};
     const uint32_t flags = ComboItemTextFlags(alignment_, verticalAlignment_, false);
     TPictureTextCanvas canvas(item, Font.Handle());
@@ -248,13 +259,6 @@ PixelBuffer TsComboBox::ComposeItem(int index, const TRect& rect, UINT itemState
   if ((itemState & ODS_FOCUS) && !selectionSection && !ButtonLook()) {
     const RECT all{0, 0, item.Width(), item.Height()};
     DrawFocusRect(BufferDc(item), &all);
-  }
-  if (OnDrawItem && Style == TComboBoxStyle::csOwnerDrawFixed && index >= 0 && index < Items.Count()) {
-    HDC dc = BufferDc(item);
-    POINT old;
-    SetViewportOrgEx(dc, -rect.Left, -rect.Top, &old);
-    OnDrawItem(this, index, RECT{rect.Left, rect.Top, rect.Right, rect.Bottom}, itemState, dc);
-    SetViewportOrgEx(dc, old.x, old.y, nullptr);
   }
   GdiFlush();
   return item;

@@ -166,6 +166,23 @@ TEST_F(SkinnedCombo, ClosedPicturesComeFromTheButtonSectionWithTheCurrentItemAnd
   EXPECT_EQ(Rgb(Shown(work).At(4, 2)), kButtonHot);
 }
 
+TEST_F(SkinnedCombo, OwnerDrawingHandlerDrawsTheItemInsteadOfItsText) {
+  PointAway();
+  TsComboBox& years = *F().years;
+  std::vector<int> drawn;
+  years.Style = TComboBoxStyle::csOwnerDrawFixed;
+  years.OnDrawItem = [&](TObject*, int index, const RECT&, UINT, HDC) { drawn.push_back(index); };
+  const PixelBuffer shown = Shown(years);
+  years.OnDrawItem = nullptr;
+  years.Style = TComboBoxStyle::csDropDownList;
+  ASSERT_FALSE(drawn.empty());
+  EXPECT_EQ(drawn.back(), years.ItemIndex());
+  // The skin's face is laid down under the item; its text is the handler's, which drew none.
+  const TRect text = years.Layout().Text;
+  EXPECT_EQ(DarkPixels(shown, text), 0);
+  EXPECT_EQ(Rgb(shown.At(text.Left + 4, text.Top + 2)), kButtonNormal);
+}
+
 TEST_F(SkinnedCombo, PointerOverTheComboMakesItHotAndLeavingMakesItNormalAgain) {
   PointAway();
   TsComboBox& years = *F().years;
