@@ -301,7 +301,7 @@ void TsHtml::WrapLine(int32_t wordHeight) {
 }
 
 void TsHtml::Draw(int32_t x, int32_t y, std::wstring_view text) {
-  if (!measuring_) canvas_.TextOut(font_, x, y, text);
+  if (!measuring_) canvas_.WriteText(font_, x, y, text);
 }
 
 void TsHtml::DrawRun(size_t begin, size_t end) {

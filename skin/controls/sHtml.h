@@ -28,7 +28,7 @@ class HtmlCanvas {
   virtual ~HtmlCanvas() = default;
   virtual TSize TextExtent(const HtmlFont& font, std::wstring_view text) = 0;
   // Draws text with its top-left at (x, y) on a clear background.
-  virtual void TextOut(const HtmlFont& font, int32_t x, int32_t y, std::wstring_view text) = 0;
+  virtual void WriteText(const HtmlFont& font, int32_t x, int32_t y, std::wstring_view text) = 0;
 };
 
 struct HtmlLink {

@@ -2,6 +2,7 @@
 
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sCommonDataWin.h"
+#include "skin/controls/sHTMLLabel.h"
 #include "skin/data/SectionTable.h"
 #include "skin/data/SkinColors.h"
 #include "skin/data/SkinCommands.h"
@@ -65,4 +66,15 @@ void RegisterLabelClass() {
   if (registered) return;
   registered = true;
   RegisterComponentClass("TsLabel", [](TComponent* owner) -> TComponent* { return new TsLabel(owner); });
+  RegisterComponentClass("TsHTMLLabel", [](TComponent* owner) -> TComponent* { return new TsHTMLLabel(owner); });
+  RegisterPropertyHook([](TComponent& c, const std::string& name, const TStoredValue& value) {
+    auto* label = dynamic_cast<TsHTMLLabel*>(&c);
+    if (!label) return false;
+    const std::string className = c.ClassName();
+    TStoredReader r{className, name, value};
+    if (name == "UseHTML") label->UseHTML = r.Bool();
+    else if (name == "ShowMode") label->ShowMode = r.Enum<TsWindowShowMode>(kWindowShowModeCount);
+    else return false;
+    return true;
+  });
 }

@@ -20,5 +20,6 @@ class TsLabel : public TLabel {
   LRESULT OnSkinMessage(TMessage& message);
 };
 
-// Makes the stored definition's "TsLabel" entries create skinned labels.
+// Makes the stored definition's "TsLabel" and "TsHTMLLabel" entries create skinned labels (the HTML
+// label reads "UseHTML" and "ShowMode" as an ordinal).
 void RegisterLabelClass();

@@ -18,7 +18,7 @@ class FakeHtmlCanvas : public HtmlCanvas {
   TSize TextExtent(const HtmlFont& font, std::wstring_view text) override {
     return {int32_t(text.size()) * (font.Size + (font.Bold ? 1 : 0)), 2 * font.Size};
   }
-  void TextOut(const HtmlFont& font, int32_t x, int32_t y, std::wstring_view text) override {
+  void WriteText(const HtmlFont& font, int32_t x, int32_t y, std::wstring_view text) override {
     drawn.push_back({x, y, std::wstring(text), font});
   }
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "skin/controls/HtmlLinkTracker.h"
 #include "tests/controls/FakeHtmlCanvas.h"
 #include "toolkit/Cp1251.h"
 
@@ -183,6 +184,45 @@ TEST(HtmlTextTest, PlainTextDropsTheTags) {
   EXPECT_EQ(HtmlPlainText("a<b>c<d"), "ac<d");
   EXPECT_EQ(HtmlPlainText("<a href=x>link</a>"), "link");
   EXPECT_EQ(HtmlPlainText(""), "");
+}
+
+// A label's links under the pointer: hot while over one, pressed by a left press on it, opened by a
+// release over the same link only.
+TEST(HtmlLinkTrackerTest, PressAndReleaseOverTheSameLinkOpenIt) {
+  HtmlLinkTracker links;
+  links.SetLinks({{{10, 0, 40, 16}, "one"}, {{50, 0, 70, 16}, "two"}});
+  EXPECT_FALSE(links.Press());  // beside every link: nothing
+  EXPECT_TRUE(links.Move({12, 4}));
+  EXPECT_FALSE(links.Move({20, 8}));  // still the same link
+  EXPECT_EQ(links.Hot(), 0);
+  EXPECT_TRUE(links.Press());
+  EXPECT_EQ(links.Pressed(), 0);
+  bool repaint = false;
+  EXPECT_EQ(links.Release(repaint), "one");
+  EXPECT_TRUE(repaint);
+  EXPECT_EQ(links.Pressed(), -1);
+
+  struct Case {
+    const char* name;
+    TPoint releasedAt;
+  } const givenUp[] = {{"over another link", {60, 4}}, {"beside every link", {45, 4}}, {"outside", {10, 16}}};
+  for (const Case& c : givenUp) {
+    links.Move({12, 4});
+    links.Press();
+    links.Move(c.releasedAt);
+    EXPECT_EQ(links.Release(repaint), std::nullopt) << c.name;
+    EXPECT_EQ(links.Pressed(), -1) << c.name;
+  }
+  // The pointer leaving clears both; a new rendering with fewer links drops what is gone.
+  links.Move({60, 4});
+  links.Press();
+  EXPECT_TRUE(links.Leave());
+  EXPECT_EQ(links.Hot(), -1);
+  EXPECT_EQ(links.Pressed(), -1);
+  links.Move({60, 4});
+  links.SetLinks({{{10, 0, 40, 16}, "one"}});
+  EXPECT_EQ(links.Hot(), -1);
+  EXPECT_EQ(links.Release(repaint), std::nullopt);
 }
 
 }  // namespace
