@@ -288,7 +288,8 @@ bool TsComboBox::ReadOnlySwallows(const TMessage& m) {
   switch (m.Msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: return SelectionKey(m.WParam);
-    case WM_CHAR: return true;
+    case WM_CHAR:
+    case WM_MOUSEWHEEL: return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       SetFocus();

@@ -367,6 +367,15 @@ TEST_F(SkinnedCombo, ReadOnlyComboBoxKeepsItsSelection) {
     SendInput(2, keys, sizeof(INPUT));
     PumpFor(50);
   }
+  // Nor does the wheel turned over it.
+  SendMouseInput(0, TextCentre(work));
+  INPUT wheel{};
+  wheel.type = INPUT_MOUSE;
+  wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+  wheel.mi.mouseData = DWORD(-WHEEL_DELTA);
+  SendInput(1, &wheel, sizeof(INPUT));
+  PumpFor(50);
+  SendMessageW(work.WindowHandle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
   EXPECT_EQ(work.ItemIndex(), 0);
   EXPECT_FALSE(work.Dropped());
   F().years->SetFocus();
