@@ -4,6 +4,7 @@
 
 #include "toolkit/Cp1251.h"
 #include "toolkit/MessageCrackers.h"
+#include "toolkit/MessageGate.h"
 
 TApplication* Application = nullptr;
 
@@ -47,6 +48,7 @@ void TApplication::SetTitle(const std::string& title) {
 }
 
 LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!MessageAdmitted(window, msg, wParam, lParam)) return DefWindowProcW(window, msg, wParam, lParam);
   auto* app = static_cast<TApplication*>(GetPropW(window, kAppProperty));
   if (!app) {
     if (msg != WM_NCCREATE) return DefWindowProcW(window, msg, wParam, lParam);

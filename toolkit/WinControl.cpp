@@ -8,6 +8,7 @@
 #include "toolkit/Forms.h"
 #include "toolkit/Menus.h"
 #include "toolkit/MessageCrackers.h"
+#include "toolkit/MessageGate.h"
 
 namespace {
 
@@ -429,6 +430,7 @@ LRESULT TWinControl::DefaultHandler(TMessage& m) {
 }
 
 LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!MessageAdmitted(window, msg, wParam, lParam)) return DefWindowProcW(window, msg, wParam, lParam);
   TWinControl* control = FromHandle(window);
   if (!control) {
     if (msg != WM_NCCREATE) return DefWindowProcW(window, msg, wParam, lParam);

@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Control.h"
+#include "toolkit/MessageGate.h"
 
 // ---- TWndHookChain
 
@@ -143,6 +144,8 @@ void TSubclass::WindowDestroyed() {
 LRESULT CALLBACK TSubclass::Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   TSubclass* subclass = Of(window);
   if (!subclass) return DefWindowProcW(window, msg, wParam, lParam);
+  if (!MessageAdmitted(window, msg, wParam, lParam))
+    return CallWindowProcW(subclass->original_, window, msg, wParam, lParam);
   ++subclass->depth_;
   TMessage m{msg, wParam, lParam, 0};
   try {

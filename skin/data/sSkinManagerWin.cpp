@@ -9,6 +9,9 @@
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/MessageGate.h"
+
+static_assert(kSkinMessage == kSkinCommandMessage);
 
 namespace {
 
@@ -159,7 +162,7 @@ void WinSkinManagerHost::WatchApplicationWindow(TsSkinManager& manager, bool on)
 }
 
 void WinSkinManagerHost::PostPushedSkinCommand(TsSkinManager&) {
-  if (Application) PostMessageW(Application->Handle(), kSkinMessage, SkinCommandParam(AC_PUSHEDSKIN), 0);
+  if (Application) PostOwnMessage(Application->Handle(), kSkinMessage, SkinCommandParam(AC_PUSHEDSKIN), 0);
 }
 
 void WinSkinManagerHost::SetHotTimer(TsSkinManager& manager, bool running) {
