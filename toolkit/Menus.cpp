@@ -110,8 +110,8 @@ TPopupMenu::~TPopupMenu() {
   if (g_openMenu == this) g_openMenu = nullptr;
 }
 
-const TMenuItem* TPopupMenu::Popup(HWND owner, POINT screen) {
-  if (g_openMenu) return nullptr;  // one menu at a time
+bool TPopupMenu::Popup(HWND owner, POINT screen) {
+  if (g_openMenu) return false;  // one menu at a time
   if (OnPopup) OnPopup(this);
   std::vector<const TMenuItem*> byId;
   HMENU menu = BuildSystemMenu(Items, byId);
@@ -122,11 +122,11 @@ const TMenuItem* TPopupMenu::Popup(HWND owner, POINT screen) {
   g_openMenu = nullptr;
   open_ = nullptr;
   DestroyMenu(menu);
-  if (chosen == 0 || chosen > byId.size()) return nullptr;
-  const TMenuItem* item = byId[chosen - 1];
-  // Run last: the click may free this menu.
-  if (item->OnClick) item->OnClick(this);
-  return item;
+  if (chosen == 0 || chosen > byId.size()) return false;
+  // A copy runs, and runs last: the click may free this menu with the item that holds the handler.
+  const TNotifyEvent click = byId[chosen - 1]->OnClick;
+  if (click) click(this);
+  return true;
 }
 
 bool TPopupMenu::DispatchOwnerDraw(UINT msg, LPARAM lParam, LRESULT& result) {

@@ -60,10 +60,10 @@ class TPopupMenu : public TComponent {
   TNotifyEvent OnPopup;               // before the items are put into the system menu
 
   // Shows the menu at a screen point for the owner window, runs the chosen
-  // item's OnClick after the menu has closed and returns the item (null when
-  // nothing was chosen). The click may free the menu: the caller must not use
-  // it afterwards unchecked.
-  const TMenuItem* Popup(HWND owner, POINT screen);
+  // item's OnClick after the menu has closed and tells whether an item was
+  // chosen. The click may free the menu and its items: the caller must not
+  // use them afterwards unchecked.
+  bool Popup(HWND owner, POINT screen);
   bool IsOpen() const { return open_ != nullptr; }
 
   // The owner window's owner-draw messages for menu items of the open menu;

@@ -131,5 +131,5 @@ void TsSystemMenu::AddSkinMenu() {
 
 bool TsSystemMenu::Popup(POINT screen) {
   Rebuild();
-  return TPopupMenu::Popup(form_.WindowHandle(), screen) != nullptr;
+  return TPopupMenu::Popup(form_.WindowHandle(), screen);
 }

@@ -8,6 +8,7 @@
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/Graphics.h"
+#include "toolkit/Menus.h"
 #include "toolkit/MessageCrackers.h"
 #include "toolkit/StdCtrls.h"
 
@@ -334,6 +335,30 @@ TEST_F(ToolkitTest, RemovalSurvivesHandlersThatRemoveOrDestroyTheControl) {
   delete panel;
   EXPECT_EQ(TCounted::destroyed, 1);
   EXPECT_EQ(first->Parent(), nullptr);
+}
+
+TEST_F(ToolkitTest, AMenuItemThatFreesItsMenuRunsToItsEnd) {
+  form->Show();
+  auto* menu = TComponent::Create<TPopupMenu>(form);
+  // The handler's closure holds the only owner of `capture`: it expires if the closure is freed while it runs.
+  auto capture = std::make_shared<int>(0);
+  const std::weak_ptr<int> closure = capture;
+  bool closureLivedThrough = false;
+  TMenuItem& item = menu->Items.Add(std::make_unique<TMenuItem>());
+  item.Caption = "Free the menu";
+  item.OnClick = [&, capture](TObject*) {
+    delete menu;
+    menu = nullptr;
+    closureLivedThrough = !closure.expired();
+  };
+  capture.reset();
+  // The menu's own loop takes the keys: the first item, chosen.
+  const HWND owner = form->WindowHandle();
+  PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 1);
+  PostMessageW(owner, WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_TRUE(menu->Popup(owner, {form->Left() + 10, form->Top() + 10}));
+  EXPECT_EQ(menu, nullptr);
+  EXPECT_TRUE(closureLivedThrough);
 }
 
 TEST_F(ToolkitTest, TimerTicksWhileEnabled) {
