@@ -43,9 +43,11 @@ void TControlBackgroundSource::PaintBackground(BackgroundRequest& request) {
   });
 }
 
+// A parent that handles skin commands answers with its colour, black included;
+// from any other the answer 0 means it has none.
 TColor TControlBackgroundSource::PlainBackgroundColor() {
-  const LRESULT answer = SendToParent(parent_, kSkinMessage, SkinCommandParam(AC_GETCONTROLCOLOR), 0);
-  if (answer != 0) return TColor(answer);
+  if (SendToParent(parent_, kSkinMessage, SkinCommandParam(AC_CTRLHANDLED), 0) == 1)
+    return TColor(SendToParent(parent_, kSkinMessage, SkinCommandParam(AC_GETCONTROLCOLOR), 0));
   return ResolveColor(parent_.Color());
 }
 
@@ -66,8 +68,8 @@ void TWindowBackgroundSource::PaintBackground(BackgroundRequest& request) {
 }
 
 TColor TWindowBackgroundSource::PlainBackgroundColor() {
-  const LRESULT answer = SendMessageW(parent_, kSkinMessage, SkinCommandParam(AC_GETCONTROLCOLOR), 0);
-  if (answer != 0) return TColor(answer);
+  if (SendMessageW(parent_, kSkinMessage, SkinCommandParam(AC_CTRLHANDLED), 0) == 1)
+    return TColor(SendMessageW(parent_, kSkinMessage, SkinCommandParam(AC_GETCONTROLCOLOR), 0));
   return ResolveColor(clBtnFace);
 }
 

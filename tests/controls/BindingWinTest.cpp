@@ -118,6 +118,31 @@ TEST_F(BindingWin, ChildBackgroundComesFromTheParentsPicture) {
   EXPECT_EQ(target.At(1, 1) & 0xFFFFFF, ExchangeRedBlue(RGBColor(1, 2, 3)));
 }
 
+TEST_F(BindingWin, APlainParentsColourCountsEvenWhenItIsBlack) {
+  constexpr TColor kRed = 0x000000FF;
+  form_->SetColor(kRed);
+  form_->HandleNeeded();
+  const auto askBoth = [&] {
+    BackgroundRequest fromControl, fromWindow;
+    AskBackground(fromControl, static_cast<TControl&>(*form_), false);
+    AskBackground(fromWindow, form_->WindowHandle(), false);
+    EXPECT_EQ(fromControl.AnswerKind, kAnswerColor);
+    EXPECT_EQ(fromWindow.AnswerKind, kAnswerColor);
+    return std::pair{fromControl.Color, fromWindow.Color};
+  };
+  // A parent that handles skin commands but has no picture: its black answer is its colour.
+  TWndHook black([&](TMessage& m) -> LRESULT {
+    if (m.Msg == kSkinMessage && SkinCommandOf(m.WParam) == AC_CTRLHANDLED) return 1;
+    if (m.Msg == kSkinMessage && SkinCommandOf(m.WParam) == AC_GETCONTROLCOLOR) return LRESULT(clBlack);
+    return black.CallPrevious(m);
+  });
+  black.Install(*form_);
+  EXPECT_EQ(askBoth(), std::pair(clBlack, clBlack));
+  // One that does not handle them: its own colour, or the face colour for a plain window.
+  black.Remove();
+  EXPECT_EQ(askBoth(), std::pair(kRed, ResolveColor(clBtnFace)));
+}
+
 TEST_F(BindingWin, PictureCopyLeavesWindowedChildrenOut) {
   Bound parent(*form_, "GRADED", kKindAdapted);
   parent.binding.PrepareCache();
