@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "skin/data/SkinOptions.h"
 #include "skin/render/core/ByteOrder.h"
 
 namespace {
@@ -33,4 +34,8 @@ std::optional<PushedSkin> ReadPushedSkin(const PushedSkinBlock& block) {
   return PushedSkin{ReadField(block, kNameAt, kPushedSkinNameSize),
                     ReadField(block, kDirectoryAt, kPushedSkinDirectorySize),
                     ReadField(block, kOptionsAt, kPushedSkinOptionsSize)};
+}
+
+bool IsUsablePushedSkin(const PushedSkin& skin) {
+  return !skin.SkinName.empty() && TacSkinOptions::Parse(skin.OptionsText).HasSection("GLOBALINFO");
 }

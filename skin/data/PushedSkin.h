@@ -36,3 +36,7 @@ PushedSkinBlock CopyPushedSkinBlock(std::span<const uint8_t> data);
 // The skin of a copied block, or nothing when its marker is not 0xA400. A text
 // without its terminator ends at the end of its field.
 std::optional<PushedSkin> ReadPushedSkin(const PushedSkinBlock& block);
+
+// Whether a pushed skin can replace the one in force: it has a name and its
+// options text has the skin's global information.
+bool IsUsablePushedSkin(const PushedSkin& skin);

@@ -375,11 +375,20 @@ void TsSkinManager::TakePushedSkin() {
   std::optional<PushedSkin> pushed = ReadPushedSkin(*pushedBlock_);
   pushedBlock_.reset();
   if (!pushed) return;
+  if (!IsUsablePushedSkin(*pushed)) {
+    ShowMessage(InternalFormatErrorMessage(pushed->SkinName), std::string(kErrorCaption), TacMessageIcon::Error);
+    return;
+  }
   skinEditorFeeding_ = true;
   updatePending_ = true;
   pushedOptions_ = std::move(pushed->OptionsText);
+  const std::string oldDirectory = skinDirectory_;
+  const LoadedSkin* oldSkin = skin_.get();
   SetSkinDirectory(pushed->SkinDirectory);
   SetSkinName(pushed->SkinName);
+  // An inactive manager loads nothing: the text must not stay for a later, unrelated load.
+  pushedOptions_.reset();
+  if (skin_.get() == oldSkin) SetSkinDirectory(oldDirectory);
   animationOff_ = true;
   ApplySkin();
   animationOff_ = false;

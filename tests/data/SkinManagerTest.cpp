@@ -16,6 +16,16 @@ std::string OptionsWith(const std::string& description, const std::string& versi
   return "[GLOBALINFO]\r\nVERSION=" + version + "\r\nDESCRIPTION=" + description + "\r\n[BUTTON]\r\nCOLOR=$00102030\r\n";
 }
 
+// A pushed-skin block with its three texts, each terminated unless it fills its field.
+std::vector<uint8_t> PushedBlock(const std::string& name, const std::string& directory, const std::string& options) {
+  std::vector<uint8_t> block(kPushedSkinBlockSize, 0);
+  block[0] = 0x00, block[1] = 0xA4;
+  std::copy(name.begin(), name.end(), block.begin() + 4);
+  std::copy(directory.begin(), directory.end(), block.begin() + 4 + kPushedSkinNameSize);
+  std::copy(options.begin(), options.end(), block.begin() + 4 + kPushedSkinNameSize + kPushedSkinDirectorySize);
+  return block;
+}
+
 // Records what the manager asks of the window side.
 class RecordingHost final : public SkinManagerHost {
  public:
@@ -247,12 +257,7 @@ TEST_F(SkinManagerTest, OnlyPngPicturesWithAlphaArePremultipliedWhateverTheBrigh
 TEST_F(SkinManagerTest, PushedSkinIsCopiedThenLoadedOnTheCommand) {
   // The folder's own options are not read: the block brings them.
   TinySkin().Options(OptionsWith("folder")).WriteFolder(Skins() / "Pushed");
-  std::vector<uint8_t> block(kPushedSkinBlockSize, 0);
-  block[0] = 0x00, block[1] = 0xA4;
-  std::string name = "Pushed", dir = "..\\Skins", options = OptionsWith("pushed");
-  std::copy(name.begin(), name.end(), block.begin() + 4);
-  std::copy(dir.begin(), dir.end(), block.begin() + 132);
-  std::copy(options.begin(), options.end(), block.begin() + 644);
+  const std::vector<uint8_t> block = PushedBlock("Pushed", "..\\Skins", OptionsWith("pushed"));
 
   auto manager = Manager();
   manager->SetSkinName(kInternalName);
@@ -268,6 +273,51 @@ TEST_F(SkinManagerTest, PushedSkinIsCopiedThenLoadedOnTheCommand) {
   EXPECT_EQ(Description(*manager), "pushed");
   EXPECT_TRUE(manager->SkinEditorFeeding());
   EXPECT_EQ(changes, 1);
+}
+
+TEST_F(SkinManagerTest, AnUnusablePushedSkinKeepsTheSkinAndReports) {
+  struct Case {
+    const char* what;
+    std::string name, options;
+  };
+  const std::vector<Case> cases = {
+      {"plain words", "Words", "plain words and nothing else"},
+      {"nothing terminated", std::string(128, 'A'), std::string(kPushedSkinOptionsSize, 'A')},
+      {"no name", "", OptionsWith("nameless")},
+  };
+  for (const Case& c : cases) {
+    auto manager = Manager();
+    manager->SetSkinName(kInternalName);
+    int changes = 0;
+    manager->OnAfterChange = [&](TsSkinManager&) { ++changes; };
+    host_.Messages.clear();
+    host_.Commands.clear();
+    const std::vector<uint8_t> block = PushedBlock(c.name, std::string(kPushedSkinDirectorySize, 'D'), c.options);
+    ASSERT_TRUE(manager->ReceivePushedSkin(7, block)) << c.what;
+    manager->TakePushedSkin();
+    EXPECT_EQ(manager->SkinName(), kInternalName) << c.what;
+    EXPECT_EQ(manager->SkinDirectory(), "..\\Skins") << c.what;
+    EXPECT_EQ(Description(*manager), "internal") << c.what;
+    EXPECT_TRUE(manager->SkinInForce()) << c.what;
+    EXPECT_TRUE(host_.Commands.empty()) << c.what;
+    EXPECT_EQ(changes, 0) << c.what;
+    ASSERT_EQ(host_.Messages.size(), 1u) << c.what;
+    EXPECT_EQ(host_.Messages[0].Icon, TacMessageIcon::Error) << c.what;
+    // Nothing of it is left for the next load.
+    manager->SetSkinName(kInternalName);
+    EXPECT_EQ(Description(*manager), "internal") << c.what;
+  }
+}
+
+TEST_F(SkinManagerTest, APushedSkinTakenWhileInactiveIsNotReadByALaterLoad) {
+  const std::vector<uint8_t> block = PushedBlock("Pushed", "..\\Skins", OptionsWith("pushed"));
+  auto manager = Manager();
+  manager->SetSkinName(kInternalName);
+  manager->SetActive(false);
+  ASSERT_TRUE(manager->ReceivePushedSkin(7, block));
+  manager->TakePushedSkin();
+  manager->SetActive(true);
+  EXPECT_NE(Description(*manager), "pushed");
 }
 
 TEST(SkinManagerValues, VersionDensityAndCommandLine) {
