@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "skin/controls/sComboBox.h"
@@ -982,9 +983,9 @@ TEST_P(SizeableFormTest, ClearingTheUserButtonsWhileOneIsHotRemovesItAndItsHint)
 }
 
 TEST_P(SizeableFormTest, AFormFreedByItsUserButtonIsNotTouchedAfterwards) {
+  // The handler lives in the form it frees: nothing of it may be read after the delete.
   provider->TitleButtons[0].OnMouseUp = [this](TObject*, TMouseButton, int, int) {
-    delete form;
-    form = nullptr;
+    delete std::exchange(form, nullptr);
   };
   Click(ScreenCentre(Pin()));
   EXPECT_EQ(form, nullptr);
@@ -1031,10 +1032,7 @@ TEST_P(SizeableFormTest, AFormFreedByAnItemOfItsSubmenuIsNotTouchedAfterwards) {
   auto& closeItem = popup->Items.Add(std::make_unique<TMenuItem>());
   closeItem.Name = "Free";
   closeItem.Caption = "Free the form";
-  closeItem.OnClick = [this](TObject*) {
-    delete form;
-    form = nullptr;
-  };
+  closeItem.OnClick = [this](TObject*) { delete std::exchange(form, nullptr); };
   provider->SysSubMenu = {"Form", popup, TacSubMenuPosition::ipTop};
   SetForegroundWindow(form->WindowHandle());
   PumpFor(3);
