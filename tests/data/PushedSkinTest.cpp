@@ -1,23 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "skin/data/PushedSkin.h"
+#include "tests/data/PushedBlock.h"
 
 namespace {
 
-std::vector<uint8_t> Block(uint32_t marker, const std::string& name, const std::string& dir, const std::string& options) {
-  std::vector<uint8_t> block(kPushedSkinBlockSize, 0);
-  for (int i = 0; i < 4; ++i) block[i] = uint8_t(marker >> (8 * i));
-  std::memcpy(&block[4], name.data(), name.size());
-  std::memcpy(&block[132], dir.data(), dir.size());
-  std::memcpy(&block[644], options.data(), options.size());
-  return block;
-}
-
 TEST(PushedSkin, AcceptsOnlyKindSevenWholeBlocksWithTheMarker) {
-  std::vector<uint8_t> good = Block(kPushedSkinMarker, "n", "d", "o");
-  std::vector<uint8_t> badMarker = Block(0xA401, "n", "d", "o");
+  std::vector<uint8_t> good = PushedBlock("n", "d", "o");
+  std::vector<uint8_t> badMarker = PushedBlock("n", "d", "o", 0xA401);
   std::vector<uint8_t> shortBlock(good.begin(), good.end() - 1);
   EXPECT_TRUE(IsPushedSkinMessage(7, good));
   EXPECT_FALSE(IsPushedSkinMessage(6, good));
@@ -27,7 +17,7 @@ TEST(PushedSkin, AcceptsOnlyKindSevenWholeBlocksWithTheMarker) {
 }
 
 TEST(PushedSkin, ReadsTheThreeTextsAtTheirOffsets) {
-  PushedSkinBlock block = CopyPushedSkinBlock(Block(kPushedSkinMarker, "My skin", "c:\\Skins", "[GLOBALINFO]\r\nVERSION=10\r\n"));
+  PushedSkinBlock block = CopyPushedSkinBlock(PushedBlock("My skin", "c:\\Skins", "[GLOBALINFO]\r\nVERSION=10\r\n"));
   std::optional<PushedSkin> skin = ReadPushedSkin(block);
   ASSERT_TRUE(skin);
   EXPECT_EQ(skin->SkinName, "My skin");
@@ -36,7 +26,7 @@ TEST(PushedSkin, ReadsTheThreeTextsAtTheirOffsets) {
 }
 
 TEST(PushedSkin, UnterminatedTextsEndAtTheirFieldAndAWrongMarkerReadsNothing) {
-  PushedSkinBlock block = CopyPushedSkinBlock(Block(kPushedSkinMarker, std::string(128, 'n'), std::string(512, 'd'), ""));
+  PushedSkinBlock block = CopyPushedSkinBlock(PushedBlock(std::string(128, 'n'), std::string(512, 'd'), ""));
   std::fill(block.begin() + 644, block.end(), 'o');
   std::optional<PushedSkin> skin = ReadPushedSkin(block);
   ASSERT_TRUE(skin);

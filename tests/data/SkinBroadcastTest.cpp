@@ -5,6 +5,7 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManagerWin.h"
+#include "tests/data/PushedBlock.h"
 #include "tests/data/TinySkin.h"
 #include "toolkit/Application.h"
 #include "toolkit/StdCtrls.h"
@@ -102,12 +103,7 @@ TEST_F(SkinBroadcastTest, FormsLastToFirstThenRegisteredFormsThenVisibleWatchedW
 }
 
 std::vector<uint8_t> Block(uint32_t marker, const std::string& name) {
-  std::vector<uint8_t> block(kPushedSkinBlockSize, 0);
-  for (int i = 0; i < 4; ++i) block[size_t(i)] = uint8_t(marker >> (8 * i));
-  std::copy(name.begin(), name.end(), block.begin() + 4);
-  std::string options = "[GLOBALINFO]\r\nVERSION=10\r\nDESCRIPTION=pushed\r\n";
-  std::copy(options.begin(), options.end(), block.begin() + 644);
-  return block;
+  return PushedBlock(name, "", "[GLOBALINFO]\r\nVERSION=10\r\nDESCRIPTION=pushed\r\n", marker);
 }
 
 LRESULT Push(uint32_t kind, std::vector<uint8_t>& block) {

@@ -5,6 +5,7 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManager.h"
+#include "tests/data/PushedBlock.h"
 #include "tests/data/TinySkin.h"
 #include "tools/PngWriter.h"
 
@@ -14,16 +15,6 @@ constexpr const char* kInternalName = "windows 10 (internal)";
 
 std::string OptionsWith(const std::string& description, const std::string& version = "10.00") {
   return "[GLOBALINFO]\r\nVERSION=" + version + "\r\nDESCRIPTION=" + description + "\r\n[BUTTON]\r\nCOLOR=$00102030\r\n";
-}
-
-// A pushed-skin block with its three texts, each terminated unless it fills its field.
-std::vector<uint8_t> PushedBlock(const std::string& name, const std::string& directory, const std::string& options) {
-  std::vector<uint8_t> block(kPushedSkinBlockSize, 0);
-  block[0] = 0x00, block[1] = 0xA4;
-  std::copy(name.begin(), name.end(), block.begin() + 4);
-  std::copy(directory.begin(), directory.end(), block.begin() + 4 + kPushedSkinNameSize);
-  std::copy(options.begin(), options.end(), block.begin() + 4 + kPushedSkinNameSize + kPushedSkinDirectorySize);
-  return block;
 }
 
 // Records what the manager asks of the window side.

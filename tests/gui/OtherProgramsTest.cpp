@@ -4,25 +4,14 @@
 // messages arrive as sent from outside.
 #include <gtest/gtest.h>
 
-#include "skin/data/PushedSkin.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
+#include "tests/data/PushedBlock.h"
 #include "tests/gui/GuiDriver.h"
 #include "tests/toolkit/OtherThread.h"
 #include "toolkit/Application.h"
 
 namespace {
-
-std::vector<uint8_t> PushedBlock(const std::string& name, const std::string& directory, const std::string& options,
-                                 size_t size = kPushedSkinBlockSize, uint32_t marker = kPushedSkinMarker) {
-  std::vector<uint8_t> block(std::max(size, kPushedSkinBlockSize), 0);
-  for (int i = 0; i < 4; ++i) block[size_t(i)] = uint8_t(marker >> (8 * i));
-  std::copy(name.begin(), name.end(), block.begin() + 4);
-  std::copy(directory.begin(), directory.end(), block.begin() + 4 + kPushedSkinNameSize);
-  std::copy_n(options.begin(), std::min(options.size(), block.size() - 644), block.begin() + 644);
-  block.resize(size);
-  return block;
-}
 
 LRESULT Push(HWND window, std::vector<uint8_t>& block) {
   COPYDATASTRUCT copy{kPushedSkinDataKind, DWORD(block.size()), block.data()};
@@ -76,6 +65,26 @@ TEST_F(OtherProgramsTest, JunkSkinCommandsFromOutsideChangeNothingAndTheNextPush
   EXPECT_EQ(taken, 1);
   ExpectAliveAndSkinned();
   EXPECT_EQ(F().sSkinManager1->SkinName(), "Pushed");
+}
+
+TEST_F(OtherProgramsTest, ASeriesOfBadPushedBlocksKeepsTheSkinInForce) {
+  const HWND app = Application->Handle();
+  const std::string name = F().sSkinManager1->SkinName(), directory = F().sSkinManager1->SkinDirectory();
+  const std::string longLine = "[GLOBALINFO]\r\nVERSION=10\r\n" + std::string(4 << 20, 'x');
+  std::vector<std::vector<uint8_t>> blocks = {
+      PushedBlock("Words", "c:\\no such folder", "plain words and nothing else"),
+      PushedBlock("", "", "", kPushedSkinMarker, 4),
+      PushedBlock("Short", "c:\\no such folder", "[GLOBALINFO]\r\nVERSION=10\r\n", kPushedSkinMarker, 1000),
+      PushedBlock(std::string(kPushedSkinNameSize, 'A'), std::string(kPushedSkinDirectorySize, 'A'),
+                  std::string(kPushedSkinOptionsSize, 'A')),
+      PushedBlock("Wrong", "c:\\no such folder", "[GLOBALINFO]\r\nVERSION=10\r\n", 0xA401),
+      PushedBlock("Long", "c:\\no such folder", longLine, kPushedSkinMarker, 4 << 20),
+  };
+  for (std::vector<uint8_t>& block : blocks) {
+    FromOtherThread([&] { Push(app, block); });
+    driver->Pump();
+    ExpectAliveAndSkinned();
+  }
 }
 
 }  // namespace
