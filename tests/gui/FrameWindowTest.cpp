@@ -32,11 +32,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/Menus.h"
-#include "tools/GoldenPicture.h"
 
 namespace {
-
-const std::string kGoldenDir = std::string(DR_SOURCE_DIR) + "/tests/golden/";
 
 void KeyInput(WORD key, bool up) {
   INPUT input{};
@@ -65,16 +62,6 @@ POINT ScreenOf(TsSkinProvider& p, TPoint cachePoint) {
 TPoint Centre(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
 
 uint32_t PixelAt(const PixelBuffer& b, TPoint p) { return b.At(p.X, p.Y) & 0xFFFFFF; }
-
-bool At96Dpi() { return Screen::PixelsPerInch() == 96; }
-
-void ExpectGolden(const PixelBuffer& picture, const std::string& name) {
-  if (!At96Dpi()) return;
-  const GoldenResult golden = CompareWithGolden(picture, kGoldenDir + name + ".png", name);
-  if (golden.Updated) return;
-  ASSERT_FALSE(golden.Missing) << golden.Message;
-  EXPECT_EQ(golden.Differing, 0) << golden.Message;
-}
 
 class FrameWindowTest : public testing::Test {
  protected:

@@ -1,5 +1,6 @@
 #include "tests/gui/GuiDriver.h"
 
+#include <gtest/gtest.h>
 #include <shlobj.h>
 
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "skin/windows/WindowPicture.h"
 #include "skin/windows/sSkinProvider.h"
 #include "toolkit/Cp1251.h"
+#include "tools/GoldenPicture.h"
 #include "tools/PngWriter.h"
 
 namespace {
@@ -81,6 +83,27 @@ void CALLBACK GuiDriver::AnswerModal(HWND, UINT, UINT_PTR, DWORD) {
   PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(ok));
 }
 
+bool PumpUntil(const std::function<bool()>& done) {
+  constexpr DWORD kPatienceMs = 5000;
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > kPatienceMs) return false;
+    Application->ProcessMessages();
+    // Woken by the next message; the 10 ms bound lets conditions that no message announces be seen too.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  return true;
+}
+
+void ExpectGolden(const PixelBuffer& picture, const std::string& name) {
+  if (Screen::PixelsPerInch() != 96) return;
+  const std::string path = std::string(DR_SOURCE_DIR) + "/tests/golden/" + name + ".png";
+  const GoldenResult golden = CompareWithGolden(picture, path, name);
+  if (golden.Updated) return;
+  ASSERT_FALSE(golden.Missing) << golden.Message;
+  EXPECT_EQ(golden.Differing, 0) << golden.Message;
+}
+
 PixelBuffer CaptureWindow(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
@@ -108,6 +131,15 @@ void SendMouseInput(DWORD flags, POINT screen) {
   input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN));
   input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
   SendInput(1, &input, sizeof(input));
+}
+
+bool MoveRealPointer(POINT screen) {
+  SendMouseInput(0, screen);
+  // The absolute input scale (65536 across the screen) may put the pointer one pixel short.
+  return PumpUntil([screen] {
+    const DWORD at = GetMessagePos();
+    return std::abs(short(LOWORD(at)) - screen.x) <= 1 && std::abs(short(HIWORD(at)) - screen.y) <= 1;
+  });
 }
 
 void DragWithRealPointer(POINT start, POINT target, int rounds, const std::function<void()>& pump) {

@@ -51,6 +51,14 @@ class GuiDriver {
   UINT_PTR timer_;
 };
 
+// Runs the message loop, waiting for each next message, until `done` holds. False when it still does not
+// after five seconds: only a fault takes that long, however loaded the machine.
+bool PumpUntil(const std::function<bool()>& done);
+
+// Compares a picture with tests/golden/<name>.png. The golden pictures are drawn at 96 dpi, so at other
+// settings nothing is compared.
+void ExpectGolden(const PixelBuffer& picture, const std::string& name);
+
 // The whole window (frame included) as it is on the screen.
 PixelBuffer CaptureWindow(HWND window);
 // With DR_TEST_PICTURES set to a folder, the picture is kept there as <name>.png (opaque).
@@ -61,6 +69,9 @@ PixelBuffer ComposedWithPopup(TForm1& form, HWND popup);
 
 // The real pointer moved to a screen point, with button flags (MOUSEEVENTF_LEFTDOWN, ...) or 0.
 void SendMouseInput(DWORD flags, POINT screen);
+// Moves the real pointer to a screen point and pumps until this thread has taken a message made there
+// (input comes before timers and paints, so the move itself has then been handled). False as PumpUntil.
+bool MoveRealPointer(POINT screen);
 // Presses the left button at start, moves the real pointer to 20, 15 pixels
 // short of target and then to target, and lets go there. The system's move loop runs inside the press, so
 // a timer moves the pointer while `pump` runs the message loop (at most

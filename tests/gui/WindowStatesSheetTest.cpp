@@ -21,7 +21,6 @@
 #include "skin/windows/WindowPicture.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
-#include "tools/GoldenPicture.h"
 #include "tools/PngWriter.h"
 
 namespace {
@@ -252,14 +251,7 @@ TEST_F(WindowStatesSheet, EveryStateOfTheMainWindowOnOneSheet) {
   sheet.NextRow();
   sheet.Add(Crop(filled, CellOf(*F().fileAdded)));
 
-  const PixelBuffer picture = sheet.Picture();
-  if (Screen::PixelsPerInch() != 96) return;  // the sheet is drawn at 96 dpi
-  const std::string name = "window-main-states";
-  const GoldenResult golden =
-      CompareWithGolden(picture, std::string(DR_SOURCE_DIR) + "/tests/golden/" + name + ".png", name);
-  if (golden.Updated) return;
-  ASSERT_FALSE(golden.Missing) << golden.Message;
-  EXPECT_EQ(golden.Differing, 0) << golden.Message;
+  ExpectGolden(sheet.Picture(), "window-main-states");
 }
 
 }  // namespace
