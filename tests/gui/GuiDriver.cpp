@@ -92,6 +92,7 @@ bool PumpUntil(const std::function<bool()>& done) {
     // Woken by the next message; the 10 ms bound lets conditions that no message announces be seen too.
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
+  Application->ProcessMessages();  // what the change set off (repaints, notifications) is done too
   return true;
 }
 

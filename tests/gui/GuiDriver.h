@@ -51,8 +51,9 @@ class GuiDriver {
   UINT_PTR timer_;
 };
 
-// Runs the message loop, waiting for each next message, until `done` holds. False when it still does not
-// after five seconds: only a fault takes that long, however loaded the machine.
+// Runs the message loop, waiting for each next message, until `done` holds, then handles what is pending.
+// False when it still does not hold after five seconds: only a fault takes that long, however loaded the
+// machine.
 bool PumpUntil(const std::function<bool()>& done);
 
 // Compares a picture with tests/golden/<name>.png. The golden pictures are drawn at 96 dpi, so at other

@@ -58,15 +58,6 @@ class HtmlLabel : public testing::Test {
     RedrawWindow(form->WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     driver->Pump();
   }
-  template <class Condition>
-  bool PumpUntil(Condition done) {
-    for (int i = 0; i < 100 && !done(); ++i) {
-      driver->Pump();
-      Sleep(10);
-    }
-    driver->Pump();
-    return done();
-  }
   // The link's rectangle on the screen.
   POINT LinkCentre() {
     const TRect r = label->Links().Links().at(0).Rect;

@@ -34,17 +34,6 @@ class SpeedButtonTest : public testing::Test {
   }
   TForm1& F() { return driver->Form(); }
 
-  // Pumps until the condition holds or two seconds have passed.
-  template <class Condition>
-  bool PumpUntil(Condition done) {
-    for (int i = 0; i < 200 && !done(); ++i) {
-      driver->Pump();
-      Sleep(10);
-    }
-    driver->Pump();
-    return done();
-  }
-
   void PointAt(TControl& c) {
     const TPoint centre = c.ClientToScreen({c.Width() / 2, c.Height() / 2});
     SetCursorPos(centre.X, centre.Y);
