@@ -330,6 +330,8 @@ void TsSkinProvider::Prepare() {
   captionFont_.Forget();
   ApplyGlobalColor();
   skinned_ = true;
+  // The system must neither draw its own title buttons nor answer hit tests for them.
+  if (DrawNonClientArea) SetSystemMenuStyle(false);
   SkinData.CacheStale = true;
   UpdateFrameMode();
   Rebuild();
@@ -352,6 +354,7 @@ void TsSkinProvider::Unprepare() {
   border_.reset();
   regionSet_ = false;
   if (HWND window = form_.WindowHandle()) {
+    SetSystemMenuStyle(form_.BorderIcons.SystemMenu);
     SetWindowRgn(window, nullptr, TRUE);
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -360,6 +363,16 @@ void TsSkinProvider::Unprepare() {
   SkinData.OnSkinCommand(AC_REMOVESKIN, reinterpret_cast<intptr_t>(Manager()));
   buttonsBackground_ = PixelBuffer();
   for (GreyBuffer& glow : captionGlow_) glow = GreyBuffer();
+}
+
+void TsSkinProvider::SetSystemMenuStyle(bool on) {
+  HWND window = form_.WindowHandle();
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  const LONG wanted = on ? style | WS_SYSMENU : style & ~WS_SYSMENU;
+  if (wanted == style) return;
+  // Made while the style still has it: the skinned buttons read the close item's state from it.
+  GetSystemMenu(window, FALSE);
+  SetWindowLongW(window, GWL_STYLE, wanted);
 }
 
 void TsSkinProvider::ApplyGlobalColor() {
@@ -623,8 +636,8 @@ void TsSkinProvider::ApplyWindowRegion() {
     corners = TransparentCornerRects(paintSkin_.View, formSection ? paintSkin_.View.Mask(formSection->BorderIndex) : nullptr,
                                      titleSection && inputs_.HasCaption ? paintSkin_.View.Mask(titleSection->BorderIndex) : nullptr,
                                      size);
-    // Square corners need no region at all.
-    if (!corners.empty()) wanted = MakeRect(0, 0, size.cx, size.cy);
+    // Square corners too: a window without a region may get a frame of the desktop's own around it.
+    wanted = MakeRect(0, 0, size.cx, size.cy);
   }
   if (regionSet_ && wanted == region_ && corners == regionCorners_) return;
   regionSet_ = true;
@@ -914,8 +927,19 @@ LRESULT TsSkinProvider::OnSize(TMessage& m) {
 
 LRESULT TsSkinProvider::OnSetText(TMessage& m) {
   for (GreyBuffer& glow : captionGlow_) glow = GreyBuffer();
-  const LRESULT result = CallPrevious(m);
+  // The system draws its caption with the new text where the window shows its own frame.
+  const LRESULT result = mode_ == FrameMode::InFrame ? CallPreviousUndrawn(m) : CallPrevious(m);
   RepaintFrame();
+  return result;
+}
+
+LRESULT TsSkinProvider::CallPreviousUndrawn(TMessage& m) {
+  HWND window = form_.WindowHandle();
+  // Turning drawing back on also marks a window visible, so only a visible one is held.
+  const bool hold = IsWindowVisible(window) != 0;
+  if (hold) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+  const LRESULT result = CallPrevious(m);
+  if (hold) SendMessageW(window, WM_SETREDRAW, TRUE, 0);
   return result;
 }
 
@@ -929,13 +953,8 @@ LRESULT TsSkinProvider::OnSetRedraw(TMessage& m, bool redraw) {
 }
 
 LRESULT TsSkinProvider::OnSetIcon(TMessage& m) {
-  HWND window = form_.WindowHandle();
-  // The system would draw its own caption with the new icon; turning drawing
-  // back on also marks a window visible, so only a visible one is held.
-  const bool hold = IsWindowVisible(window) != 0;
-  if (hold) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-  const LRESULT result = CallPrevious(m);
-  if (hold) SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+  // The system would draw its own caption with the new icon.
+  const LRESULT result = CallPreviousUndrawn(m);
   RepaintFrame();
   return result;
 }

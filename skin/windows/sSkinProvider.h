@@ -150,6 +150,8 @@ class TsSkinProvider : public TComponent {
  private:
   LRESULT OnMessage(TMessage& m);
   LRESULT CallPrevious(TMessage& m) { return hook_.CallPrevious(m); }
+  // The previous procedure with drawing held off, so that the system draws no caption of its own.
+  LRESULT CallPreviousUndrawn(TMessage& m);
   LRESULT OnSkinCommand(uint16_t command, LPARAM argument);
   LRESULT OnNcHitTest(TMessage& m, POINT screen);
   LRESULT OnNcActivate(bool active);
@@ -194,6 +196,7 @@ class TsSkinProvider : public TComponent {
   SystemMenuFacts MenuFacts() const;
   void WriteCaption(PixelBuffer& cache, const TitleLayout& layout, int32_t state);
   void ApplyGlobalColor();
+  void SetSystemMenuStyle(bool on);
   void ClearButtonStates();
   int32_t FrameState() const;  // min(active flag, the form section's states - 1)
   PixelBuffer& Cache() { return *SkinData.CachePicture; }

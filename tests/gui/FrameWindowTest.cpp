@@ -63,6 +63,18 @@ TPoint Centre(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Botto
 
 uint32_t PixelAt(const PixelBuffer& b, TPoint p) { return b.At(p.X, p.Y) & 0xFFFFFF; }
 
+// The region of the window rectangle itself.
+bool RegionIsTheWindow(HWND w) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  RECT box{}, wr{};
+  const int kind = GetWindowRgn(w, region);
+  GetRgnBox(region, &box);
+  DeleteObject(region);
+  GetWindowRect(w, &wr);
+  return kind == SIMPLEREGION && box.left == 0 && box.top == 0 && box.right == wr.right - wr.left &&
+         box.bottom == wr.bottom - wr.top;
+}
+
 class FrameWindowTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -115,13 +127,19 @@ TEST_F(FrameWindowTest, SwitchingTheSkinOffAndOnSkinsTheFrameAgain) {
   };
   const PixelBuffer before = ComposedWindowPicture(P());
   const std::vector<Look> controlLooks = looks();
+  // The system's own title buttons, invisible under the skinned frame, would answer hit tests:
+  // the system-menu style is off while the frame is skinned and back with the system's frame.
+  auto systemMenuStyle = [&] { return (GetWindowLongW(Main(), GWL_STYLE) & WS_SYSMENU) != 0; };
+  EXPECT_FALSE(systemMenuStyle());
   manager.SetActive(false);
   PumpFor(5);
   EXPECT_FALSE(P().Skinned());
   EXPECT_EQ(Border(), nullptr);
+  EXPECT_TRUE(systemMenuStyle());
   manager.SetActive(true);
   PumpFor(5);
   ASSERT_TRUE(P().Skinned());
+  EXPECT_FALSE(systemMenuStyle());
   ASSERT_NE(Border(), nullptr);
   EXPECT_TRUE(IsWindowVisible(Border()));
   const PixelBuffer after = ComposedWindowPicture(P());
@@ -524,16 +542,14 @@ TEST_F(FrameWindowTest, TurningExtendedBordersOffAndOnSwitchesTheFrameMode) {
   PumpFor(3);
   EXPECT_EQ(P().Mode(), FrameMode::InFrame);
   EXPECT_EQ(P().BorderForm(), nullptr);
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetWindowRgn(Main(), region), ERROR);  // the whole window shows its own frame
+  EXPECT_TRUE(RegionIsTheWindow(Main()));  // the whole window shows its own frame
   ExpectGolden(ComposedWindowPicture(P()), "window-main-inframe");
   DefaultManager()->SetExtendedBorders(true);
   PumpFor(3);
   EXPECT_EQ(P().Mode(), FrameMode::ExtendedBorder);
   ASSERT_NE(P().BorderForm(), nullptr);
   EXPECT_TRUE(IsWindowVisible(Border()));
-  EXPECT_EQ(GetWindowRgn(Main(), region), SIMPLEREGION);
-  DeleteObject(region);
+  EXPECT_FALSE(RegionIsTheWindow(Main()));  // only the client area
 }
 
 TEST_F(FrameWindowTest, ADisabledFormGreysItsCaptionAndDisablesItsBorderWindow) {
@@ -628,9 +644,13 @@ class RecordingForm final : public TForm {
   explicit RecordingForm(TComponent* owner) : TForm(owner) {}
   LRESULT WndProc(TMessage& m) override {
     if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_CONTEXTHELP) ++ContextHelp;
-    return TForm::WndProc(m);
+    const LRESULT result = TForm::WndProc(m);
+    // What the window shows right after the system took the text, before the provider's repaint.
+    if (m.Msg == WM_SETTEXT) AfterSetText = CaptureWindow(WindowHandle());
+    return result;
   }
   int ContextHelp = 0;
+  PixelBuffer AfterSetText;
 };
 
 // A 16 x 16 glyph without alpha: a dark square on a magenta ground (its bottom-left colour).
@@ -770,9 +790,6 @@ TEST_P(SizeableFormTest, HitTestsOfTheFrame) {
     RECT wr;
     GetWindowRect(w, &wr);
     EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(wr.left + 1, (wr.top + wr.bottom) / 2)), HTLEFT);
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_EQ(GetWindowRgn(w, region), ERROR);  // square corners: nothing cut away
-    DeleteObject(region);
   }
 }
 
@@ -839,11 +856,13 @@ TEST_P(SizeableFormTest, ALeftClickOnTheIconOpensTheSkinnedSystemMenuBelowIt) {
   EXPECT_TRUE(IsWindowVisible(form->WindowHandle()));
 }
 
-TEST_P(SizeableFormTest, InFrameRegionFollowsTheStateAndSquareCornersCutNothing) {
+TEST_P(SizeableFormTest, InFrameRegionFollowsTheStateAndSquareCornersKeepTheWholeWindow) {
   if (GetParam()) GTEST_SKIP() << "the in-frame region";
   HWND w = form->WindowHandle();
+  // The built-in skin's masks have square corners: nothing is cut, yet the window has a
+  // region, so that a compositing desktop draws no frame of its own around it.
+  EXPECT_TRUE(RegionIsTheWindow(w));
   HRGN region = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetWindowRgn(w, region), ERROR);  // the built-in skin's masks have no transparent corners
   SendMessageW(w, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   PumpFor(5);
   ASSERT_TRUE(IsZoomed(w));
@@ -859,8 +878,30 @@ TEST_P(SizeableFormTest, InFrameRegionFollowsTheStateAndSquareCornersCutNothing)
   EXPECT_EQ(box.bottom, wr.bottom - wr.top - fw);
   SendMessageW(w, WM_SYSCOMMAND, SC_RESTORE, 0);
   PumpFor(5);
-  EXPECT_EQ(GetWindowRgn(w, region), ERROR);
   DeleteObject(region);
+  EXPECT_TRUE(RegionIsTheWindow(w));
+}
+
+// In-frame: the skinned caption is all there is; the system draws none of its own when the text changes.
+TEST_P(SizeableFormTest, SettingTheTextDrawsNoCaptionOfTheSystemsInFrame) {
+  if (GetParam()) GTEST_SKIP() << "the region hides the window's own caption";
+  HWND w = form->WindowHandle();
+  const TitleLayout& t = provider->Layout();
+  // The caption as shown before the text changes stays until the provider writes the new text.
+  const PixelBuffer before = CaptureWindow(w);
+  form->SetCaption("Another caption");
+  ASSERT_FALSE(form->AfterSetText.Empty());
+  int changed = 0;
+  for (int32_t y = 0; y < t.CaptionBottom; ++y)
+    for (int32_t x = 0; x < before.Width(); ++x) changed += before.At(x, y) != form->AfterSetText.At(x, y);
+  EXPECT_EQ(changed, 0) << "the system drew its own caption";
+  // Then the skinned frame shows the new text.
+  const PixelBuffer after = CaptureWindow(w);
+  const TRect text = t.CaptionText;
+  int rewritten = 0;
+  for (int32_t y = text.Top; y < text.Bottom; ++y)
+    for (int32_t x = text.Left; x < text.Right; ++x) rewritten += before.At(x, y) != after.At(x, y);
+  EXPECT_GT(rewritten, 0);
 }
 
 TEST_P(SizeableFormTest, HelpButtonTurnsHotUnderThePointerAndSendsContextHelp) {
