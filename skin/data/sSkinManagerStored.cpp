@@ -38,6 +38,8 @@ bool ApplyThirdParty(TsSkinManager& m, const std::string& n, const TStoredReader
 bool ApplyManager(TsSkinManager& m, const std::string& n, const TStoredReader& r) {
   TacFontSetting& extraLineFont = m.MenuSupport.ExtraLineFont;
   if (n == "ExtendedBorders") m.SetExtendedBorders(r.Bool());
+  else if (n == "Options.NativeBordersMaximized") m.Options.NativeBordersMaximized = r.Bool();
+  else if (n == "Effects.AllowAeroBluring") m.Effects.AllowAeroBluring = r.Bool();
   else if (n == "InternalSkins") {
     TsStoredSkins skins;
     for (const std::vector<TStoredProperty>& item : r.Items()) skins.push_back(ReadStoredSkin(item));

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
+#include "skin/data/SkinLoader.h"
+#include "skin/data/sSkinManager.h"
 #include "skin/render/core/PixelBufferDc.h"
+#include "skin/windows/BlurBehind.h"
 #include "skin/windows/FrameGeometry.h"
+#include "skin/windows/FrameRegion.h"
 #include "skin/windows/sSkinProvider.h"
 
 namespace {
@@ -60,6 +64,7 @@ LRESULT TacBorderWindow::WndProc(TMessage& m) {
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:     return OnClientMouse(m.Msg, ClientPointOf(m.LParam));
+    case WM_CAPTURECHANGED:  drag_.Cancel(); return TWinControl::WndProc(m);
     default:                 return TWinControl::WndProc(m);
   }
 }
@@ -94,6 +99,10 @@ LRESULT TacBorderWindow::OnPaint() {
 }
 
 LRESULT TacBorderWindow::OnNcMouseMove(POINT screen) {
+  if (drag_.Pending()) {
+    if (drag_.Move({screen.x, screen.y})) RestoreUnderPointer(screen);  // may free this window: nothing after it
+    return 0;
+  }
   owner_.SetHotButton(owner_.FrameHitTest(screen));
   TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, WindowHandle(), 0};
   TrackMouseEvent(&track);
@@ -112,12 +121,51 @@ LRESULT TacBorderWindow::OnNcLButtonDown(int hitCode, LPARAM lParam) {
     owner_.PressButton(hitCode, WindowHandle());  // may free the owner and this window: nothing after it
     return 0;
   }
+  if (hitCode == kFrameHitCaption && IsZoomed(form)) {
+    // A maximized window moves only once the pointer leaves the press point: restored under it.
+    const POINT screen = ScreenPointOf(lParam);
+    drag_.Press({screen.x, screen.y});
+    SetCapture(WindowHandle());
+    return 0;
+  }
   // Caption drags, sizing bands and the icon: the form's own handling.
   SendMessageW(form, WM_NCLBUTTONDOWN, WPARAM(hitCode), lParam);
   return 0;
 }
 
+void TacBorderWindow::RestoreUnderPointer(POINT screen) {
+  if (GetCapture() == WindowHandle()) ReleaseCapture();
+  HWND form = owner_.Form().WindowHandle();
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  MONITORINFO mi{};
+  mi.cbSize = sizeof(mi);
+  if (!GetWindowPlacement(form, &placement) ||
+      !GetMonitorInfoW(MonitorFromPoint(screen, MONITOR_DEFAULTTONEAREST), &mi))
+    return;
+  RECT& normal = placement.rcNormalPosition;  // in work-area coordinates
+  const int32_t width = normal.right - normal.left, height = normal.bottom - normal.top;
+  const TPoint at = RestoredUnderPointer({screen.x, screen.y}, width, mi.rcMonitor.top);
+  normal.left = at.X - (mi.rcWork.left - mi.rcMonitor.left);
+  normal.top = at.Y - (mi.rcWork.top - mi.rcMonitor.top);
+  normal.right = normal.left + width;
+  normal.bottom = normal.top + height;
+  placement.showCmd = SW_RESTORE;
+  placement.flags = 0;
+  // Restoring runs the form's own handlers, which may free it and this window.
+  const std::weak_ptr<const void> life = owner_.LifeToken();
+  SetWindowPlacement(form, &placement);
+  if (life.expired() || !IsWindow(form)) return;
+  // The move goes on as a caption press at the pointer starts it: the system's, under the real pointer.
+  SendMessageW(form, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+}
+
 LRESULT TacBorderWindow::OnNcLButtonUp(POINT screen) {
+  if (drag_.Pending()) {
+    drag_.Cancel();
+    if (GetCapture() == WindowHandle()) ReleaseCapture();
+    return 0;
+  }
   if (!owner_.PressInProgress()) return 0;
   if (GetCapture() == WindowHandle()) ReleaseCapture();
   owner_.ReleaseButton(owner_.FrameHitTest(screen));  // may free the owner and this window: nothing after it
@@ -128,6 +176,9 @@ LRESULT TacBorderWindow::OnNcLButtonDblClk(int hitCode) {
   // A quick second click on a title button is a press too.
   if (IsTitleButtonCode(hitCode)) owner_.PressButton(hitCode, WindowHandle());  // may free the owner: nothing after it
   else if (hitCode == kFrameHitCaption) owner_.CaptionDoubleClick();
+  else if (hitCode == kFrameHitLeft || hitCode == kFrameHitRight || hitCode == kFrameHitTop ||
+           hitCode == kFrameHitBottom)
+    owner_.EdgeDoubleClick(hitCode);
   else if (hitCode == kFrameHitSysMenu) owner_.IconDoubleClick();
   return 0;
 }
@@ -138,8 +189,8 @@ LRESULT TacBorderWindow::OnNcRButtonUp(int hitCode, POINT screen) {
 }
 
 LRESULT TacBorderWindow::OnClientMouse(UINT msg, POINT client) {
-  // While a title button is held the captured mouse reports here: the press goes on.
-  if (owner_.PressInProgress()) {
+  // While a title button is held or a maximized caption pressed, the captured mouse reports here.
+  if (owner_.PressInProgress() || drag_.Pending()) {
     POINT screen = client;
     ::ClientToScreen(WindowHandle(), &screen);
     return msg == WM_LBUTTONUP ? OnNcLButtonUp(screen) : msg == WM_MOUSEMOVE ? OnNcMouseMove(screen) : 0;
@@ -201,6 +252,7 @@ void TacBorderForm::Update(bool redraw) {
     HDC screen = GetDC(nullptr);
     UpdateLayeredWindow(window, screen, &at, &size, BufferDc(cache), &source, 0, &blend, ULW_ALPHA);
     ReleaseDC(nullptr, screen);
+    ApplyBlur(window, cache);
   }
   // Directly above the form (an owned window always is): shown without activation.
   // Placing it again where it already is costs a round trip to the window system.
@@ -213,6 +265,26 @@ void TacBorderForm::Update(bool redraw) {
     SetWindowPos(window, HWND_TOP, at.x, at.y, 0, 0, flags);
   }
   busy_ = false;
+}
+
+void TacBorderForm::ApplyBlur(HWND window, const PixelBuffer& cache) {
+  if (blur_ == BlurState::NotAvailable) return;  // the system said so once: it stays so
+  const TsSkinManager* manager = owner_.SkinData.Manager();
+  const LoadedSkin* skin = manager ? manager->Skin() : nullptr;
+  if (!skin || !manager->Effects.AllowAeroBluring || !skin->SkinData.AeroBlur) {
+    if (blur_ == BlurState::On) SetBlurBehind(window, nullptr);
+    blur_ = BlurState::Off;
+    return;
+  }
+  const BlurShape shape = BlurBehindShape(cache, owner_.Measures(), skin->SkinData.FormOffset);
+  HRGN region = CreateRectRgn(shape.Outer.Left, shape.Outer.Top, shape.Outer.Right, shape.Outer.Bottom);
+  for (const TRect& r : shape.Cut) {
+    HRGN cut = CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom);
+    CombineRgn(region, region, cut, RGN_DIFF);
+    DeleteObject(cut);
+  }
+  blur_ = SetBlurBehind(window, region) ? BlurState::On : BlurState::NotAvailable;
+  DeleteObject(region);
 }
 
 void TacBorderForm::Hide() {

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+#include "skin/render/core/PixelBuffer.h"
+#include "skin/windows/MaximizedDrag.h"
 #include "toolkit/WinControl.h"
 
 class TsSkinProvider;
@@ -39,10 +41,13 @@ class TacBorderWindow final : public TWinControl {
   LRESULT OnNcLButtonDblClk(int hitCode);
   LRESULT OnNcRButtonUp(int hitCode, POINT screen);
   LRESULT OnClientMouse(UINT msg, POINT client);
+  // The maximized form restored with the pointer over its caption, and its move started.
+  void RestoreUnderPointer(POINT screen);
 
   TacBorderForm& form_;
   TsSkinProvider& owner_;
   bool regionDirty_ = false;  // a hole was punched for the window below; restored at the next hit test
+  MaximizedDrag drag_;        // a caption press on the maximized form, waiting for the pointer to move
 };
 
 class TacBorderForm {
@@ -63,6 +68,9 @@ class TacBorderForm {
   void ApplyRegion();
   // Another region was put on the window: the next ApplyRegion sets it again.
   void ForgetRegion() { regionWindow_ = nullptr; }
+  // Blur behind the window: off, on, or asked for where the system offers none.
+  enum class BlurState { Off, On, NotAvailable };
+  BlurState Blur() const { return blur_; }
 
  private:
   TsSkinProvider& owner_;
@@ -70,4 +78,8 @@ class TacBorderForm {
   bool busy_ = false;  // an update is running: messages it sends must not start another
   HWND regionWindow_ = nullptr;  // the window the region below was last set on
   TRect regionOuter_, regionHole_;
+  BlurState blur_ = BlurState::Off;
+  // When the manager allows it and the skin asks for it (AEROBLUR), the system
+  // blurs behind the frame; otherwise it is switched off.
+  void ApplyBlur(HWND window, const PixelBuffer& cache);
 };

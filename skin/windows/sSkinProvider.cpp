@@ -13,6 +13,7 @@
 #include "skin/render/paint/BackgroundRequest.h"
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/PixelBufferDc.h"
+#include "skin/windows/FrameModeRules.h"
 #include "skin/windows/FrameRegion.h"
 #include "skin/windows/IconPicture.h"
 #include "skin/render/paint/LayeredPainter.h"
@@ -308,12 +309,19 @@ void TsSkinProvider::SetOpacity(int32_t alpha) {
 
 // ---- preparation -----------------------------------------------------------
 
-bool TsSkinProvider::WantsExtendedBorders() const {
+bool TsSkinProvider::WantsExtendedBorders(bool maximized) const {
   const TsSkinManager* manager = Manager();
   HWND window = form_.WindowHandle();
-  return manager && manager->ExtendedBorders() && AllowExtBorders && DrawNonClientArea &&
-         form_.BorderStyle != TFormBorderStyle::bsNone && window &&
-         !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
+  if (!manager || !window) return false;
+  FrameModeFacts facts;
+  facts.ManagerExtendedBorders = manager->ExtendedBorders();
+  facts.AllowExtBorders = AllowExtBorders;
+  facts.DrawNonClientArea = DrawNonClientArea;
+  facts.HasBorder = form_.BorderStyle != TFormBorderStyle::bsNone;
+  facts.ChildWindow = (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0;
+  facts.Maximized = maximized;
+  facts.NativeBordersMaximized = manager->Options.NativeBordersMaximized;
+  return ExtendedBordersWanted(facts);
 }
 
 void TsSkinProvider::Prepare() {
@@ -340,7 +348,8 @@ void TsSkinProvider::Prepare() {
 }
 
 void TsSkinProvider::UpdateFrameMode() {
-  const FrameMode wanted = WantsExtendedBorders() ? FrameMode::ExtendedBorder : FrameMode::InFrame;
+  const bool maximized = IsZoomed(form_.WindowHandle()) != 0;
+  const FrameMode wanted = WantsExtendedBorders(maximized) ? FrameMode::ExtendedBorder : FrameMode::InFrame;
   if (wanted == mode_ && (mode_ == FrameMode::InFrame || border_)) return;
   mode_ = wanted;
   if (mode_ == FrameMode::ExtendedBorder) border_ = std::make_unique<TacBorderForm>(*this);
@@ -812,6 +821,27 @@ void TsSkinProvider::IconClick() {
   ShowSystemMenu({at.X, at.Y});
 }
 
+void TsSkinProvider::EdgeDoubleClick(int32_t hitCode) {
+  HWND window = form_.WindowHandle();
+  RECT wr;
+  if (form_.BorderStyle != TFormBorderStyle::bsSizeable || !GetWindowRect(window, &wr)) return;
+  MONITORINFO mi{};
+  mi.cbSize = sizeof(mi);
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &mi)) return;
+  const TRect bounds{wr.left, wr.top, wr.right, wr.bottom};
+  // The frame the user sees: the border window's inside its shadow margins, or the window's own.
+  TRect visible = bounds;
+  if (mode_ == FrameMode::ExtendedBorder) {
+    const TPoint o = PlaceBorderWindow(measures_, inputs_).Offset;
+    const FrameMeasures& m = measures_;
+    visible = {wr.left + o.X + m.L, wr.top + o.Y + m.T, wr.left + o.X + m.Cache.cx - m.R,
+               wr.top + o.Y + m.Cache.cy - m.B};
+  }
+  const TRect work{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom};
+  const TRect r = edgeStretch_.DoubleClick(hitCode, bounds, visible, work);
+  if (r != bounds) SetWindowPos(window, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TsSkinProvider::IconDoubleClick() { SendMessageW(form_.WindowHandle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 // ---- message handlers ------------------------------------------------------
@@ -889,8 +919,10 @@ LRESULT TsSkinProvider::OnGetMinMaxInfo(TMessage& m, MINMAXINFO& info) {
   // Relative to the monitor, as the system takes the maximized position.
   const TRect work{mi.rcWork.left - mi.rcMonitor.left, mi.rcWork.top - mi.rcMonitor.top,
                    mi.rcWork.right - mi.rcMonitor.left, mi.rcWork.bottom - mi.rcMonitor.top};
+  // Placed for the frame the window will have once maximized.
+  const FrameMode maximizedMode = WantsExtendedBorders(true) ? FrameMode::ExtendedBorder : FrameMode::InFrame;
   const MaximizedPlacement p =
-      PlaceMaximized(work, mode_, inputs_.HasCaption, inputs_.SystemFrame, inputs_.SystemCaption, values_);
+      PlaceMaximized(work, maximizedMode, inputs_.HasCaption, inputs_.SystemFrame, inputs_.SystemCaption, values_);
   info.ptMaxPosition = {p.Position.X, p.Position.Y};
   info.ptMaxSize = {p.Size.cx, p.Size.cy};
   return 0;
@@ -908,6 +940,7 @@ LRESULT TsSkinProvider::OnWindowPosChanged(TMessage& m, UINT flags) {
   if (sized) SkinData.CacheStale = true;
   if (updating_) return result;  // the frame follows when the update ends
   if (sized) {
+    UpdateFrameMode();  // maximized or restored: the border window may go or come back
     Rebuild();
     ApplyWindowRegion();
   }
@@ -1054,6 +1087,10 @@ LRESULT TsSkinProvider::OnNcMouse(TMessage& m, int32_t code, POINT screen) {
         return 0;
       }
       if (m.Msg == WM_NCLBUTTONDOWN) break;
+      if (code == kFrameHitLeft || code == kFrameHitRight || code == kFrameHitTop || code == kFrameHitBottom) {
+        EdgeDoubleClick(code);
+        return 0;
+      }
       if (code != kFrameHitCaption) break;
       CaptionDoubleClick();
       return 0;

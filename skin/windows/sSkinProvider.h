@@ -17,6 +17,7 @@
 #include "skin/render/core/GreyBuffer.h"
 #include "skin/render/core/PixelBuffer.h"
 #include "skin/windows/CaptionFont.h"
+#include "skin/windows/EdgeStretch.h"
 #include "skin/windows/FrameGeometry.h"
 #include "skin/windows/FramePainter.h"
 #include "skin/windows/SystemMenuRules.h"
@@ -140,6 +141,9 @@ class TsSkinProvider : public TComponent {
   // Icon clicks: the system menu just below the icon; a double click closes the form.
   void IconClick();
   void IconDoubleClick();
+  // A double click on a sizing edge of a sizeable form: stretched along it to
+  // the work area, or given its span back.
+  void EdgeDoubleClick(int32_t hitCode);
   // Marks the cache changed and shows the new frame.
   void RepaintFrame();
   // The opacity the form and its border window are shown with.
@@ -181,7 +185,7 @@ class TsSkinProvider : public TComponent {
   void Prepare();
   void Unprepare();
   void UpdateFrameMode();  // extended-border or in-frame mode as the manager and the form now allow
-  bool WantsExtendedBorders() const;
+  bool WantsExtendedBorders(bool maximized) const;
   void GatherInputs();
   void Rebuild();
   void ShowFrame(bool redraw);
@@ -225,6 +229,7 @@ class TsSkinProvider : public TComponent {
   TCaptionFont captionFont_;
   std::unique_ptr<TacBorderForm> border_;
   std::unique_ptr<THintWindow> hint_;
+  EdgeStretch edgeStretch_;
   int32_t hot_ = 0, pressed_ = 0;
   bool regionSet_ = false;
   TRect region_;  // the window region last set (empty: none)

@@ -26,6 +26,7 @@
 #include "skin/render/core/PixelBufferDc.h"
 #include "skin/render/paint/BackgroundRequest.h"
 #include "skin/windows/acBorderForm.h"
+#include "skin/windows/BlurBehind.h"
 #include "skin/windows/sSkinProvider.h"
 #include "skin/windows/WindowPicture.h"
 #include "tests/gui/GuiDriver.h"
@@ -1113,6 +1114,176 @@ TEST_P(SizeableFormTest, IconClicksPopTheMenuBelowTheIconAndADoubleClickCloses) 
   for (int i = 0; i < 40 && IsWindowVisible(form->WindowHandle()); ++i) PumpFor(1);
   EXPECT_FALSE(IsWindowVisible(form->WindowHandle()));
   EXPECT_FALSE(FindWindowW(L"#32768", nullptr) && IsWindowVisible(FindWindowW(L"#32768", nullptr)));
+}
+
+// The manager's NativeBordersMaximized: a maximized form keeps its own skinned
+// frame, placed as an in-frame one, and gets its border window back on restore.
+TEST_P(SizeableFormTest, NativeBordersWhileMaximizedDropTheBorderWindowUntilRestore) {
+  if (!GetParam()) GTEST_SKIP() << "only extended borders have a border window to drop";
+  TsSkinManager* manager = driver->Form().sSkinManager1;
+  manager->Options.NativeBordersMaximized = true;
+  HWND w = form->WindowHandle();
+  SendMessageW(w, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  PumpFor(5);
+  ASSERT_TRUE(IsZoomed(w));
+  EXPECT_EQ(provider->Mode(), FrameMode::InFrame);
+  EXPECT_EQ(provider->BorderForm(), nullptr);
+  // Maximized as an in-frame window: its frame just beyond the work area, its region inside it.
+  RECT r;
+  GetWindowRect(w, &r);
+  const TRect work = Screen::DesktopRect();
+  const int32_t f = provider->Inputs().SystemFrame;
+  EXPECT_EQ(r.top, work.Top - f);
+  EXPECT_EQ(r.bottom - r.top, work.Height() + 2 * f);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_EQ(GetWindowRgn(w, region), SIMPLEREGION);
+  RECT box;
+  GetRgnBox(region, &box);
+  DeleteObject(region);
+  EXPECT_EQ(box.top, provider->Measures().FW);
+  SendMessageW(w, WM_SYSCOMMAND, SC_RESTORE, 0);
+  PumpFor(5);
+  EXPECT_EQ(provider->Mode(), FrameMode::ExtendedBorder);
+  ASSERT_NE(provider->BorderForm(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(provider->BorderForm()->Window()));
+  manager->Options.NativeBordersMaximized = false;
+}
+
+// Where the frame as the user sees it lies on the screen: the border window's
+// rectangle inside its margins, or the window itself.
+RECT VisibleFrame(TsSkinProvider& p) {
+  RECT r;
+  GetWindowRect(p.Form().WindowHandle(), &r);
+  if (p.Mode() == FrameMode::InFrame) return r;
+  const FrameMeasures& m = p.Measures();
+  const POINT topLeft = ScreenOf(p, {m.L, m.T});
+  const POINT bottomRight = ScreenOf(p, {m.Cache.cx - m.R, m.Cache.cy - m.B});
+  return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
+void DoubleClickAt(POINT p) {
+  SendMouseInput(0, p);
+  PumpFor(3);
+  for (int i = 0; i < 2; ++i) {
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, p);
+    SendMouseInput(MOUSEEVENTF_LEFTUP, p);
+    PumpFor(2);
+  }
+  PumpFor(6);
+}
+
+TEST_P(SizeableFormTest, ADoubleClickOnASizingEdgeStretchesTheWindowAndTheNextGivesItBack) {
+  HWND w = form->WindowHandle();
+  RECT before;
+  GetWindowRect(w, &before);
+  const TRect work = Screen::DesktopRect();
+  const RECT frame = VisibleFrame(*provider);
+  // The left edge: in the border window's shadow band, or the window's own left frame.
+  const POINT left = GetParam() ? ScreenOf(*provider, {provider->Measures().L - 3, 100})
+                                : POINT{before.left + 1, (before.top + before.bottom) / 2};
+  ASSERT_EQ(provider->FrameHitTest(left), kFrameHitLeft);
+  DoubleClickAt(left);
+  RECT wide;
+  GetWindowRect(w, &wide);
+  const RECT seen = VisibleFrame(*provider);
+  EXPECT_EQ(seen.left, work.Left);
+  EXPECT_EQ(seen.right, work.Right);
+  EXPECT_EQ(wide.top, before.top);
+  EXPECT_EQ(wide.bottom, before.bottom);
+  EXPECT_EQ(seen.left - wide.left, frame.left - before.left) << "the frame keeps its place around the window";
+
+  // The right edge: the second double click gives the span back. With a border window its band
+  // now lies beyond the screen, out of the pointer's reach: the double click is sent there.
+  const POINT right = GetParam() ? ScreenOf(*provider, {provider->Measures().Cache.cx - provider->Measures().R + 3, 100})
+                                 : POINT{wide.right - 2, (wide.top + wide.bottom) / 2};
+  ASSERT_EQ(provider->FrameHitTest(right), kFrameHitRight);
+  SendMessageW(GetParam() ? provider->BorderForm()->Window() : w, WM_NCLBUTTONDBLCLK, HTRIGHT,
+               MAKELPARAM(right.x, right.y));
+  PumpFor(3);
+  RECT back;
+  GetWindowRect(w, &back);
+  EXPECT_EQ(back.left, before.left);
+  EXPECT_EQ(back.right, before.right);
+}
+
+// Dragging a maximized window's caption with the real pointer: 5 pixels are
+// still a click, beyond that the window is restored under the pointer and the
+// move goes on with it.
+TEST_P(SizeableFormTest, DraggingAMaximizedCaptionRestoresTheWindowUnderThePointer) {
+  if (!GetParam()) GTEST_SKIP() << "the border window's caption";
+  HWND w = form->WindowHandle();
+  RECT normal;
+  GetWindowRect(w, &normal);
+  SendMessageW(w, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  PumpFor(5);
+  ASSERT_TRUE(IsZoomed(w));
+  const TitleLayout& t = provider->Layout();
+  const POINT press = ScreenOf(*provider, {t.Icon.Right + 200, t.CenterLine});
+  ASSERT_EQ(provider->FrameHitTest(press), kFrameHitCaption);
+  SendMouseInput(0, press);
+  PumpFor(3);
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, press);
+  PumpFor(3);
+  SendMouseInput(0, {press.x + 5, press.y - 5});
+  PumpFor(3);
+  EXPECT_TRUE(IsZoomed(w)) << "five pixels are no drag";
+  SendMouseInput(MOUSEEVENTF_LEFTUP, {press.x + 5, press.y - 5});
+  PumpFor(3);
+  EXPECT_TRUE(IsZoomed(w));
+
+  // Pressed again, away from the first press (no double click): the pointer goes 80, 65 away
+  // (restoring), then 20, 15 further.
+  const POINT again{press.x - 60, press.y};
+  SendMouseInput(0, again);
+  PumpFor(3);
+  const POINT target{again.x + 100, again.y + 80};
+  DragWithRealPointer(again, target, 60, [] { PumpFor(1); });
+  PumpFor(10);
+  EXPECT_FALSE(IsZoomed(w));
+  RECT r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(r.right - r.left, normal.right - normal.left);
+  EXPECT_EQ(r.bottom - r.top, normal.bottom - normal.top);
+  // Within a pixel: absolute pointer input is scaled to 65536 steps and back.
+  const POINT restoredAt{target.x - 20, target.y - 15};
+  EXPECT_NEAR(r.left, restoredAt.x - (normal.right - normal.left) / 2 + 20, 1);
+  EXPECT_NEAR(r.top, restoredAt.y - 8 + 15, 1);
+  EXPECT_EQ(provider->Mode(), FrameMode::ExtendedBorder);
+  EXPECT_TRUE(provider->BorderForm() && IsWindowVisible(provider->BorderForm()->Window()));
+}
+
+// Blur behind the border window: the system here has no blur to offer, and
+// asking for it is answered so, leaving the border window as it was.
+TEST_F(FrameWindowTest, BlurBehindIsNotAvailableHereAndChangesNothing) {
+  ASSERT_NE(Border(), nullptr);
+  // The built-in skin asks for no blur: nothing is asked of the system.
+  EXPECT_EQ(P().BorderForm()->Blur(), TacBorderForm::BlurState::Off);
+  const PixelBuffer before = CaptureWindow(Border());
+  HRGN region = CreateRectRgn(0, 0, 10, 10);
+  EXPECT_FALSE(SetBlurBehind(Border(), region));
+  EXPECT_FALSE(SetBlurBehind(Border(), nullptr));
+  DeleteObject(region);
+  EXPECT_FALSE(SetBlurBehind(nullptr, nullptr));
+  P().RepaintFrame();
+  EXPECT_TRUE(IsWindowVisible(Border()));
+  const PixelBuffer after = CaptureWindow(Border());
+  ASSERT_EQ(after.Width(), before.Width());
+  int differing = 0;
+  for (int32_t y = 0; y < after.Height(); ++y)
+    for (int32_t x = 0; x < after.Width(); ++x) differing += after.At(x, y) != before.At(x, y);
+  EXPECT_EQ(differing, 0);
+}
+
+TEST_F(FrameWindowTest, TheManagersNativeBordersAndBlurSwitchesAreReadFromStoredDefinitions) {
+  std::string error;
+  std::unique_ptr<TForm> form = FormWithStoredComponent(
+      "TsSkinManager", "Stored",
+      {{"Options.NativeBordersMaximized", true}, {"Effects.AllowAeroBluring", false}}, &error);
+  ASSERT_TRUE(form) << error;
+  auto* manager = dynamic_cast<TsSkinManager*>(form->FindComponent("Stored"));
+  ASSERT_NE(manager, nullptr);
+  EXPECT_TRUE(manager->Options.NativeBordersMaximized);
+  EXPECT_FALSE(manager->Effects.AllowAeroBluring);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFrameModes, SizeableFormTest, testing::Bool(),
