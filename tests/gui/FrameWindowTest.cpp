@@ -1264,7 +1264,12 @@ TEST_F(FrameWindowTest, BlurBehindIsNotAvailableHereAndChangesNothing) {
   EXPECT_FALSE(SetBlurBehind(Border(), nullptr));
   DeleteObject(region);
   EXPECT_FALSE(SetBlurBehind(nullptr, nullptr));
+  // A skin that asks for blur (AEROBLUR) is told there is none, and the frame is shown as before.
+  bool& aeroBlur = const_cast<LoadedSkin*>(DefaultManager()->Skin())->SkinData.AeroBlur;
+  aeroBlur = true;
   P().RepaintFrame();
+  aeroBlur = false;
+  EXPECT_EQ(P().BorderForm()->Blur(), TacBorderForm::BlurState::NotAvailable);
   EXPECT_TRUE(IsWindowVisible(Border()));
   const PixelBuffer after = CaptureWindow(Border());
   ASSERT_EQ(after.Width(), before.Width());
