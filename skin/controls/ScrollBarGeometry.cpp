@@ -51,29 +51,29 @@ ScrollFrame LayoutScrollFrame(const ScrollFrameInput& in) {
   f.BorderT = c.Top;
   f.BorderR = in.Window.cx - c.Right;
   f.BorderB = in.Window.cy - c.Bottom;
-  const int32_t t = std::max(in.Thickness, 0);
-  f.HorzVisible = in.HasHorz && c.Height() >= t;
-  if (f.HorzVisible) c.Bottom -= t;
-  f.VertVisible = in.HasVert && c.Width() >= t;
+  const int32_t th = std::max(in.HorzThickness, 0), tv = std::max(in.VertThickness, 0);
+  f.HorzVisible = in.HasHorz && c.Height() >= th;
+  if (f.HorzVisible) c.Bottom -= th;
+  f.VertVisible = in.HasVert && c.Width() >= tv;
   if (f.VertVisible) {
-    if (in.LeftScrollBar) c.Left += t;
-    else c.Right -= t;
+    if (in.LeftScrollBar) c.Left += tv;
+    else c.Right -= tv;
   }
   f.Client = c;
 
   const int32_t innerLeft = f.BorderL, innerRight = in.Window.cx - f.BorderR;
   const int32_t innerBottom = in.Window.cy - f.BorderB;
   if (f.HorzVisible) {
-    f.HorzBar = {innerLeft, innerBottom - t, innerRight, innerBottom};
+    f.HorzBar = {innerLeft, innerBottom - th, innerRight, innerBottom};
     if (f.VertVisible) {
-      if (in.LeftScrollBar) f.HorzBar.Left += t;
-      else f.HorzBar.Right -= t;
+      if (in.LeftScrollBar) f.HorzBar.Left += tv;
+      else f.HorzBar.Right -= tv;
     }
   }
   if (f.VertVisible) {
-    const int32_t bottom = innerBottom - (f.HorzVisible ? t : 0);
-    f.VertBar = in.LeftScrollBar ? TRect{innerLeft, f.BorderT, innerLeft + t, bottom}
-                                 : TRect{innerRight - t, f.BorderT, innerRight, bottom};
+    const int32_t bottom = innerBottom - (f.HorzVisible ? th : 0);
+    f.VertBar = in.LeftScrollBar ? TRect{innerLeft, f.BorderT, innerLeft + tv, bottom}
+                                 : TRect{innerRight - tv, f.BorderT, innerRight, bottom};
   }
   if (f.HorzVisible && f.VertVisible) f.Corner = {f.VertBar.Left, f.HorzBar.Top, f.VertBar.Right, f.HorzBar.Bottom};
   return f;

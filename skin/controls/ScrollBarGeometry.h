@@ -67,7 +67,8 @@ struct ScrollFrameInput {
   bool HasHorz = false;     // style bits
   bool HasVert = false;
   bool LeftScrollBar = false;
-  int32_t Thickness = 0;
+  int32_t HorzThickness = 0;  // the horizontal bar's height
+  int32_t VertThickness = 0;  // the vertical bar's width
 };
 
 struct ScrollFrame {

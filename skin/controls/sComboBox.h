@@ -13,7 +13,7 @@
 
 #include "skin/controls/ComboBoxLayout.h"
 #include "skin/controls/SkinnedControl.h"
-#include "skin/controls/acSBUtils.h"
+#include "skin/controls/TacComboListWnd.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sCommonDataWin.h"
 #include "skin/render/core/DisabledLook.h"

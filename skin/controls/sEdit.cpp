@@ -3,7 +3,7 @@
 #include "skin/controls/BindingPaint.h"
 #include "skin/controls/SkinTextOutput.h"
 #include "skin/controls/SkinTextOutputWin.h"
-#include "skin/controls/acSBUtils.h"
+#include "skin/controls/TacEditWnd.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/render/core/PixelBufferDc.h"

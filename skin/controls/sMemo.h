@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "skin/controls/SkinnedControl.h"
-#include "skin/controls/acSBUtils.h"
+#include "skin/controls/TacEditWnd.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sCommonDataWin.h"
 #include "skin/render/core/DisabledLook.h"

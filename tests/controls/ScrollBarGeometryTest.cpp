@@ -34,22 +34,25 @@ TEST(ScrollBarGeometryTest, FrameLayoutTakesBarsFromTheClient) {
     int32_t border;  // all four borders
   } cases[] = {
       {"1-pixel skin edge on a 2-pixel system border, both bars",
-       {{120, 80}, {2, 2, 118, 78}, -1, true, true, false, 17},
+       {{120, 80}, {2, 2, 118, 78}, -1, true, true, false, 17, 17},
        {1, 1, 102, 62}, {1, 62, 102, 79}, {102, 1, 119, 62}, {102, 62, 119, 79}, 1},
       {"left scroll bar",
-       {{120, 80}, {2, 2, 118, 78}, -1, true, true, true, 17},
+       {{120, 80}, {2, 2, 118, 78}, -1, true, true, true, 17, 17},
        {18, 1, 119, 62}, {18, 62, 119, 79}, {1, 1, 18, 62}, {1, 62, 18, 79}, 1},
       {"a 1-pixel system border keeps its width",
-       {{120, 80}, {1, 1, 119, 79}, -2, false, true, false, 17},
+       {{120, 80}, {1, 1, 119, 79}, -2, false, true, false, 17, 17},
        {1, 1, 102, 79}, {}, {102, 1, 119, 79}, {}, 1},
       {"no border mask: the system border goes",
-       {{120, 80}, {2, 2, 118, 78}, -2, false, false, false, 17},
+       {{120, 80}, {2, 2, 118, 78}, -2, false, false, false, 17, 17},
        {0, 0, 120, 80}, {}, {}, {}, 0},
       {"form frame: no offset",
-       {{120, 80}, {2, 2, 118, 78}, 0, false, true, false, 17},
+       {{120, 80}, {2, 2, 118, 78}, 0, false, true, false, 17, 17},
        {2, 2, 101, 78}, {}, {101, 2, 118, 78}, {}, 2},
+      {"each bar its own thickness",
+       {{120, 80}, {2, 2, 118, 78}, 0, true, true, false, 10, 20},
+       {2, 2, 98, 68}, {2, 68, 98, 78}, {98, 2, 118, 68}, {98, 68, 118, 78}, 2},
       {"client lower than the bar: no horizontal bar",
-       {{120, 14}, {2, 2, 118, 12}, 0, true, true, false, 17},
+       {{120, 14}, {2, 2, 118, 12}, 0, true, true, false, 17, 17},
        {2, 2, 101, 12}, {}, {101, 2, 118, 12}, {}, 2},
   };
   for (const auto& c : cases) {
@@ -179,7 +182,7 @@ TEST(ScrollBarGeometryTest, EnabledHitCodesAndMessages) {
   EXPECT_FALSE(ScrollBarEnabled(false, kBarDisableNoScroll, Range(3, 3, 0)));
   EXPECT_FALSE(ScrollBarEnabled(false, kBarDisableNoScroll, Range(-10, 0, 2)));  // max 0
 
-  const ScrollFrame f = LayoutScrollFrame({{120, 80}, {2, 2, 118, 78}, -1, true, true, false, 17});
+  const ScrollFrame f = LayoutScrollFrame({{120, 80}, {2, 2, 118, 78}, -1, true, true, false, 17, 17});
   const auto hit = [&](TPoint p, bool enabled, bool grip = false) {
     return HitTestScrollFrame(f, {p, enabled, enabled, grip, false});
   };
@@ -189,7 +192,7 @@ TEST(ScrollBarGeometryTest, EnabledHitCodesAndMessages) {
   EXPECT_EQ(hit({110, 70}, true, true), kHitBottomRight);
   EXPECT_EQ(hit({110, 70}, true), std::nullopt);
   EXPECT_EQ(hit({50, 30}, true), std::nullopt);  // the client: the window answers
-  const ScrollFrame left = LayoutScrollFrame({{120, 80}, {2, 2, 118, 78}, -1, true, true, true, 17});
+  const ScrollFrame left = LayoutScrollFrame({{120, 80}, {2, 2, 118, 78}, -1, true, true, true, 17, 17});
   EXPECT_EQ(HitTestScrollFrame(left, {{5, 70}, true, true, true, true}), kHitBottomLeft);
 
   EXPECT_TRUE(CornerIsSizeGrip({302, 262, 319, 279}, {319, 279}, true, false));

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
-#include "skin/controls/acSBUtils.h"
+#include "skin/controls/TacEditWnd.h"
+#include "skin/data/SkinCommands.h"
 #include "skin/render/core/PixelBufferDc.h"
+#include "tests/gui/FreedMemoryScrub.h"
 #include "tests/gui/GuiDriver.h"
 
 namespace {
@@ -160,6 +163,20 @@ TEST_F(SkinnedEdits, MemoKeepsItsColoursAndHasItsFrameFromTheHandler) {
   EXPECT_EQ(to, 5u);
 }
 
+TEST_F(SkinnedEdits, MemoFreeingItsHandlerOnSkinRemovalIsNotTouchedAfterwards) {
+  TsMemo& memo = *F().Memo1;
+  ASSERT_NE(memo.Handler(), nullptr);
+  {
+    // The memo frees its handler while the handler passes the removal on to it.
+    FreedMemoryScrub scrub(0x00);
+    SendMessageW(memo.WindowHandle(), kSkinMessage, SkinCommandParam(AC_REMOVESKIN), LPARAM(memo.SkinData.Manager()));
+  }
+  // The manager is still active, so the memo takes a new handler; the window publishes that one.
+  EXPECT_EQ(FindHandler(memo.WindowHandle()), memo.Handler());
+  memo.SetText("still here");
+  EXPECT_EQ(memo.Text(), "still here");
+}
+
 // ---- A skinned scroll bar on a list of the main window
 
 // Records the scroll commands that reach the list, with their times.
@@ -173,11 +190,8 @@ class SkinnedScrollBar : public SkinnedEdits {
  protected:
   void SetUp() override {
     SkinnedEdits::SetUp();
-    list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_NOINTEGRALHEIGHT,
-                           16, 16, 160, 150, F().WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    list = MakeList(16, 16, 160, 150, WS_VSCROLL | WS_BORDER);
     ASSERT_NE(list, nullptr);
-    SetWindowPos(list, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    for (int i = 0; i < 1000; ++i) SendMessageW(list, LB_ADDSTRING, 0, LPARAM(std::to_wstring(i).c_str()));
     recorder.Install(list);
     handler = TacMainWnd::Create<TacEditWnd>(list, true, {});
     Settle(list);
@@ -188,6 +202,13 @@ class SkinnedScrollBar : public SkinnedEdits {
     recorder.Remove();
     DestroyWindow(list);
     SkinnedEdits::TearDown();
+  }
+  HWND MakeList(int x, int y, int cx, int cy, DWORD style) {
+    HWND made = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | style | LBS_NOINTEGRALHEIGHT,
+                                x, y, cx, cy, F().WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowPos(made, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    for (int i = 0; i < 1000; ++i) SendMessageW(made, LB_ADDSTRING, 0, LPARAM(std::to_wstring(i).c_str()));
+    return made;
   }
   // A pointer event at a point of the window (window coordinates).
   void Send(DWORD flags, TPoint at, bool move = true) {
@@ -202,12 +223,15 @@ class SkinnedScrollBar : public SkinnedEdits {
     input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | (move ? MOUSEEVENTF_MOVE : 0);
     SendInput(1, &input, sizeof(input));
   }
-  void PumpFor(DWORD ms) {
-    const DWORD end = GetTickCount() + ms;
-    while (GetTickCount() < end) {
+  // Pumps until done, at most five seconds; whether it came is done's own answer.
+  template <class Condition>
+  bool PumpUntil(Condition done) {
+    const DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < 5000) {
       driver->Pump();
       Sleep(5);
     }
+    return done();
   }
   int Top() const { return int(SendMessageW(list, LB_GETTOPINDEX, 0, 0)); }
   std::vector<ScrollRecord> Commands(UINT command) const {
@@ -220,12 +244,29 @@ class SkinnedScrollBar : public SkinnedEdits {
     const TRect bar = handler->Frame().VertBar;
     return {(bar.Left + bar.Right) / 2, bar.Top + along};
   }
+  TPoint DownArrow() const {
+    const TRect bar = handler->Frame().VertBar;
+    return BarPoint(bar.Height() - bar.Width() / 2);
+  }
+  // No timer of a press is left on the list (each found is stopped).
+  bool NoPressTimers() const {
+    bool none = true;
+    for (UINT_PTR id : {kScrollFirstDelayTimer, kScrollRepeatTimer}) none = !KillTimer(list, id) && none;
+    return none;
+  }
+  // Nor the hover timer of a hot bar.
+  bool NoBarTimers() const { return !KillTimer(list, kScrollHoverTimer) && NoPressTimers(); }
+  void RemoveSkinFromList() {
+    SendMessageW(list, kSkinMessage, SkinCommandParam(AC_REMOVESKIN), LPARAM(handler->Manager()));
+  }
 
   HWND list = nullptr;
   std::unique_ptr<TacEditWnd> handler;
   std::vector<ScrollRecord> records;
+  std::function<void(TMessage&)> onMessage;  // sees each message below the handler
   TWndHook recorder{[this](TMessage& m) -> LRESULT {
     if (m.Msg == WM_VSCROLL) records.push_back({LOWORD(m.WParam), int(int16_t(HIWORD(m.WParam))), GetTickCount()});
+    if (onMessage) onMessage(m);
     return recorder.CallPrevious(m);
   }};
 };
@@ -246,40 +287,24 @@ TEST_F(SkinnedScrollBar, BarHasTheSystemWidthSquareArrowsAndAnswersHitTests) {
   EXPECT_EQ(Rgb(shown.At(rect.Left + 2, rect.Bottom - rect.Width() - 3)), 0xF0F0F0u);
 }
 
-TEST_F(SkinnedScrollBar, HeldArrowStepsOnceThenAfterTheFirstDelayThenAtTheRepeatRate) {
-  const TRect rect = handler->Frame().VertBar;
-  const TPoint arrow = BarPoint(rect.Height() - rect.Width() / 2);
+// When the steps come is the press's own rule, tested on a clock of its own; here the wiring.
+TEST_F(SkinnedScrollBar, HeldArrowStepsAtOnceThenRepeatsUntilReleased) {
+  const TPoint arrow = DownArrow();
   Send(0, arrow);
   driver->Pump();
-  const DWORD pressed = GetTickCount();
   Send(MOUSEEVENTF_LEFTDOWN, arrow);
   driver->Pump();
   EXPECT_EQ(Top(), 1);  // one step at once
-  PixelBuffer held = CaptureWindow(list);
-  KeepPicture(held, "scrollbar-arrow-pressed");
-  // Nothing more before the first delay; a loaded machine may have pumped past it, then only the times below tell.
-  while (GetTickCount() - pressed < 250) {
-    driver->Pump();
-    Sleep(5);
-  }
-  if (GetTickCount() - pressed < 290) {
-    EXPECT_EQ(Commands(SB_LINEDOWN).size(), 1u);
-  }
-  PumpFor(700);
+  EXPECT_EQ(GetCapture(), list);
+  KeepPicture(CaptureWindow(list), "scrollbar-arrow-pressed");
+  ASSERT_TRUE(PumpUntil([&] { return Commands(SB_LINEDOWN).size() >= 3; }));
   Send(MOUSEEVENTF_LEFTUP, arrow);
   driver->Pump();
-  const std::vector<ScrollRecord> steps = Commands(SB_LINEDOWN);
-  ASSERT_GE(steps.size(), 4u);
-  EXPECT_LE(steps[0].Time - pressed, 150u);  // at once: well before the first delay
-  EXPECT_GE(steps[1].Time - steps[0].Time, 280u);  // the first delay, 300 ms
-  // Then at the repeat rate, 55 ms: a late tick may shorten the next interval, never the schedule.
-  for (size_t i = 2; i < steps.size(); ++i) EXPECT_GE(steps[i].Time - steps[1].Time, (i - 1) * 55u - 20u) << i;
-  EXPECT_EQ(Top(), int(steps.size()));
+  EXPECT_EQ(Top(), int(Commands(SB_LINEDOWN).size()));
   ASSERT_FALSE(records.empty());
   EXPECT_EQ(records.back().Command, UINT(SB_ENDSCROLL));
-  const size_t count = steps.size();
-  PumpFor(200);
-  EXPECT_EQ(Commands(SB_LINEDOWN).size(), count);  // released: no more steps
+  EXPECT_NE(GetCapture(), list);
+  EXPECT_TRUE(NoPressTimers());  // released: nothing repeats any more
 }
 
 TEST_F(SkinnedScrollBar, ClickOnTheTrackPagesAndTheThumbDragsThroughThePositions) {
@@ -350,6 +375,124 @@ TEST_F(SkinnedScrollBar, FaultInTheWindowsOwnHandlingIsShownNotSwallowed) {
   EXPECT_EQ(driver->Messages[0].Text, "list fault");
   EXPECT_FALSE(handler->Detached());
   handler.reset();
+}
+
+TEST_F(SkinnedScrollBar, SkinRemovalGivesTheOwnColoursBackBeforeTheWindowHearsOfIt) {
+  const TacBindingHost& host = *handler->SkinData().Host();
+  const TColor skinned = host.Color();
+  TColor heard = clNone;
+  onMessage = [&](TMessage& m) {
+    if (m.Msg == kSkinMessage && SkinCommandOf(m.WParam) == AC_REMOVESKIN) heard = host.Color();
+  };
+  RemoveSkinFromList();
+  EXPECT_NE(heard, skinned);
+  EXPECT_EQ(heard, host.Color());  // its own colour, already given back
+  EXPECT_TRUE(handler->Detached());
+  EXPECT_EQ(FindHandler(list), nullptr);
+}
+
+TEST_F(SkinnedScrollBar, SkinRemovedDuringAThumbDragTakesTheCaptureAndTheTimersWithIt) {
+  SCROLLINFO si{};
+  si.cbSize = sizeof(si);
+  si.fMask = SIF_ALL;
+  GetScrollInfo(list, SB_VERT, &si);
+  const TRect rect = handler->Frame().VertBar;
+  const ThumbLayout thumb = LayoutThumb(rect.Height(), handler->ArrowLength(SB_VERT),
+                                        {si.nMin, si.nMax, int32_t(si.nPage), si.nPos, si.nPos});
+  const TPoint grab = BarPoint(thumb.Start + thumb.Length / 2);
+  Send(0, grab);
+  ASSERT_TRUE(PumpUntil([&] { return handler->HotKind() == SB_VERT; }));  // hot: its hover timer runs
+  Send(MOUSEEVENTF_LEFTDOWN, grab);
+  driver->Pump();
+  Send(0, {grab.X, grab.Y + 20});
+  driver->Pump();
+  ASSERT_TRUE(handler->Tracking());
+  ASSERT_EQ(GetCapture(), list);
+  RemoveSkinFromList();
+  EXPECT_TRUE(handler->Detached());
+  EXPECT_NE(GetCapture(), list);
+  EXPECT_TRUE(NoBarTimers());
+}
+
+TEST_F(SkinnedScrollBar, HandlerFreedByTheListsOwnScrollHandlingIsNotTouchedAfterwards) {
+  // Freed by the first step (the press) or the second (the first repetition).
+  for (const size_t freeAt : {size_t(1), size_t(2)}) {
+    SCOPED_TRACE(freeAt);
+    SendMessageW(list, LB_SETTOPINDEX, 0, 0);
+    if (!handler) handler = TacMainWnd::Create<TacEditWnd>(list, true, {});
+    Settle(list);
+    records.clear();
+    onMessage = [&](TMessage& m) {
+      if (m.Msg == WM_VSCROLL && LOWORD(m.WParam) == SB_LINEDOWN && Commands(SB_LINEDOWN).size() == freeAt)
+        handler.reset();
+    };
+    const TPoint arrow = DownArrow();
+    Send(0, arrow);
+    driver->Pump();
+    {
+      FreedMemoryScrub scrub(0xDD);
+      Send(MOUSEEVENTF_LEFTDOWN, arrow);
+      EXPECT_TRUE(PumpUntil([&] { return !handler; }));
+      driver->Pump();
+    }
+    onMessage = nullptr;
+    Send(MOUSEEVENTF_LEFTUP, arrow);
+    driver->Pump();
+    EXPECT_EQ(FindHandler(list), nullptr);
+    EXPECT_NE(GetCapture(), list);
+    EXPECT_TRUE(NoBarTimers());
+    EXPECT_EQ(Top(), int(freeAt));
+  }
+}
+
+TEST_F(SkinnedScrollBar, AttachingSwitchesTheThemeOffOnlyWhereTheHandlerWantsItOff) {
+  int themeChanges = 0;
+  onMessage = [&](TMessage& m) { themeChanges += m.Msg == WM_THEMECHANGED; };
+  struct Case {
+    const char* section;
+    bool dialogMode;
+    int themeChanges;
+  } cases[] = {
+      {"", false, 0},          // a plain list keeps its theme
+      {"COMBOBOX", true, 0},   // so does a child of a system dialog
+      {"COMBOBOX", false, 1},  // a combo box's loses it
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.section);
+    themeChanges = 0;
+    handler.reset();
+    TacHandlerParams params;
+    params.Section = c.section;
+    params.DialogMode = c.dialogMode;
+    handler = TacMainWnd::Create<TacEditWnd>(list, true, params);
+    EXPECT_EQ(themeChanges, c.themeChanges);
+  }
+}
+
+TEST_F(SkinnedScrollBar, CornerAtTheBottomRightOfTheFormIsItsSizeGrip) {
+  RECT client;
+  GetClientRect(F().WindowHandle(), &client);
+  // Without a border of its own, so that the corner reaches the form's corner.
+  HWND both = MakeList(client.right - 150, client.bottom - 120, 150, 120, WS_VSCROLL | WS_HSCROLL | LBS_DISABLENOSCROLL);
+  ASSERT_NE(both, nullptr);
+  std::unique_ptr<TacEditWnd> gripped = TacMainWnd::Create<TacEditWnd>(both, true, {});
+  Settle(both);
+  const TRect corner = gripped->Frame().Corner;
+  ASSERT_FALSE(corner.IsEmpty());
+  RECT w;
+  GetWindowRect(both, &w);
+  EXPECT_EQ(SendMessageW(both, WM_NCHITTEST, 0, MAKELPARAM(w.left + corner.Left + 8, w.top + corner.Top + 8)),
+            HTBOTTOMRIGHT);
+  const PixelBuffer shown = CaptureWindow(both);
+  KeepPicture(shown, "scrollbar-size-grip");
+  // The grip's dots stand out of the corner's plain colour at its bottom-right.
+  const uint32_t plain = Rgb(shown.At(corner.Left + 1, corner.Top + 1));
+  int dots = 0;
+  for (int32_t y = corner.Bottom - 6; y < corner.Bottom; ++y)
+    for (int32_t x = corner.Right - 6; x < corner.Right; ++x) dots += Rgb(shown.At(x, y)) != plain;
+  EXPECT_GT(dots, 0);
+  gripped.reset();
+  DestroyWindow(both);
 }
 
 }  // namespace

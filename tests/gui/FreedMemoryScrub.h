@@ -1,0 +1,19 @@
+#pragma once
+// While a FreedMemoryScrub lives, every heap block the program frees is first
+// filled with a byte pattern. Code that touches an object after something it
+// called has freed it then reads the pattern (a null or wild pointer, a false
+// flag) and fails at once, instead of reading what happened to be left there.
+//
+//   {
+//     FreedMemoryScrub scrub(0x00);
+//     SendMessageW(window, ...);  // may free the handler that answers it
+//   }
+#include <cstdint>
+
+class FreedMemoryScrub {
+ public:
+  explicit FreedMemoryScrub(uint8_t pattern);
+  ~FreedMemoryScrub();
+  FreedMemoryScrub(const FreedMemoryScrub&) = delete;
+  FreedMemoryScrub& operator=(const FreedMemoryScrub&) = delete;
+};
