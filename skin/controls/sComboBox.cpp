@@ -218,6 +218,8 @@ PixelBuffer TsComboBox::ComposeItem(int index, const TRect& rect, UINT itemState
   const int32_t selection = m->Elements().Section("SELECTION");
   const bool selectionSection = asSelection && view.Section(selection);
   TColor font;
+  // A list item lies on the list's colour; a selection that is partly transparent shows it.
+  if (!editPart) SolidFill(item, item.Bounds(), ResolveColor(SkinData.CustomColor() ? Color() : EditColor(colors)));
   if (asSelection) {
     if (selectionSection) {
       const PixelBuffer under = item.Clone();
@@ -228,7 +230,6 @@ PixelBuffer TsComboBox::ComposeItem(int index, const TRect& rect, UINT itemState
     font = SelectionFontColor(colors, true);
   } else {
     const TsGenState* own = SkinData.StateRecord(t);
-    if (!editPart) SolidFill(item, item.Bounds(), ResolveColor(SkinData.CustomColor() ? Color() : EditColor(colors)));
     if (SkinData.CustomFont()) font = Font.Color;
     else font = editPart && own ? own->TextColor : EditFontColor(colors);
   }
@@ -433,12 +434,16 @@ LRESULT TsComboBox::OnMouseMove(TMessage& m) {
 }
 
 LRESULT TsComboBox::OnListColors(TMessage& m) {
-  if (!Loading() && !listHandler_) AttachListHandler(reinterpret_cast<HWND>(m.LParam));
+  // A re-created window brings a new list; the handler of the old one went with it.
+  const HWND list = reinterpret_cast<HWND>(m.LParam);
+  if (!Loading() && (!listHandler_ || listHandler_->Detached() || listHandler_->Window() != list))
+    AttachListHandler(list);
   return PassOn(m);
 }
 
 void TsComboBox::AttachListHandler(HWND list) {
   if (!list || !IsWindow(list) || attachingList_) return;
+  listHandler_.reset();
   listWindow_ = list;
   TacHandlerParams params;
   params.Section = "EDIT";

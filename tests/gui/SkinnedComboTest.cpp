@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "skin/controls/sComboBox.h"
+#include "skin/data/SkinLoader.h"
+#include "skin/data/sSkinManager.h"
 #include "skin/windows/WindowPicture.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
@@ -377,6 +379,55 @@ TEST_F(SkinnedCombo, ReadOnlyComboBoxKeepsItsSelection) {
   PumpFor(100);
   EXPECT_FALSE(work.Dropped());
   EXPECT_EQ(GetFocus(), work.WindowHandle());  // a click only gives the focus
+}
+
+TEST_F(SkinnedCombo, ARecreatedComboBoxSkinsItsNewList) {
+  PointAway();
+  TsComboBox& work = *F().workType;
+  Open(work);
+  SendMessageW(work.WindowHandle(), CB_SHOWDROPDOWN, FALSE, 0);
+  driver->Pump();
+  const HWND before = work.ListWindow();
+  work.RecreateWnd();
+  driver->Pump();
+  Open(work);
+  ASSERT_NE(work.ListWindow(), before);
+  ASSERT_NE(work.ListHandler(), nullptr);
+  EXPECT_FALSE(work.ListHandler()->Detached());
+  EXPECT_EQ(work.ListHandler()->Window(), work.ListWindow());
+  EXPECT_EQ(FindHandler(work.ListWindow()), work.ListHandler());
+}
+
+TEST_F(SkinnedCombo, APartlyTransparentSelectionShowsTheListUnderIt) {
+  TsComboBox& work = *F().workType;
+  const TsSkinManager& manager = *work.SkinData.Manager();
+  // The skin's selection made half transparent for this test, and given back after it.
+  TsGenState& selected =
+      const_cast<LoadedSkin*>(manager.Skin())->Sections[size_t(manager.Elements().Section("SELECTION"))].Props[1];
+  struct Restore {
+    TsGenState& State;
+    int32_t Was;
+    ~Restore() { State.Transparency = Was; }
+  } restore{selected, selected.Transparency};
+  selected.Transparency = 50;
+  PointAway();
+  Open(work);
+  const HWND list = work.ListWindow();
+  const int index = int(SendMessageW(list, LB_GETCURSEL, 0, 0));
+  ASSERT_GE(index, 0);
+  RECT item;
+  SendMessageW(list, LB_GETITEMRECT, WPARAM(index), LPARAM(&item));
+  POINT at{item.right - 4, (item.top + item.bottom) / 2};  // right of the text
+  ClientToScreen(list, &at);
+  RECT w;
+  GetWindowRect(list, &w);
+  const PixelBuffer shown = CaptureWindow(list);
+  KeepPicture(shown, "workType-list-half-transparent-selection");
+  // Half the selection's blue over the list's white, not over black.
+  const uint32_t pixel = Rgb(shown.At(at.x - w.left, at.y - w.top));
+  EXPECT_NEAR(int((pixel >> 16) & 0xFF), (0x00 + 0xFF) / 2, 8);
+  EXPECT_NEAR(int((pixel >> 8) & 0xFF), (0x78 + 0xFF) / 2, 8);
+  EXPECT_NEAR(int(pixel & 0xFF), (0xD7 + 0xFF) / 2, 8);
 }
 
 // ---- The list's skinned scroll bar, with fewer items shown than there are
