@@ -226,16 +226,6 @@ class SkinnedScrollBar : public SkinnedEdits {
     input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | (move ? MOUSEEVENTF_MOVE : 0);
     SendInput(1, &input, sizeof(input));
   }
-  // Pumps until done, at most five seconds; whether it came is done's own answer.
-  template <class Condition>
-  bool PumpUntil(Condition done) {
-    const DWORD start = GetTickCount();
-    while (!done() && GetTickCount() - start < 5000) {
-      driver->Pump();
-      Sleep(5);
-    }
-    return done();
-  }
   int Top() const { return int(SendMessageW(list, LB_GETTOPINDEX, 0, 0)); }
   std::vector<ScrollRecord> Commands(UINT command) const {
     std::vector<ScrollRecord> found;
