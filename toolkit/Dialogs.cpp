@@ -7,6 +7,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
+#include "toolkit/NonClientFonts.h"
 #include "toolkit/StdCtrls.h"
 
 bool TOpenDialog::Execute() {
@@ -50,22 +51,20 @@ class TMessageIcon : public TGraphicControl {
 };
 
 TFont MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
+  const LOGFONTW message = NonClientLogFont(NonClientFont::Message);
   TFont font;
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    font.Name = Cp1251::FromWide(metrics.lfMessageFont.lfFaceName);
-    font.Height = metrics.lfMessageFont.lfHeight;
+  if (message.lfFaceName[0]) {
+    font.Name = Cp1251::FromWide(message.lfFaceName);
+    font.Height = message.lfHeight;
   }
   return font;
 }
 
 // The client width that shows a caption whole, beside the close button.
 int CaptionWidth(const std::string& caption) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return 0;
-  HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+  const LOGFONTW captionFont = NonClientLogFont(NonClientFont::Caption);
+  if (!captionFont.lfFaceName[0]) return 0;
+  HFONT font = CreateFontIndirectW(&captionFont);
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font);
   std::wstring wide = Cp1251::ToWide(caption);
@@ -74,7 +73,7 @@ int CaptionWidth(const std::string& caption) {
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   DeleteObject(font);
-  return size.cx + 2 * metrics.iCaptionWidth + Screen::Scale(16);
+  return size.cx + 2 * GetSystemMetrics(SM_CXSIZE) + Screen::Scale(16);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "toolkit/HintWindow.h"
 
+#include "toolkit/NonClientFonts.h"
+
 #include "toolkit/Cp1251.h"
 
 namespace {
@@ -8,10 +10,8 @@ constexpr int kPadding = 3;  // between the border and the text
 
 HFONT HintFont() {
   static HFONT font = [] {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    return CreateFontIndirectW(&metrics.lfStatusFont);
+    const LOGFONTW status = NonClientLogFont(NonClientFont::Status);
+    return CreateFontIndirectW(&status);
   }();
   return font;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/Cp1251.h"
+#include "toolkit/NonClientFonts.h"
 
 namespace {
 
@@ -16,10 +17,8 @@ constexpr int kLineHeight = 8;     // a separator
 
 HFONT MenuFont() {
   static HFONT font = [] {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    return CreateFontIndirectW(&metrics.lfMenuFont);
+    const LOGFONTW menu = NonClientLogFont(NonClientFont::Menu);
+    return CreateFontIndirectW(&menu);
   }();
   return font;
 }

@@ -29,6 +29,7 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/windows/acBorderForm.h"
 #include "toolkit/Application.h"
+#include "toolkit/NonClientFonts.h"
 
 namespace {
 
@@ -180,10 +181,8 @@ void TakeWindowByWindow(MainWindow& w, Figures& figures, const std::string& pref
 // The caption through the alpha-keeping writer, into a copy of the frame cache at the caption's place.
 void TakeAlphaCaption(MainWindow& w, Figures& figures, const std::string& name) {
   PixelBuffer picture = w.Provider().FrameCache().Clone();
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+  const LOGFONTW captionFont = NonClientLogFont(NonClientFont::Caption);
+  HFONT font = CreateFontIndirectW(&captionFont);
   const TRect rect = w.Provider().Layout().CaptionText;
   const std::string caption = w.Form().Caption();
   {
