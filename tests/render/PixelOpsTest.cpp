@@ -165,6 +165,41 @@ TEST(BlendBuffersTest, NegativeStartsMoveBothSidesAndOutsideStartsDoNothing) {
   }
 }
 
+// Every source alpha against every destination byte; the colour lanes carry
+// premultiplied values (at most the alpha), the alpha lane the alpha itself.
+TEST(ComposeOverTest, MatchesTheByteFormulaForEveryAlphaAndDestination) {
+  PixelBuffer src(256, 256), dst(256, 256);
+  for (int32_t y = 0; y < 256; ++y)
+    for (int32_t x = 0; x < 256; ++x) {
+      src.At(x, y) = Bytes(0, uint32_t(y) / 2, uint32_t(y), uint32_t(y));
+      dst.At(x, y) = Bytes(uint32_t(x), 255 - uint32_t(x), uint32_t(x) ^ 0x5A, uint32_t(x));
+    }
+  const PixelBuffer before = dst.Clone();
+  ComposeOver(dst, src, {0, 0});
+  int failures = 0;
+  for (int32_t y = 0; y < 256; ++y)
+    for (int32_t x = 0; x < 256; ++x)
+      for (int i = 0; i < 4; ++i) {
+        const uint32_t d = Byte(before.At(x, y), i), sv = Byte(src.At(x, y), i), a = uint32_t(y);
+        const uint32_t expected = std::min(255u, sv + (d * (255 - a) + 127) / 255);
+        if (Byte(dst.At(x, y), i) != expected && ++failures < 5)
+          ADD_FAILURE() << "alpha " << a << " d " << d << " s " << sv << " lane " << i;
+      }
+}
+
+TEST(ComposeOverTest, OnlyTheOverlapChanges) {
+  const PixelBuffer src = Filled(2, 2, 0xFF102030);
+  for (TPoint at : {TPoint{-1, -1}, TPoint{2, 2}, TPoint{3, 0}}) {
+    PixelBuffer dst = Filled(3, 3, 0xFF808080);
+    ComposeOver(dst, src, at);
+    for (int32_t y = 0; y < 3; ++y)
+      for (int32_t x = 0; x < 3; ++x) {
+        const bool covered = x >= at.X && x < at.X + 2 && y >= at.Y && y < at.Y + 2;
+        EXPECT_EQ(dst.At(x, y), covered ? 0xFF102030u : 0xFF808080u) << at.X << "," << at.Y << " at " << x << "," << y;
+      }
+  }
+}
+
 TEST(MaskRuleTest, EdgeValues) {
   EXPECT_EQ(MaskRule(0xAA123456, 0x00ABCDEF, 0x00000000), 0xAAABCDEFu);  // black mask puts the image down
   EXPECT_EQ(MaskRule(0x00FFFFFF, 0x00000000, 0x00FFFFFF), 0x00FEFEFEu);  // white mask: 254

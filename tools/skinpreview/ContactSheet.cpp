@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "skin/render/core/Blend.h"
 #include "skin/render/paint/BorderMask.h"
 #include "skin/render/paint/GlyphFrame.h"
 #include "tools/skinpreview/SectionCell.h"

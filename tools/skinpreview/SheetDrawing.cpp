@@ -7,26 +7,6 @@ void FillArea(PixelBuffer& target, const TRect& rect, uint32_t pixel) {
     for (int32_t x = std::max(rect.Left, 0); x < std::min(rect.Right, target.Width()); ++x) target.At(x, y) = pixel;
 }
 
-void ComposeOver(PixelBuffer& target, const PixelBuffer& source, TPoint at) {
-  for (int32_t y = 0; y < source.Height(); ++y) {
-    const int32_t ty = at.Y + y;
-    if (ty < 0 || ty >= target.Height()) continue;
-    for (int32_t x = 0; x < source.Width(); ++x) {
-      const int32_t tx = at.X + x;
-      if (tx < 0 || tx >= target.Width()) continue;
-      const uint32_t s = source.At(x, y);
-      const uint32_t keep = 255 - (s >> 24);
-      uint32_t& d = target.At(tx, ty);
-      uint32_t out = 0;
-      for (int shift = 0; shift < 32; shift += 8) {
-        const uint32_t v = ((s >> shift) & 0xFF) + (((d >> shift) & 0xFF) * keep + 127) / 255;
-        out |= std::min(v, 255u) << shift;
-      }
-      d = out;
-    }
-  }
-}
-
 PixelBuffer Premultiplied(const PixelBuffer& source) {
   PixelBuffer out = source.Clone();
   for (int32_t y = 0; y < out.Height(); ++y) {

@@ -16,8 +16,6 @@ inline constexpr uint32_t kMutedInk = 0xFF8C8C8Cu;
 inline constexpr uint32_t kParentSurface = 0xFFF0F0F0u;  // what controls stand on, as on a form
 
 void FillArea(PixelBuffer& target, const TRect& rect, uint32_t pixel);
-// Source-over of a premultiplied picture with its top-left at `at`.
-void ComposeOver(PixelBuffer& target, const PixelBuffer& source, TPoint at);
 // A copy with every colour multiplied by its alpha, for pictures kept with straight alpha.
 PixelBuffer Premultiplied(const PixelBuffer& source);
 // Opaque pixel value of a colour reference (system colours resolved).

@@ -89,6 +89,16 @@ void ClearTransparentWhite(PixelBuffer& buffer) {
   }
 }
 
+void ComposeOver(PixelBuffer& dst, const PixelBuffer& src, TPoint at) {
+  const int32_t left = std::max(0, -at.X), top = std::max(0, -at.Y);
+  const int32_t right = std::min(src.Width(), dst.Width() - at.X), bottom = std::min(src.Height(), dst.Height() - at.Y);
+  for (int32_t y = top; y < bottom; ++y) {
+    const uint32_t* s = src.Row(y);
+    uint32_t* d = dst.Row(at.Y + y);
+    for (int32_t x = left; x < right; ++x) d[at.X + x] = OverPixel(d[at.X + x], s[x]);
+  }
+}
+
 void BlendBuffers(PixelBuffer& dst, const PixelBuffer& src, int k, TPoint dstPoint, const TRect& srcRect) {
   const CopySpan s = ClipBothSides(dst, dstPoint, src, srcRect);
   if (s.Empty()) return;

@@ -30,6 +30,20 @@ void PremultiplyAlpha(PixelBuffer& buffer);
 // Only the first rule of PremultiplyAlpha: 0x00FFFFFF becomes 0, the rest stays.
 void ClearTransparentWhite(PixelBuffer& buffer);
 
+// Source-over of premultiplied pixels: every byte (alpha too) becomes
+// s + (d * (255 - source alpha) + 127) / 255, at most 255.
+inline uint32_t OverPixel(uint32_t dst, uint32_t src) {
+  const uint32_t keep = 255 - (src >> 24);
+  uint32_t out = 0;
+  for (int shift = 0; shift < 32; shift += 8) {
+    const uint32_t v = ((src >> shift) & 0xFF) + (((dst >> shift) & 0xFF) * keep + 127) / 255;
+    out |= (v < 255 ? v : 255) << shift;
+  }
+  return out;
+}
+// The premultiplied src laid over dst with its top-left corner at `at` (clipped).
+void ComposeOver(PixelBuffer& dst, const PixelBuffer& src, TPoint at);
+
 // Puts srcRect of src at dstPoint: every byte (alpha too) becomes
 // ((d - s) * k + s * 256) >> 8; k is the destination's weight (0 copies the source).
 void BlendBuffers(PixelBuffer& dst, const PixelBuffer& src, int k, TPoint dstPoint, const TRect& srcRect);
