@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -74,6 +75,29 @@ struct TFormMethods {
 // by overriding this hook, which gets the value before the toolkit does.
 using TPropertyHook = std::function<bool(TComponent&, const std::string& name, const TStoredValue& value)>;
 void RegisterPropertyHook(TPropertyHook hook);
+
+// Registers a component class that definitions can name, with the setter of
+// the settings it stores itself; a setting the setter does not take (false)
+// goes on to the toolkit's own (Tag, a control's bounds, ...), and is an
+// error of the definition where none takes it. Components are made by
+// factory, or by T's constructor from the owner. A second call does nothing.
+template <class T>
+void RegisterStoredClass(const std::string& className,
+                         bool (*apply)(T&, const std::string& name, const TStoredReader& r) = nullptr,
+                         TComponentFactory factory = {}) {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  if (!factory) factory = [](TComponent* owner) -> TComponent* { return new T(owner); };
+  RegisterComponentClass(className, std::move(factory));
+  if (!apply) return;
+  RegisterPropertyHook([apply](TComponent& c, const std::string& name, const TStoredValue& value) {
+    T* component = dynamic_cast<T*>(&c);
+    if (!component) return false;
+    const std::string owner = c.ClassName();
+    return apply(*component, name, TStoredReader{owner, name, value});
+  });
+}
 
 // Reads the definition into the form. Positions, sizes and font heights are
 // stored for 96 dots per inch and are scaled to the screen.

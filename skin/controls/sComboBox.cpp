@@ -492,25 +492,21 @@ LRESULT TsComboBox::OnSkinMessage(TMessage& m) {
 
 // ---- Stored definitions
 
-void RegisterComboBoxClass() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  RegisterComponentClass("TsComboBox", [](TComponent* owner) -> TComponent* { return new TsComboBox(owner); });
-  RegisterPropertyHook([](TComponent& c, const std::string& name, const TStoredValue& value) {
-    auto* combo = dynamic_cast<TsComboBox*>(&c);
-    if (!combo) return false;
-    const std::string className = c.ClassName();
-    TStoredReader r{className, name, value};
-    if (name == "SkinData.CustomColor") combo->SkinData.SetCustomColor(r.Bool());
-    else if (name == "SkinData.CustomFont") combo->SkinData.SetCustomFont(r.Bool());
-    else if (name == "SkinData.SkinSection") combo->SkinData.SetSkinSection(r.Text());
-    else if (name == "Alignment") combo->SetAlignment(r.Enum<TAlignment>(3));
-    else if (name == "VerticalAlignment") combo->SetVerticalAlignment(r.Enum<TVerticalAlignment>(3));
-    else if (name == "DisabledKind") combo->SetDisabledKind(ReadDisabledKind(r));
-    else if (name == "DropDownCount") combo->SetDropDownCount(int(std::clamp<int64_t>(r.Int(), 0, kMaxDropDownCount)));
-    else if (name == "ReadOnly") combo->ReadOnly = r.Bool();
-    else return false;
-    return true;
-  });
+namespace {
+
+bool ApplyStored(TsComboBox& combo, const std::string& name, const TStoredReader& r) {
+  if (name == "SkinData.CustomColor") combo.SkinData.SetCustomColor(r.Bool());
+  else if (name == "SkinData.CustomFont") combo.SkinData.SetCustomFont(r.Bool());
+  else if (name == "SkinData.SkinSection") combo.SkinData.SetSkinSection(r.Text());
+  else if (name == "Alignment") combo.SetAlignment(r.Enum<TAlignment>(3));
+  else if (name == "VerticalAlignment") combo.SetVerticalAlignment(r.Enum<TVerticalAlignment>(3));
+  else if (name == "DisabledKind") combo.SetDisabledKind(ReadDisabledKind(r));
+  else if (name == "DropDownCount") combo.SetDropDownCount(int(std::clamp<int64_t>(r.Int(), 0, kMaxDropDownCount)));
+  else if (name == "ReadOnly") combo.ReadOnly = r.Bool();
+  else return false;
+  return true;
 }
+
+}  // namespace
+
+void RegisterComboBoxClass() { RegisterStoredClass<TsComboBox>("TsComboBox", ApplyStored); }

@@ -61,20 +61,18 @@ TColor TsLabel::TextColor() const {
   return LerpColor(ResolveColor(base), parent, kDisabledTextWeight);
 }
 
+namespace {
+
+bool ApplyStored(TsHTMLLabel& label, const std::string& name, const TStoredReader& r) {
+  if (name == "UseHTML") label.UseHTML = r.Bool();
+  else if (name == "ShowMode") label.ShowMode = r.Enum<TsWindowShowMode>(kWindowShowModeCount);
+  else return false;
+  return true;
+}
+
+}  // namespace
+
 void RegisterLabelClass() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  RegisterComponentClass("TsLabel", [](TComponent* owner) -> TComponent* { return new TsLabel(owner); });
-  RegisterComponentClass("TsHTMLLabel", [](TComponent* owner) -> TComponent* { return new TsHTMLLabel(owner); });
-  RegisterPropertyHook([](TComponent& c, const std::string& name, const TStoredValue& value) {
-    auto* label = dynamic_cast<TsHTMLLabel*>(&c);
-    if (!label) return false;
-    const std::string className = c.ClassName();
-    TStoredReader r{className, name, value};
-    if (name == "UseHTML") label->UseHTML = r.Bool();
-    else if (name == "ShowMode") label->ShowMode = r.Enum<TsWindowShowMode>(kWindowShowModeCount);
-    else return false;
-    return true;
-  });
+  RegisterStoredClass<TsLabel>("TsLabel");
+  RegisterStoredClass<TsHTMLLabel>("TsHTMLLabel", ApplyStored);
 }

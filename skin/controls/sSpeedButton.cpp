@@ -417,15 +417,4 @@ bool ApplyStored(TsSpeedButton& b, const std::string& name, const TStoredReader&
 
 }  // namespace
 
-void RegisterSpeedButtonClass() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  RegisterComponentClass("TsSpeedButton", [](TComponent* owner) -> TComponent* { return new TsSpeedButton(owner); });
-  RegisterPropertyHook([](TComponent& c, const std::string& name, const TStoredValue& value) {
-    auto* button = dynamic_cast<TsSpeedButton*>(&c);
-    if (!button) return false;
-    const std::string className = c.ClassName();
-    return ApplyStored(*button, name, TStoredReader{className, name, value});
-  });
-}
+void RegisterSpeedButtonClass() { RegisterStoredClass<TsSpeedButton>("TsSpeedButton", ApplyStored); }

@@ -59,17 +59,8 @@ bool ApplyManager(TsSkinManager& m, const std::string& n, const TStoredReader& r
 }  // namespace
 
 void RegisterSkinManagerClass() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  RegisterComponentClass("TsSkinManager",
-                         [](TComponent* owner) -> TComponent* { return new TsSkinManager(owner, &ProgramSkinHost()); });
-  RegisterPropertyHook([](TComponent& c, const std::string& name, const TStoredValue& value) {
-    auto* manager = dynamic_cast<TsSkinManager*>(&c);
-    if (!manager) return false;
-    const std::string className = manager->ClassName();
-    TStoredReader r{className, name, value};
-    if (!ApplyManager(*manager, name, r)) r.Fail("no such property");
-    return true;
-  });
+  RegisterStoredClass<TsSkinManager>("TsSkinManager", ApplyManager,
+                                     [](TComponent* owner) -> TComponent* {
+                                       return new TsSkinManager(owner, &ProgramSkinHost());
+                                     });
 }
