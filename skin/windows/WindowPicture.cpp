@@ -20,7 +20,8 @@ PixelBuffer ComposedWindowPicture(TsSkinProvider& provider) {
   // What the screen shows of the client area is only current once every child has painted.
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   GdiFlush();
-  if (HDC dc = GetDC(window); dc && !inside.Empty()) {
+  if (inside.Empty()) return ComposeOverColor(picture);
+  if (HDC dc = GetDC(window)) {
     BitBlt(BufferDc(inside), 0, 0, client.cx, client.cy, dc, 0, 0, SRCCOPY);
     GdiFlush();
     ReleaseDC(window, dc);

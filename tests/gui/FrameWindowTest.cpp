@@ -405,6 +405,24 @@ TEST_F(FrameWindowTest, TheShutdownQueryIsAnsweredAtOnce) {
   EXPECT_TRUE(IsWindowVisible(Main()));
 }
 
+TEST_F(FrameWindowTest, APictureOfAFormWithoutAClientAreaGivesItsDcBack) {
+  const auto form = std::make_unique<TForm>(Application);
+  form->BorderStyle = TFormBorderStyle::bsSizeable;
+  form->SetClientSize(0, 0);
+  auto* provider = new TsSkinProvider(form.get());
+  form->Show();
+  PumpFor(3);
+  ASSERT_TRUE(provider->Inputs().Client.cx == 0 || provider->Inputs().Client.cy == 0);
+  HWND w = form->WindowHandle();
+  // The system hands a window its free DC again: one kept by the picture shows as a different DC.
+  HDC before = GetDC(w);
+  ReleaseDC(w, before);
+  ComposedWindowPicture(*provider);
+  HDC after = GetDC(w);
+  ReleaseDC(w, after);
+  EXPECT_EQ(after, before);
+}
+
 TEST_F(FrameWindowTest, StoredSettingsAreRead) {
   const std::unique_ptr<TForm> form = FormWithStoredComponent("TsSkinProvider", "provider", {
       {"GripMode", int64_t(TGripMode::gmRightBottom)},
