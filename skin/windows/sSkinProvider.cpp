@@ -210,8 +210,11 @@ LRESULT TsSkinProvider::OnSkinCommand(uint16_t command, LPARAM argument) {
     case AC_ENDPARENTUPDATE:
       if (updating_) {
         updating_ = false;
+        SkinData.PaintSuspended = false;
         RepaintFrame();
       }
+      // Children whose painting waited for the form (an update, a parent not ready) resume now.
+      BroadcastToControls(&form_, command, argument);
       return 0;
     case AC_SETUPDATING:
       updating_ = argument == 1;

@@ -351,8 +351,13 @@ TEST_F(FrameWindowTest, ProviderCommands) {
   // Updating holds the frame until the update ends.
   Command(Main(), AC_SETUPDATING, 1);
   EXPECT_EQ(Command(Main(), AC_MUSTREPAINT), 1);
+  // A child whose painting waits for its parent resumes with the form at the end of the update.
+  TsCommonData& child = driver->Form().workName->SkinData;
+  child.PaintSuspended = true;
   Command(Main(), AC_ENDPARENTUPDATE);
   EXPECT_EQ(Command(Main(), AC_MUSTREPAINT), 0);
+  EXPECT_FALSE(P().SkinData.PaintSuspended);
+  EXPECT_FALSE(child.PaintSuspended);
 }
 
 TEST_F(FrameWindowTest, ChildrenInTheHeaderBandTakeTheirFontColourFromIt) {
