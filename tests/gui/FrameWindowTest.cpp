@@ -406,7 +406,12 @@ TEST_F(FrameWindowTest, RedrawSuspensionNestsAndResumingShowsEverythingAgain) {
 }
 
 TEST_F(FrameWindowTest, TheShutdownQueryIsAnsweredAtOnce) {
+  // No animation runs, so nothing is waited for: a message posted before is still queued afterwards.
+  constexpr UINT kQueued = WM_APP + 77;
+  PostMessageW(Main(), kQueued, 0, 0);
   EXPECT_EQ(SendMessageW(Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  MSG queued;
+  EXPECT_TRUE(PeekMessageW(&queued, Main(), kQueued, kQueued, PM_REMOVE)) << "the query pumped the queue";
   EXPECT_TRUE(IsWindowVisible(Main()));
 }
 
