@@ -16,7 +16,7 @@ LAYERS = [
     "skin/render/core",
     "toolkit",
     "skin/data",
-    "skin/render/paint",
+    "skin/paint",
     "skin/controls",
     "skin/windows",
     "resources",

@@ -2,7 +2,7 @@
 // Windows only: a toolkit control as the parent that answers background requests.
 #include <windows.h>
 
-#include "skin/render/paint/BackgroundRequest.h"
+#include "skin/paint/BackgroundRequest.h"
 
 class TControl;
 

@@ -7,8 +7,8 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/render/paint/BorderMask.h"
-#include "skin/render/paint/Textures.h"
+#include "skin/paint/BorderMask.h"
+#include "skin/paint/Textures.h"
 
 namespace {
 

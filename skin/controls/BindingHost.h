@@ -8,7 +8,7 @@
 #include "skin/render/core/Color.h"
 #include "skin/render/core/Geometry.h"
 #include "skin/render/core/PixelBuffer.h"
-#include "skin/render/paint/BackgroundRequest.h"
+#include "skin/paint/BackgroundRequest.h"
 
 class TsCommonData;
 

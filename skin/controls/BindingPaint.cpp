@@ -6,8 +6,8 @@
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/render/core/Raster.h"
-#include "skin/render/paint/BorderMask.h"
-#include "skin/render/paint/SectionPainter.h"
+#include "skin/paint/BorderMask.h"
+#include "skin/paint/SectionPainter.h"
 
 namespace {
 

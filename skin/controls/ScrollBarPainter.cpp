@@ -6,9 +6,9 @@
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/DisabledLook.h"
 #include "skin/render/core/Raster.h"
-#include "skin/render/paint/DrawArrow.h"
-#include "skin/render/paint/GlyphFrame.h"
-#include "skin/render/paint/SectionPainter.h"
+#include "skin/paint/DrawArrow.h"
+#include "skin/paint/GlyphFrame.h"
+#include "skin/paint/SectionPainter.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "skin/render/core/BackgroundInfo.h"
 #include "skin/render/core/Color.h"
 #include "skin/render/core/PixelBuffer.h"
-#include "skin/render/paint/SkinPaintView.h"
+#include "skin/paint/SkinPaintView.h"
 
 struct TacSkinElements;
 

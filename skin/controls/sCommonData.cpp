@@ -11,9 +11,9 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/ColorFilters.h"
-#include "skin/render/paint/BorderMask.h"
-#include "skin/render/paint/LayeredPainter.h"
-#include "skin/render/paint/SkinPaintViewOf.h"
+#include "skin/paint/BorderMask.h"
+#include "skin/paint/LayeredPainter.h"
+#include "skin/paint/SkinPaintViewOf.h"
 
 namespace {
 

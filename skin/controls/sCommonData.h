@@ -22,8 +22,8 @@
 #include "skin/render/core/Color.h"
 #include "skin/render/core/PixelBuffer.h"
 #include "skin/render/core/BackgroundInfo.h"
-#include "skin/render/paint/BackgroundRequest.h"
-#include "skin/render/paint/SkinPaintView.h"
+#include "skin/paint/BackgroundRequest.h"
+#include "skin/paint/SkinPaintView.h"
 
 class TsSkinManager;
 class TComponent;

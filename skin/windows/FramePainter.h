@@ -11,7 +11,7 @@
 
 #include "skin/data/MaskData.h"
 #include "skin/render/core/PixelBuffer.h"
-#include "skin/render/paint/SkinPaintView.h"
+#include "skin/paint/SkinPaintView.h"
 #include "skin/windows/FrameGeometry.h"
 
 struct LoadedSkin;

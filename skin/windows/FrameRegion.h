@@ -7,7 +7,7 @@
 
 #include "skin/data/MaskData.h"
 #include "skin/render/core/Geometry.h"
-#include "skin/render/paint/SkinPaintView.h"
+#include "skin/paint/SkinPaintView.h"
 #include "skin/windows/FrameGeometry.h"
 
 // The key-colour runs of the form mask's four corners (the bottom ones at the

@@ -14,7 +14,7 @@
 #include "skin/data/SkinLoader.h"
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/Raster.h"
-#include "skin/render/paint/SkinPaintViewOf.h"
+#include "skin/paint/SkinPaintViewOf.h"
 #include "tools/GoldenPicture.h"
 #include "tools/skinpreview/PictureFolder.h"
 #include "tools/skinpreview/SkinPreviewLoad.h"

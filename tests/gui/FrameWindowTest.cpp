@@ -24,7 +24,7 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/PixelBufferDc.h"
-#include "skin/render/paint/BackgroundRequest.h"
+#include "skin/paint/BackgroundRequest.h"
 #include "skin/windows/acBorderForm.h"
 #include "skin/windows/BlurBehind.h"
 #include "skin/windows/sSkinProvider.h"

@@ -4,10 +4,10 @@
 #include <iterator>
 #include <span>
 
-#include "skin/render/paint/BorderMask.h"
-#include "skin/render/paint/GlyphFrame.h"
-#include "skin/render/paint/LayeredPainter.h"
-#include "skin/render/paint/SectionPainter.h"
+#include "skin/paint/BorderMask.h"
+#include "skin/paint/GlyphFrame.h"
+#include "skin/paint/LayeredPainter.h"
+#include "skin/paint/SectionPainter.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "skin/data/SkinLoader.h"
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/Raster.h"
-#include "skin/render/paint/BorderMask.h"
+#include "skin/paint/BorderMask.h"
 #include "skin/windows/ComposedPicture.h"
 #include "skin/windows/FramePainter.h"
 #include "tools/GoldenPicture.h"

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "skin/render/core/Blend.h"
-#include "skin/render/paint/BorderMask.h"
-#include "skin/render/paint/GlyphFrame.h"
+#include "skin/paint/BorderMask.h"
+#include "skin/paint/GlyphFrame.h"
 #include "tools/skinpreview/SectionCell.h"
 #include "tools/skinpreview/SheetDrawing.h"
 #include "tools/skinpreview/TinyFont.h"

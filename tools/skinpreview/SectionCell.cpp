@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/render/paint/SectionPainter.h"
+#include "skin/paint/SectionPainter.h"
 #include "tools/skinpreview/SheetDrawing.h"
 
 std::vector<int32_t> PaintableSections(const LoadedSkin& skin) {

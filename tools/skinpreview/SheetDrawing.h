@@ -7,8 +7,8 @@
 #include "skin/data/SkinLoader.h"
 #include "skin/render/core/BackgroundInfo.h"
 #include "skin/render/core/PixelBuffer.h"
-#include "skin/render/paint/SkinPaintView.h"
-#include "skin/render/paint/SkinPaintViewOf.h"
+#include "skin/paint/SkinPaintView.h"
+#include "skin/paint/SkinPaintViewOf.h"
 
 inline constexpr uint32_t kPaper = 0xFFFFFFFFu;
 inline constexpr uint32_t kInk = 0xFF303030u;

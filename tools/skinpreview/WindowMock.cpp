@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "skin/render/paint/BorderMask.h"
-#include "skin/render/paint/GlyphFrame.h"
+#include "skin/paint/BorderMask.h"
+#include "skin/paint/GlyphFrame.h"
 #include "tools/skinpreview/SectionCell.h"
 #include "tools/skinpreview/SheetDrawing.h"
 #include "tools/skinpreview/TinyFont.h"

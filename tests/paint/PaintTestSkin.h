@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "skin/render/core/PixelBuffer.h"
-#include "skin/render/paint/SkinPaintView.h"
+#include "skin/paint/SkinPaintView.h"
 #include "tests/render/TestPictures.h"
 
 // Pixel of a letter: '.' opaque black, 'K' the key pixel (magenta, alpha 0),

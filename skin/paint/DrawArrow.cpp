@@ -1,4 +1,4 @@
-#include "skin/render/paint/DrawArrow.h"
+#include "skin/paint/DrawArrow.h"
 
 void DrawArrow(PixelBuffer& surface, TColor color, const TRect& rect, int32_t direction) {
   const uint32_t pixel = (ExchangeRedBlue(ResolveColor(color)) & 0x00FFFFFFu) | 0xFF000000u;

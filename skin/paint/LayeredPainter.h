@@ -4,9 +4,9 @@
 // a control picture's transparent corners with its parent's background.
 #include <cstdint>
 
-#include "skin/render/paint/BackgroundRequest.h"
+#include "skin/paint/BackgroundRequest.h"
 #include "skin/render/core/PixelBuffer.h"
-#include "skin/render/paint/SkinPaintView.h"
+#include "skin/paint/SkinPaintView.h"
 
 // The section in rect with alpha from its transparency and border mask;
 // premultiplied when rect covers the whole target.

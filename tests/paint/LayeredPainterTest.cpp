@@ -1,10 +1,10 @@
-#include "skin/render/paint/LayeredPainter.h"
+#include "skin/paint/LayeredPainter.h"
 
 #include <gtest/gtest.h>
 
 #include "PaintTestSkin.h"
 #include "skin/render/core/Blend.h"
-#include "skin/render/paint/DrawArrow.h"
+#include "skin/paint/DrawArrow.h"
 
 namespace {
 

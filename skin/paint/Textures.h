@@ -5,7 +5,7 @@
 
 #include "skin/render/core/BackgroundInfo.h"
 #include "skin/render/core/PixelBuffer.h"
-#include "skin/render/paint/SkinPaintView.h"
+#include "skin/paint/SkinPaintView.h"
 
 // Reported by PaintTexture when nothing of the area is left for the caller.
 constexpr TRect kNothingRemains = {-1, -1, -1, -1};

@@ -6,7 +6,7 @@
 
 #include "skin/render/core/BackgroundInfo.h"
 #include "skin/render/core/PixelBuffer.h"
-#include "skin/render/paint/SkinPaintView.h"
+#include "skin/paint/SkinPaintView.h"
 
 // PaintMode bits of a border image.
 constexpr int16_t kBorderStretch = 1;      // edges and centre stretched, else tiled

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "skin/render/core/Color.h"
-#include "skin/render/paint/PaintGeometry.h"
+#include "skin/paint/PaintGeometry.h"
 #include "skin/render/core/PixelBuffer.h"
 
 // A solid triangle 7 pixels across and 4 deep, centred in rect; direction 0

@@ -1,4 +1,4 @@
-#include "skin/render/paint/BackgroundRequest.h"
+#include "skin/paint/BackgroundRequest.h"
 
 void AskBackground(BackgroundRequest& request, BackgroundSource& parent, bool pleaseDraw) {
   request.Bitmap = nullptr;

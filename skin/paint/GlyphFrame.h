@@ -5,7 +5,7 @@
 
 #include "skin/render/core/BackgroundInfo.h"
 #include "skin/render/core/PixelBuffer.h"
-#include "skin/render/paint/SkinPaintView.h"
+#include "skin/paint/SkinPaintView.h"
 
 constexpr int32_t kGlyphNormalLook = 1;  // any other look is the faded one
 

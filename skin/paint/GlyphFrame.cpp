@@ -1,10 +1,10 @@
-#include "skin/render/paint/GlyphFrame.h"
+#include "skin/paint/GlyphFrame.h"
 
 #include <algorithm>
 
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/Color.h"
-#include "skin/render/paint/PaintGeometry.h"
+#include "skin/paint/PaintGeometry.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // and every painter returns without painting.
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/render/paint/SkinPaintView.h"
+#include "skin/paint/SkinPaintView.h"
 
 inline SkinPaintView PaintViewOf(const LoadedSkin& skin, bool active = true) {
   return {&skin.Sections, &skin.Images.Masks(), &skin.Images.MasterBitmap, active};

@@ -1,13 +1,13 @@
-#include "skin/render/paint/LayeredPainter.h"
+#include "skin/paint/LayeredPainter.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "skin/render/core/Blend.h"
-#include "skin/render/paint/BorderMask.h"
-#include "skin/render/paint/PaintGeometry.h"
+#include "skin/paint/BorderMask.h"
+#include "skin/paint/PaintGeometry.h"
 #include "skin/render/core/Raster.h"
-#include "skin/render/paint/SectionPainter.h"
+#include "skin/paint/SectionPainter.h"
 
 namespace {
 

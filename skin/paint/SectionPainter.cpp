@@ -1,14 +1,14 @@
-#include "skin/render/paint/SectionPainter.h"
+#include "skin/paint/SectionPainter.h"
 
 #include <algorithm>
 
 #include "skin/render/core/Blend.h"
-#include "skin/render/paint/BorderMask.h"
-#include "skin/render/paint/GlyphFrame.h"
+#include "skin/paint/BorderMask.h"
+#include "skin/paint/GlyphFrame.h"
 #include "skin/render/core/Gradient.h"
-#include "skin/render/paint/PaintGeometry.h"
+#include "skin/paint/PaintGeometry.h"
 #include "skin/render/core/Raster.h"
-#include "skin/render/paint/Textures.h"
+#include "skin/paint/Textures.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "skin/render/paint/PaintGeometry.h"
+#include "skin/paint/PaintGeometry.h"
 
 #include <algorithm>
 

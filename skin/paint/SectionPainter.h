@@ -9,7 +9,7 @@
 #include "skin/render/core/BackgroundInfo.h"
 #include "skin/render/core/Color.h"
 #include "skin/render/core/PixelBuffer.h"
-#include "skin/render/paint/SkinPaintView.h"
+#include "skin/paint/SkinPaintView.h"
 
 // Background, corner images and border mask of a section. offset is the
 // position of rect inside the area that bg describes; texture indexes below 0

@@ -1,10 +1,10 @@
-#include "skin/render/paint/Textures.h"
+#include "skin/paint/Textures.h"
 
 #include <gtest/gtest.h>
 
 #include "PaintTestSkin.h"
 #include "skin/render/core/Blend.h"
-#include "skin/render/paint/GlyphFrame.h"
+#include "skin/paint/GlyphFrame.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "skin/render/paint/BorderMask.h"
+#include "skin/paint/BorderMask.h"
 
 #include <gtest/gtest.h>
 

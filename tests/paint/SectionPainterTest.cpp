@@ -1,4 +1,4 @@
-#include "skin/render/paint/SectionPainter.h"
+#include "skin/paint/SectionPainter.h"
 
 #include <gtest/gtest.h>
 

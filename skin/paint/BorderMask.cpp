@@ -1,10 +1,10 @@
-#include "skin/render/paint/BorderMask.h"
+#include "skin/paint/BorderMask.h"
 
 #include <algorithm>
 
 #include "skin/render/core/Blend.h"
 #include "skin/render/core/Color.h"
-#include "skin/render/paint/PaintGeometry.h"
+#include "skin/paint/PaintGeometry.h"
 #include "skin/render/core/Raster.h"
 #include "skin/render/core/Resample.h"
 
