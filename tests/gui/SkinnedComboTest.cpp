@@ -67,15 +67,6 @@ class SkinnedCombo : public testing::Test {
   }
   TForm1& F() { return driver->Form(); }
 
-  template <class Condition>
-  bool PumpUntil(Condition done) {
-    for (int i = 0; i < 60 && !done(); ++i) {
-      driver->Pump();
-      Sleep(10);
-    }
-    driver->Pump();
-    return done();
-  }
   void PumpFor(DWORD ms) {
     const DWORD end = GetTickCount() + ms;
     while (GetTickCount() < end) {
@@ -481,7 +472,7 @@ TEST_F(SkinnedComboScrollBar, TheListShowsASkinnedBarWhoseArrowStepsThenRepeats)
   driver->Pump();
   EXPECT_EQ(Top(), 1);  // one step at once
   // When the repetitions come is the press's own rule, tested on a clock of its own; here that they come.
-  ASSERT_TRUE(::PumpUntil([&] { return Commands(SB_LINEDOWN).size() >= 2; }));
+  ASSERT_TRUE(PumpUntil([&] { return Commands(SB_LINEDOWN).size() >= 2; }));
   SendMouseInput(MOUSEEVENTF_LEFTUP, arrow);
   driver->Pump();
   const size_t steps = Commands(SB_LINEDOWN).size();
