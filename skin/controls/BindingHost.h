@@ -12,9 +12,9 @@
 
 class TsCommonData;
 
-class TacBindingHost {
+class BindingHost {
  public:
-  virtual ~TacBindingHost() = default;
+  virtual ~BindingHost() = default;
 
   // What the host is.
   virtual std::string ClassName() const = 0;  // the section name of last resort
@@ -78,9 +78,9 @@ class TacBindingHost {
 
 // The fade and glow effects that a binding starts, stops and hides. The
 // effects layer installs one; without it these are nothing to do.
-class TacBindingEffects {
+class BindingEffects {
  public:
-  virtual ~TacBindingEffects() = default;
+  virtual ~BindingEffects() = default;
   virtual void StopFade(TsCommonData&) {}
   virtual bool FadeRunning(const TsCommonData&) const { return false; }
   virtual void ShowGlow(TsCommonData&) {}

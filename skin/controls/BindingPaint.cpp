@@ -12,7 +12,7 @@
 namespace {
 
 TColor CustomColorOf(const TsCommonData& binding) {
-  const TacBindingHost* host = binding.Host();
+  const BindingHost* host = binding.Host();
   return binding.CustomColor() && host ? ResolveColor(host->Color()) : clFuchsia;
 }
 
@@ -91,7 +91,7 @@ void PaintBindingBorderFrame(const TsCommonData& binding, PixelBuffer& picture, 
 void PaintBindingOuterEffect(TsCommonData& binding, const TacOuterPaintRequest& request) {
   PixelBuffer* picture = request.Picture;
   const TsGeneralData* s = binding.Section();
-  const TacBindingHost* host = binding.Host();
+  const BindingHost* host = binding.Host();
   const TsSkinManager* m = binding.Manager();
   if (!picture || picture->Empty() || !s || !host || !m || !m->Skin() || !binding.IsSkinned() ||
       binding.OuterEffects.Visibility != TacOuterVisibility::ovAlways)

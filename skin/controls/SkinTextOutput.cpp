@@ -58,7 +58,7 @@ PixelBuffer WhitePicture(int32_t width, int32_t height) {
 // sections that are drawn over their parent, the one the parent chain names.
 int32_t FontSectionOf(TsCommonData& binding) {
   const int32_t own = binding.SectionIndex;
-  TacBindingHost* host = binding.Host();
+  BindingHost* host = binding.Host();
   const TsSkinManager* m = binding.Manager();
   if (!host || !m || !host->IsControl() || !host->HasParent()) return own;
   const auto& known = m->Elements().Sections;

@@ -69,7 +69,7 @@ void TacEditWnd::SaveOwnLook() {
 }
 
 void TacEditWnd::RestoreOwnLook() {
-  TacBindingHost* host = SkinData().Host();
+  BindingHost* host = SkinData().Host();
   if (!host || host->Destroying()) return;
   if (!SkinData().CustomColor() && host->Color() != ownColor_) host->SetColor(ownColor_);
   if (!SkinData().CustomFont() && host->FontColor() != ownFontColor_) host->SetFontColor(ownFontColor_);
@@ -81,7 +81,7 @@ void TacEditWnd::OnDetach() {
 
 void TacEditWnd::ApplySkinLook() {
   TsCommonData& b = SkinData();
-  TacBindingHost* host = b.Host();
+  BindingHost* host = b.Host();
   const int32_t state = ColorState();
   if (!b.CustomColor()) {
     const TColor colour = b.ControlColor(state);
@@ -156,7 +156,7 @@ void TacEditWnd::PaintFrameRing(HDC dc) {
 
 LRESULT TacEditWnd::OnFocusChange(TMessage& m, bool gained) {
   TsCommonData& b = SkinData();
-  TacBindingHost* host = b.Host();
+  BindingHost* host = b.Host();
   if (!(host->CanFocus() || gained) || !host->TabStop()) return TacBaseWnd::HandleMessage(m);
   b.CacheStale = true;
   b.HasFocus = gained;

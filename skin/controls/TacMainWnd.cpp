@@ -4,6 +4,7 @@
 
 #include "skin/controls/BindingPaint.h"
 #include "skin/controls/VisualTheme.h"
+#include "skin/controls/BindingHostsWin.h"
 #include "skin/controls/sCommonDataWin.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/sSkinManager.h"
@@ -57,8 +58,8 @@ bool TacMainWnd::SwitchesThemeOff() const { return !params_.DialogMode && Reques
 void TacMainWnd::Init(bool update) {
   if (SwitchesThemeOff()) SwitchVisualThemeOff(window_);
   if (!binding_) {
-    if (params_.Control) ownHost_ = std::make_unique<TControlBindingHost>(*params_.Control);
-    else ownHost_ = std::make_unique<TWindowBindingHost>(window_);
+    if (params_.Control) ownHost_ = std::make_unique<ControlBindingHost>(*params_.Control);
+    else ownHost_ = std::make_unique<WindowBindingHost>(window_);
     ownBinding_ = CreateBinding(*ownHost_);
     binding_ = ownBinding_.get();
     binding_->SetSkinManager(manager_);
@@ -77,7 +78,7 @@ void TacMainWnd::Init(bool update) {
   AfterAttach();
 }
 
-std::unique_ptr<TsCommonData> TacMainWnd::CreateBinding(TacBindingHost& host) {
+std::unique_ptr<TsCommonData> TacMainWnd::CreateBinding(BindingHost& host) {
   return std::make_unique<TsCommonData>(&host, true);
 }
 

@@ -78,7 +78,7 @@ class TacMainWnd {
   virtual void SaveOwnLook() {}
   virtual void RestoreOwnLook() {}
   virtual void ApplySkinLook() {}
-  virtual std::unique_ptr<TsCommonData> CreateBinding(TacBindingHost& host);
+  virtual std::unique_ptr<TsCommonData> CreateBinding(BindingHost& host);
   virtual std::string DefaultSection() const { return {}; }
   // Whether attaching switches the window's visual theme off, so that the
   // system does not draw themed parts over the skin.
@@ -114,7 +114,7 @@ class TacMainWnd {
   std::shared_ptr<const int> life_ = std::make_shared<const int>(0);
   HWND window_;
   TsSkinManager* manager_;
-  std::unique_ptr<TacBindingHost> ownHost_;
+  std::unique_ptr<BindingHost> ownHost_;
   std::unique_ptr<TsCommonData> ownBinding_;
   TsCommonData* binding_;
   TWndHook hook_;

@@ -32,7 +32,7 @@ void CopyToWindow(HDC dc, const TRect& at, const PixelBuffer& picture) {
 
 TacScrollWnd::~TacScrollWnd() { Detach(); }
 
-std::unique_ptr<TsCommonData> TacScrollWnd::CreateBinding(TacBindingHost& host) {
+std::unique_ptr<TsCommonData> TacScrollWnd::CreateBinding(BindingHost& host) {
   return std::make_unique<TsScrollWndData>(&host, true);
 }
 

@@ -49,7 +49,7 @@ class TacScrollWnd : public TacMainWnd {
   using TacMainWnd::TacMainWnd;
   void Attach(bool update) override;
   void OnDetaching() override;
-  std::unique_ptr<TsCommonData> CreateBinding(TacBindingHost& host) override;
+  std::unique_ptr<TsCommonData> CreateBinding(BindingHost& host) override;
   std::optional<LRESULT> OnSkinCommand(uint16_t command, TMessage& message) override;
   // The window's non-client border widths before the bars take their room.
   virtual int32_t FrameOffset() const;

@@ -8,6 +8,7 @@
 #include "skin/controls/SkinTextOutput.h"
 #include "skin/controls/SkinTextOutputWin.h"
 #include "skin/controls/StoredDisabledKind.h"
+#include "skin/controls/sCommonDataWin.h"
 #include "skin/data/SkinColors.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"

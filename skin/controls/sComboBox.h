@@ -15,7 +15,7 @@
 #include "skin/controls/SkinnedControl.h"
 #include "skin/controls/TacComboListWnd.h"
 #include "skin/controls/sCommonData.h"
-#include "skin/controls/sCommonDataWin.h"
+#include "skin/controls/BindingHostsWin.h"
 #include "skin/render/core/DisabledLook.h"
 #include "toolkit/StdCtrls.h"
 
@@ -29,7 +29,7 @@ enum class TacComboTarget { PointerAway = 0, PointerOver = 1, ListOpened = 2, Po
 inline constexpr int kMaxDropDownCount = 100;
 
 class TsComboBox : public TComboBox, private SkinnedControl {
-  TControlBindingHost bindingHost_{*this};  // before SkinData, which refers to it
+  ControlBindingHost bindingHost_{*this};  // before SkinData, which refers to it
 
  public:
   explicit TsComboBox(TComponent* owner);

@@ -36,7 +36,7 @@ uint16_t GradientKind(const TsGradArray& gradient) {
 
 }  // namespace
 
-TsCommonData::TsCommonData(TacBindingHost* host, bool wantsPicture) : host_(host) {
+TsCommonData::TsCommonData(BindingHost* host, bool wantsPicture) : host_(host) {
   if (wantsPicture) CachePicture = std::make_unique<PixelBuffer>();
 }
 

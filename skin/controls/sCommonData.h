@@ -7,7 +7,7 @@
 // the host, and reacts to the messages and skin commands that make the picture
 // stale. The host paints; the binding decides when and with what.
 //
-// Everything here is portable: the host is reached through TacBindingHost,
+// Everything here is portable: the host is reached through BindingHost,
 // and the Windows side (sCommonDataWin) cracks window messages into the typed
 // handlers below.
 #include <cstdint>
@@ -59,7 +59,7 @@ struct TacFontSectionRequest {
 class TsCommonData {
  public:
   // wantsPicture: the host paints from a cached picture (created empty).
-  TsCommonData(TacBindingHost* host, bool wantsPicture);
+  TsCommonData(BindingHost* host, bool wantsPicture);
   virtual ~TsCommonData();
   TsCommonData(const TsCommonData&) = delete;
   TsCommonData& operator=(const TsCommonData&) = delete;
@@ -95,10 +95,10 @@ class TsCommonData {
   TComponent* AttachedComponent = nullptr;
   std::unique_ptr<PixelBuffer> CachePicture;  // null for hosts that paint without one
   std::unique_ptr<PixelBuffer> OuterPicture;  // under the last painted outer effect
-  TacBindingEffects* Effects = nullptr;       // fades and glows; none: nothing to do
+  BindingEffects* Effects = nullptr;       // fades and glows; none: nothing to do
   void* FadeTimer = nullptr;                  // owned by the effects layer
 
-  TacBindingHost* Host() const { return host_; }
+  BindingHost* Host() const { return host_; }
   // The manager in use: the property, else the default one; may be null.
   TsSkinManager* Manager() const;
   // The active skin seen by the painters (empty without one).
@@ -207,7 +207,7 @@ class TsCommonData {
   void SkinRemoved(intptr_t managerArgument);
 
  private:
-  TacBindingHost* host_;
+  BindingHost* host_;
   TsSkinManager* manager_ = nullptr;
   bool customColor_ = false;
   bool customFont_ = false;

@@ -4,6 +4,7 @@
 #include "skin/controls/SkinTextOutput.h"
 #include "skin/controls/SkinTextOutputWin.h"
 #include "skin/controls/TacEditWnd.h"
+#include "skin/controls/sCommonDataWin.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/render/core/PixelBufferDc.h"

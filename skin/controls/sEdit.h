@@ -7,12 +7,12 @@
 
 #include "skin/controls/SkinnedControl.h"
 #include "skin/controls/sCommonData.h"
-#include "skin/controls/sCommonDataWin.h"
+#include "skin/controls/BindingHostsWin.h"
 #include "skin/render/core/DisabledLook.h"
 #include "toolkit/StdCtrls.h"
 
 class TsEdit : public TEdit, private SkinnedControl {
-  TControlBindingHost bindingHost_{*this};  // before SkinData, which refers to it
+  ControlBindingHost bindingHost_{*this};  // before SkinData, which refers to it
 
  public:
   explicit TsEdit(TComponent* owner);

@@ -1,5 +1,6 @@
 #include "skin/controls/sMemo.h"
 
+#include "skin/controls/sCommonDataWin.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/sSkinManager.h"
 #include "toolkit/Messages.h"

@@ -9,12 +9,12 @@
 #include "skin/controls/SkinnedControl.h"
 #include "skin/controls/TacEditWnd.h"
 #include "skin/controls/sCommonData.h"
-#include "skin/controls/sCommonDataWin.h"
+#include "skin/controls/BindingHostsWin.h"
 #include "skin/render/core/DisabledLook.h"
 #include "toolkit/StdCtrls.h"
 
 class TsMemo : public TMemo, private SkinnedControl {
-  TControlBindingHost bindingHost_{*this};  // before SkinData, which refers to it
+  ControlBindingHost bindingHost_{*this};  // before SkinData, which refers to it
 
  public:
   explicit TsMemo(TComponent* owner);

@@ -8,6 +8,7 @@
 #include "skin/controls/SkinTextOutput.h"
 #include "skin/controls/SkinTextOutputWin.h"
 #include "skin/controls/StoredDisabledKind.h"
+#include "skin/controls/sCommonDataWin.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/render/core/PixelBufferDc.h"
@@ -37,7 +38,7 @@ TsSpeedButton::TsSpeedButton(TComponent* owner) : TSpeedButton(owner) {
 }
 
 TsSpeedButton::~TsSpeedButton() {
-  if (TsSkinManager* m = SkinData.Manager(); m && m->HotControl() == BindingHost.HotToken()) m->SetHotControl(nullptr);
+  if (TsSkinManager* m = SkinData.Manager(); m && m->HotControl() == bindingHost_.HotToken()) m->SetHotControl(nullptr);
 }
 
 void TsSpeedButton::Loaded() {
@@ -304,7 +305,7 @@ bool TsSpeedButton::PrepareCache() {
   const int32_t state = CurrentState();
   const TPoint at{Left(), Top()};
   if (IsGap()) {
-    FillWithBackground(cache, bg, at, BindingHost.ParentColor());
+    FillWithBackground(cache, bg, at, bindingHost_.ParentColor());
     if (buttonStyle_ == TToolButtonStyle::tbsDivider) PaintDividerLine(SkinData.Manager(), SkinData.PaintView(), cache, bg, at);
   } else {
     const int32_t split = HasSplitArrow() ? kDropDownArrowWidth : 0;
@@ -324,7 +325,7 @@ bool TsSpeedButton::PrepareCache() {
     PaintContent(cache, state);
     if (!drawOverBorder_) PaintBindingBorderFrame(SkinData, cache, bg, at, face, state);
   }
-  if (!Enabled()) ApplyDisabledLook(cache, disabledKind_, at, bg, BindingHost.ParentColor());
+  if (!Enabled()) ApplyDisabledLook(cache, disabledKind_, at, bg, bindingHost_.ParentColor());
   if (OnPaint) OnPaint(this, cache);
   SkinData.CacheStale = false;
   paintedState_ = state;

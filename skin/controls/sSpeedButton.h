@@ -7,20 +7,22 @@
 #include <cstdint>
 #include <functional>
 
+#include "skin/controls/BindingHostsWin.h"
 #include "skin/controls/ButtonGlyph.h"
-#include "toolkit/SpeedButtonLayout.h"
 #include "skin/controls/sCommonData.h"
-#include "skin/controls/sCommonDataWin.h"
 #include "skin/render/core/DisabledLook.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Menus.h"
+#include "toolkit/SpeedButtonLayout.h"
 
 // A plain button; one that a click keeps down until the next (check); one
 // that opens its drop-down menu; an empty gap; a gap with a vertical line.
 enum class TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 
 class TsSpeedButton : public TSpeedButton {
+  ControlBindingHost bindingHost_{*this};  // before SkinData, which refers to it
+
  public:
   explicit TsSpeedButton(TComponent* owner);
   ~TsSpeedButton() override;
@@ -70,8 +72,7 @@ class TsSpeedButton : public TSpeedButton {
   // Called with the finished skinned picture, to draw over it.
   std::function<void(TObject* sender, PixelBuffer& picture)> OnPaint;
 
-  TControlBindingHost BindingHost{*this};
-  TsCtrlSkinData SkinData{&BindingHost, true};
+  TsCtrlSkinData SkinData{&bindingHost_, true};
 
   // 2 pressed, 1 hot, 0 normal.
   int32_t CurrentState() const;

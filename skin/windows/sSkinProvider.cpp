@@ -6,6 +6,7 @@
 #include "skin/controls/BindingKinds.h"
 #include "skin/controls/SkinTextOutput.h"
 #include "skin/controls/SkinTextOutputWin.h"
+#include "skin/controls/sCommonDataWin.h"
 #include "skin/data/SkinBroadcast.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
@@ -89,12 +90,12 @@ bool RightToLeft(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS
 
 // ---- the form as the binding's host ------------------------------------------
 
-TProviderBindingHost::TProviderBindingHost(TsSkinProvider& provider)
-    : TControlBindingHost(provider.Form()), provider_(provider) {}
+ProviderBindingHost::ProviderBindingHost(TsSkinProvider& provider)
+    : ControlBindingHost(provider.Form()), provider_(provider) {}
 
-TSize TProviderBindingHost::Size() const { return provider_.Measures().Cache; }
+TSize ProviderBindingHost::Size() const { return provider_.Measures().Cache; }
 
-bool TProviderBindingHost::ExtraTitleArea() const { return provider_.FormHeaderAdditionalHeight > 0; }
+bool ProviderBindingHost::ExtraTitleArea() const { return provider_.FormHeaderAdditionalHeight > 0; }
 
 // ---- the provider ------------------------------------------------------------
 

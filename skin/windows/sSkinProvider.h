@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "skin/controls/sCommonData.h"
-#include "skin/controls/sCommonDataWin.h"
+#include "skin/controls/BindingHostsWin.h"
 #include "skin/render/core/GreyBuffer.h"
 #include "skin/render/core/PixelBuffer.h"
 #include "skin/windows/CaptionFont.h"
@@ -47,9 +47,9 @@ struct TsTitleIcon {
 
 // The form as the host of the provider's skin binding: its picture is the
 // frame cache, its colours are the form's, its children the form's controls.
-class TProviderBindingHost final : public TControlBindingHost {
+class ProviderBindingHost final : public ControlBindingHost {
  public:
-  explicit TProviderBindingHost(TsSkinProvider& provider);
+  explicit ProviderBindingHost(TsSkinProvider& provider);
   std::string ClassName() const override { return "TsSkinProvider"; }
   bool IsControl() const override { return false; }
   bool IsForm() const override { return true; }
@@ -98,7 +98,7 @@ class TsSkinProvider : public TComponent {
 
  private:
   TCustomForm& form_;  // before the binding, whose host is the form
-  TProviderBindingHost bindingHost_{*this};
+  ProviderBindingHost bindingHost_{*this};
 
  public:
   // The form's skin binding (section "FORM"); its picture is the frame cache,

@@ -13,7 +13,7 @@
 std::unique_ptr<TsSkinManager> MakeTestManager();
 int32_t SectionOf(const TsSkinManager& manager, const std::string& name);
 
-class FakeHost : public TacBindingHost {
+class FakeHost : public BindingHost {
  public:
   std::string Class = "TSEDIT";
   bool Window = true, Form = false, Dying = false, InLoading = false, Design = false;

@@ -7,6 +7,7 @@
 
 #include "skin/controls/BackgroundRequestWin.h"
 #include "skin/controls/sCommonData.h"
+#include "skin/controls/BindingHostsWin.h"
 #include "skin/controls/sCommonDataWin.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/render/core/Blend.h"
@@ -27,7 +28,7 @@ struct Bound {
     binding.FinishLoading();
     hook.Install(control);
   }
-  TControlBindingHost host;
+  ControlBindingHost host;
   TsCtrlSkinData binding;
   TWndHook hook{[this](TMessage& m) -> LRESULT {
     if (m.Msg == kSkinMessage && SkinCommandOf(m.WParam) == AC_PREPARECACHE) {
@@ -190,7 +191,7 @@ TEST_F(BindingWin, PlainChildWindowAsksItsParentWindow) {
   HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 5, 6, 30, 10, form_->Handle(), nullptr,
                                GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(child, nullptr);
-  TWindowBindingHost host(child);
+  WindowBindingHost host(child);
   EXPECT_EQ(host.ClassName(), "Static");
   EXPECT_EQ(host.PositionInParent(), (TPoint{5, 6}));
   TsCommonData binding(&host, true);

@@ -371,7 +371,7 @@ TEST_F(SkinnedScrollBar, FaultInTheWindowsOwnHandlingIsShownNotSwallowed) {
 }
 
 TEST_F(SkinnedScrollBar, SkinRemovalGivesTheOwnColoursBackBeforeTheWindowHearsOfIt) {
-  const TacBindingHost& host = *handler->SkinData().Host();
+  const BindingHost& host = *handler->SkinData().Host();
   const TColor skinned = host.Color();
   TColor heard = clNone;
   onMessage = [&](TMessage& m) {
