@@ -63,11 +63,15 @@ bool ThirdPartyList::Contains(TacThirdKind kind, std::string_view className) con
   return std::find(names.begin(), names.end(), className) != names.end();
 }
 
-void ThirdPartyList::ReadTexts() {
+void ThirdPartyList::ReadTexts(Defaults defaults) {
   for (size_t i = 0; i < texts_.size(); ++i) {
     lists_[i] = SplitNames(texts_[i]);
-    if (lists_[i].empty()) lists_[i] = SplitNames(kDefaults[i]);
+    if (lists_[i].empty() && defaults == Defaults::Fill) lists_[i] = SplitNames(kDefaults[i]);
   }
+}
+
+bool ThirdPartyList::HasNames() const {
+  return std::any_of(lists_.begin(), lists_.end(), [](const auto& names) { return !names.empty(); });
 }
 
 void ThirdPartyList::WriteTexts() {

@@ -35,8 +35,13 @@ class ThirdPartyList {
   const std::vector<std::string>& Names(TacThirdKind kind) const { return lists_[size_t(kind)]; }
   bool Contains(TacThirdKind kind, std::string_view className) const;
 
-  // Reads every text into its list; a list without any name takes its default.
-  void ReadTexts();
+  // Reads every text into its list; with defaults, a list without any name
+  // takes its built-in one (the manager's lists); without, it stays empty (a
+  // provider's own lists, which are in force only when one of them names a class).
+  enum class Defaults { Fill, None };
+  void ReadTexts(Defaults defaults = Defaults::Fill);
+  // Some list names a class.
+  bool HasNames() const;
   // Writes every list back to its text.
   void WriteTexts();
 
