@@ -19,6 +19,7 @@ LAYERS = [
     "skin/paint",
     "skin/controls",
     "skin/windows",
+    "skin/dialogs",
     "resources",
     "app",
 ]

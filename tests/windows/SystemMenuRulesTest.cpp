@@ -2,23 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "skin/windows/SystemMenuRules.h"
+#include "tests/windows/SystemMenuItemsText.h"
 
 namespace {
 
 using S = MenuBorderStyle;
 using W = MenuWindowState;
-
-// Visible and enabled bits per item, in menu order: "VE" per item, '-' for off (an invisible item shows "--").
-std::string Describe(const std::array<SysItemState, kSysItemCount>& items) {
-  std::string out;
-  for (const SysItemState& i : items) {
-    out += i.Visible ? 'V' : '-';
-    out += i.Visible && i.Enabled ? 'E' : '-';
-    out += ' ';
-  }
-  out.pop_back();
-  return out;
-}
 
 TEST(SystemMenuRules, ItemsOfEveryKindOfForm) {
   struct Case {
@@ -52,7 +41,7 @@ TEST(SystemMenuRules, ItemsOfEveryKindOfForm) {
       {"greyed close", greyedClose, "-- VE -- -- -- V-"},
       {"no system menu", noSystemMenu, "-- VE VE -- -- --"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Describe(SystemMenuItems(c.Facts)), c.Items) << c.Name;
+  for (const Case& c : cases) EXPECT_EQ(DescribeMenuItems(SystemMenuItems(c.Facts)), c.Items) << c.Name;
 }
 
 TEST(SystemMenuRules, TitleButtonPredicates) {
