@@ -18,6 +18,7 @@ LAYERS = [
     "skin/data",
     "skin/paint",
     "skin/controls",
+    "skin/handlers",
     "skin/windows",
     "skin/dialogs",
     "resources",

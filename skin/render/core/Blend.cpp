@@ -33,11 +33,12 @@ TColor LerpColor(TColor a, TColor b, double w) {
   return out;
 }
 
-void FadeToColor(PixelBuffer& buffer, const TRect& rect, int percent, TColor color) {
+void FadeToColor(PixelBuffer& buffer, const TRect& rect, int percent, TColor color, uint32_t skip) {
   const TRect r = ClipToBuffer(buffer, rect);
   if (r.IsEmpty()) return;
   const uint32_t target = ExchangeRedBlue(ResolveColor(color));
   const double keep = percent / 100.0;
+  const bool keyed = skip != clNone;
   // The colour is fixed, so each channel is a function of its byte alone.
   std::array<std::array<uint32_t, 256>, 3> table;
   for (int c = 0; c < 3; ++c) {
@@ -48,6 +49,7 @@ void FadeToColor(PixelBuffer& buffer, const TRect& rect, int percent, TColor col
     uint32_t* row = buffer.Row(y);
     for (int32_t x = r.Left; x < r.Right; ++x) {
       const uint32_t p = row[x];
+      if (keyed && p == skip) continue;
       row[x] = (p & kAlphaMask) | table[0][p & 0xFF] | table[1][(p >> 8) & 0xFF] | table[2][(p >> 16) & 0xFF];
     }
   }

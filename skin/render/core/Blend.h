@@ -18,7 +18,8 @@ TColor LerpColor(TColor a, TColor b, double w);
 
 // Moves every pixel of rect (clipped) toward color: percent is the share of
 // the pixel that survives; channels round to nearest, ties to even. Alpha kept.
-void FadeToColor(PixelBuffer& buffer, const TRect& rect, int percent, TColor color);
+// Pixels whose value equals skip stay (clNone: none is skipped).
+void FadeToColor(PixelBuffer& buffer, const TRect& rect, int percent, TColor color, uint32_t skip = clNone);
 
 // Sets the alpha byte of every pixel of rect whose value differs from key
 // (key clNone: of every pixel). Not clipped: rect must lie inside the buffer.
