@@ -20,6 +20,8 @@ class BorderHost {
   virtual void ShowSystemMenu(TPoint screen) = 0;
   virtual void CaptionDoubleClick() = 0;
   virtual void IconDoubleClick() = 0;
+  // A double click on a sizing edge (left, right, top or bottom).
+  virtual void EdgeDoubleClick(int32_t code) = 0;
   // Caption drags, sizing bands and icon clicks: the form's own handling.
   virtual void FormLeftDown(int32_t code, TPoint screen) = 0;
 };

@@ -37,6 +37,8 @@ void BorderLeftDoubleClick(BorderHost& host, TPoint screen) {
   if (IsTitleButtonCode(code)) host.PressTitleButton(code);
   else if (code == kFrameHitCaption) host.CaptionDoubleClick();
   else if (code == kFrameHitSysMenu) host.IconDoubleClick();
+  else if (code == kFrameHitLeft || code == kFrameHitRight || code == kFrameHitTop || code == kFrameHitBottom)
+    host.EdgeDoubleClick(code);
 }
 
 void BorderRightUp(BorderHost& host, TPoint screen) {

@@ -283,7 +283,7 @@ FramePaintSkin FramePaintSkinOf(const LoadedSkin& skin, const TacSkinElements& e
 
 void PaintFrame(const FramePaintSkin& skin, const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout,
                 const FrameLook& look, PixelBuffer& cache, PixelBuffer& buttonsBackground,
-                const CaptionWriter& caption) {
+                const CaptionOutput& caption) {
   if (cache.Width() != m.Cache.cx || cache.Height() != m.Cache.cy) cache.Resize(m.Cache.cx, m.Cache.cy);
   if (cache.Empty() || !skin.View.Section(skin.FormSection)) return;
   const bool extended = in.Mode == FrameMode::ExtendedBorder;

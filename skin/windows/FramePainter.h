@@ -77,13 +77,13 @@ struct FrameLook {
 };
 
 // Writes the caption into the cache (the platform's text output); may be empty.
-using CaptionWriter = std::function<void(PixelBuffer& cache, const TitleLayout& layout, int32_t state)>;
+using CaptionOutput = std::function<void(PixelBuffer& cache, const TitleLayout& layout, int32_t state)>;
 
 // Rebuilds the whole cache at the measured size and saves the buttons
 // background (ButtonsBackgroundRect) into buttonsBackground.
 void PaintFrame(const FramePaintSkin& skin, const FrameMeasures& m, const FrameInputs& in, const TitleLayout& layout,
                 const FrameLook& look, PixelBuffer& cache, PixelBuffer& buttonsBackground,
-                const CaptionWriter& caption = {});
+                const CaptionOutput& caption = {});
 
 // Redraws one title button (by its hit code, built-in or user) in its current
 // look over the saved background; returns the cache area that changed (empty

@@ -3,26 +3,41 @@
 // window owned by the skinned form that shows the provider's frame cache
 // (frame, caption, title buttons and the soft shadow) with per-pixel alpha
 // around the real window, whose own region leaves only its client area.
-// It answers the mouse for the frame and hands every action to its owner.
+// It answers the mouse for the frame and hands every action to its host.
 // Windows only.
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "skin/render/core/PixelBuffer.h"
+#include "skin/windows/BorderHost.h"
+#include "skin/windows/FrameGeometry.h"
+#include "skin/windows/FrameRegion.h"
 #include "skin/windows/MaximizedDrag.h"
 #include "toolkit/WinControl.h"
 
-class TsSkinProvider;
 class TacBorderForm;
 
 // The tag of the engine's auxiliary windows (border window, hints): never skinned themselves.
 inline constexpr int kEngineWindowTag = 256;
 
+// The form's side as the border window sees it: the mouse answers and what it shows.
+class BorderWindowHost : public BorderHost {
+ public:
+  virtual HWND FormWindow() const = 0;
+  virtual const PixelBuffer& FrameCache() = 0;  // rebuilt first when stale
+  virtual BorderPlacement Placement() const = 0;
+  virtual uint8_t Opacity() const = 0;
+  // Where the system should blur behind the frame (cache coordinates), or
+  // nothing when the skin or the manager do not ask for blur.
+  virtual std::optional<BlurShape> WantedBlur() = 0;
+};
+
 // The window itself: one flat switch of typed handlers.
 class TacBorderWindow final : public TWinControl {
  public:
-  TacBorderWindow(TacBorderForm& form, TsSkinProvider& owner);
+  TacBorderWindow(TacBorderForm& form, BorderWindowHost& host);
   std::string ClassName() const override { return "TacBorderWindow"; }
   LRESULT WndProc(TMessage& m) override;
 
@@ -30,29 +45,30 @@ class TacBorderWindow final : public TWinControl {
   void CreateParams(TCreateParams& params) override;
 
  private:
-  LRESULT OnNcHitTest(POINT screen);
+  LRESULT OnNcHitTest(TPoint screen);
   bool OnSetCursor();
   LRESULT OnMouseActivate();
   LRESULT OnPaint();
-  LRESULT OnNcMouseMove(POINT screen);
+  LRESULT OnNcMouseMove(TPoint screen);
   LRESULT OnNcMouseLeave();
-  LRESULT OnNcLButtonDown(int hitCode, LPARAM lParam);
-  LRESULT OnNcLButtonUp(POINT screen);
-  LRESULT OnNcLButtonDblClk(int hitCode);
-  LRESULT OnNcRButtonUp(int hitCode, POINT screen);
-  LRESULT OnClientMouse(UINT msg, POINT client);
+  LRESULT OnNcLButtonDown(TPoint screen);
+  LRESULT OnNcLButtonUp(TPoint screen);
+  LRESULT OnFrameInput(void (*input)(BorderHost&, TPoint), TPoint screen);
+  LRESULT OnClientMouse(UINT msg, TPoint client);
+  LRESULT OnCaptureChanged(HWND gaining);
+  void PunchHole(POINT client);
   // The maximized form restored with the pointer over its caption, and its move started.
-  void RestoreUnderPointer(POINT screen);
+  void RestoreUnderPointer(TPoint screen);
 
   TacBorderForm& form_;
-  TsSkinProvider& owner_;
+  BorderWindowHost& host_;
   bool regionDirty_ = false;  // a hole was punched for the window below; restored at the next hit test
   MaximizedDrag drag_;        // a caption press on the maximized form, waiting for the pointer to move
 };
 
 class TacBorderForm {
  public:
-  explicit TacBorderForm(TsSkinProvider& owner);
+  explicit TacBorderForm(BorderWindowHost& host);
   ~TacBorderForm();
   TacBorderForm(const TacBorderForm&) = delete;
   TacBorderForm& operator=(const TacBorderForm&) = delete;
@@ -73,13 +89,12 @@ class TacBorderForm {
   BlurState Blur() const { return blur_; }
 
  private:
-  TsSkinProvider& owner_;
+  BorderWindowHost& host_;
   std::unique_ptr<TacBorderWindow> window_;
   bool busy_ = false;  // an update is running: messages it sends must not start another
   HWND regionWindow_ = nullptr;  // the window the region below was last set on
   TRect regionOuter_, regionHole_;
   BlurState blur_ = BlurState::Off;
-  // When the manager allows it and the skin asks for it (AEROBLUR), the system
-  // blurs behind the frame; otherwise it is switched off.
-  void ApplyBlur(HWND window, const PixelBuffer& cache);
+  // The blur the host asks for, switched on or off when it changes.
+  void ApplyBlur(HWND window);
 };

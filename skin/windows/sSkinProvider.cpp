@@ -4,27 +4,16 @@
 #include <stdexcept>
 
 #include "skin/controls/BindingKinds.h"
-#include "skin/controls/SkinTextOutput.h"
-#include "skin/controls/SkinTextOutputWin.h"
 #include "skin/controls/sCommonDataWin.h"
 #include "skin/data/SkinBroadcast.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/BackgroundRequest.h"
-#include "skin/render/core/Blend.h"
-#include "skin/render/core/PixelBufferDc.h"
 #include "skin/windows/FrameModeRules.h"
-#include "skin/windows/FrameRegion.h"
 #include "skin/windows/IconPicture.h"
-#include "skin/paint/LayeredPainter.h"
-#include "skin/paint/PaintGeometry.h"
-#include "skin/paint/SectionPainter.h"
-#include "skin/windows/acBorderForm.h"
-#include "skin/windows/sSystemMenu.h"
+#include "skin/windows/WindowFacts.h"
 #include "toolkit/Application.h"
-#include "toolkit/Cp1251.h"
-#include "toolkit/FormReader.h"
 #include "toolkit/MessageCrackers.h"
 
 namespace {
@@ -42,6 +31,7 @@ bool SkinUsable(const TsSkinManager* manager) {
 }
 
 POINT ScreenPointOf(LPARAM lParam) { return {short(LOWORD(lParam)), short(HIWORD(lParam))}; }
+TPoint PointOf(POINT p) { return {p.x, p.y}; }
 
 constexpr UINT kShowWindowMenu = 0x0313;  // the system asks for the window menu (the taskbar's right click)
 
@@ -52,39 +42,6 @@ POINT CursorInClient(HWND window) {
   ScreenToClient(window, &p);
   return p;
 }
-
-MenuBorderStyle MenuStyleOf(TFormBorderStyle s) {
-  switch (s) {
-    case TFormBorderStyle::bsNone: return MenuBorderStyle::None;
-    case TFormBorderStyle::bsSingle: return MenuBorderStyle::Single;
-    case TFormBorderStyle::bsSizeable: return MenuBorderStyle::Sizeable;
-    case TFormBorderStyle::bsDialog: return MenuBorderStyle::Dialog;
-    case TFormBorderStyle::bsToolWindow: return MenuBorderStyle::ToolWindow;
-  }
-  return MenuBorderStyle::Sizeable;
-}
-
-CaptionAlign AlignOf(TAlignment a) {
-  switch (a) {
-    case TAlignment::taRightJustify: return CaptionAlign::Right;
-    case TAlignment::taCenter: return CaptionAlign::Center;
-    default: return CaptionAlign::Left;
-  }
-}
-
-// The size of a single-line text in font.
-TSize MeasureText(HDC dc, HFONT font, const std::string& text) {
-  if (text.empty() || !dc) return {};
-  const std::wstring wide = Cp1251::ToWide(text);
-  HGDIOBJ old = SelectObject(dc, font);
-  RECT r{0, 0, 0, 0};
-  DrawTextW(dc, wide.c_str(), int(wide.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, old);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
-// Right-to-left reading order of the form's window.
-bool RightToLeft(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0; }
 
 }  // namespace
 
@@ -135,7 +92,7 @@ TsSkinManager* TsSkinProvider::Manager() const {
 // ---- the window procedure --------------------------------------------------
 
 LRESULT TsSkinProvider::OnMessage(TMessage& m) {
-  if (m.Msg == kSkinMessage) return OnSkinCommand(SkinCommandOf(m.WParam), m.LParam);
+  if (m.Msg == kSkinMessage) return commands_.Answer(SkinCommandOf(m.WParam), m.LParam, *this);
   if (!skinned_ || form_.Destroying()) {
     const LRESULT result = CallPrevious(m);
     if (m.Msg == WM_CREATE) Prepare();
@@ -143,7 +100,7 @@ LRESULT TsSkinProvider::OnMessage(TMessage& m) {
   }
   switch (m.Msg) {
     case WM_NCHITTEST:        return OnNcHitTest(m, ScreenPointOf(m.LParam));
-    case WM_NCACTIVATE:       return OnNcActivate(ActiveOf(m));
+    case WM_NCACTIVATE:       return OnNcActivate(m, ActiveOf(m));
     case WM_NCPAINT:          return OnNcPaint();
     case WM_ERASEBKGND:       return OnEraseBackground(m, DcOf(m));
     case WM_GETMINMAXINFO:    return OnGetMinMaxInfo(m, *reinterpret_cast<MINMAXINFO*>(m.LParam));
@@ -163,6 +120,8 @@ LRESULT TsSkinProvider::OnMessage(TMessage& m) {
     case WM_SYSCOMMAND:       return OnSysCommand(m, SysCommandOf(m));
     case kShowWindowMenu:     return OnShowWindowMenu(ScreenPointOf(m.LParam));
     case WM_LBUTTONUP:        return OnLButtonUp(m);
+    case WM_CAPTURECHANGED:   return OnCaptureChanged(m, reinterpret_cast<HWND>(m.LParam));
+    case WM_CANCELMODE:       return OnCancelMode(m);
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONUP:
@@ -175,84 +134,45 @@ LRESULT TsSkinProvider::OnMessage(TMessage& m) {
   }
 }
 
-LRESULT TsSkinProvider::OnSkinCommand(uint16_t command, LPARAM argument) {
-  // Answered whether or not the form is skinned at the moment.
-  switch (command) {
-    case AC_SETNEWSKIN:
-      if (reinterpret_cast<TsSkinManager*>(argument) == Manager()) Prepare();
-      return 0;
-    case AC_REMOVESKIN:
-      // The children hear of it from the manager's own broadcast.
-      if (reinterpret_cast<TsSkinManager*>(argument) == Manager()) Unprepare();
-      return 0;
-    case AC_CTRLHANDLED: return 1;
-    case AC_ENDUPDATE: return 0;  // no main menu is skinned: no menu change can be pending
-    case AC_GETBG: return OnBackgroundQuery(reinterpret_cast<BackgroundRequest*>(argument));
-    case AC_CLASSIFYBG: return SkinData.OnSkinCommand(command, argument).value_or(0);
-    case AC_GETAPPLICATION: return reinterpret_cast<LRESULT>(Application);
-    case AC_GETCLIENTORIGIN: return MAKELONG(measures_.ClientOrigin.X, measures_.ClientOrigin.Y);
-    default: break;
-  }
-  if (!skinned_ || form_.Destroying()) {
-    switch (command) {
-      case AC_GETPROVIDER: return reinterpret_cast<LRESULT>(this);
-      case AC_PREPARECACHE: SkinData.CacheStale = false; return 0;
-      case AC_GETFRAMEWIDTH: return argument;  // no skinned frame: the asker's own
-      default: return 0;
-    }
-  }
-  switch (command) {
-    case AC_REFRESH:
-      // The manager may have loaded the skin again (new adjustments, extended borders switched): taken afresh.
-      Prepare();
-      RedrawWindow(form_.WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-      return 0;
-    case AC_GETPROVIDER: return reinterpret_cast<LRESULT>(this);
-    case AC_ENDPARENTUPDATE:
-      if (updating_) {
-        updating_ = false;
-        SkinData.PaintSuspended = false;
-        RepaintFrame();
-      }
-      // Children whose painting waited for the form (an update, a parent not ready) resume now.
-      BroadcastToControls(&form_, command, argument);
-      return 0;
-    case AC_SETUPDATING:
-      updating_ = argument == 1;
-      SkinData.PaintSuspended = updating_;
-      if (updating_) SkinData.CacheStale = true;  // the frame is rebuilt when the update ends
-      return 0;
-    case AC_MUSTREPAINT: return updating_ ? 1 : 0;
-    case AC_INVALIDATE: SkinData.CacheStale = true; return 0;
-    case AC_BGISPICTURE:
-      SkinData.ClassifyBackground(false);
-      return (SkinData.StateFlags & kStatePlainBackground) ? 0 : 1;
-    case AC_GETCONTROLCOLOR: return LRESULT(SkinData.ColorAnswer());
-    case AC_PREPARECACHE:
-      if (SkinData.CacheStale) Rebuild();
-      return 0;
-    case AC_ADAPTCONTROL: return 0;  // no control adapter: the form's controls skin themselves
-    case AC_MOUSELEAVE: ClearButtonStates(); return 0;
-    case AC_SUSPENDREDRAW: SendMessageW(form_.WindowHandle(), WM_SETREDRAW, FALSE, 0); return 0;
-    case AC_RESUMEREDRAW:
-      SendMessageW(form_.WindowHandle(), WM_SETREDRAW, TRUE, 0);
-      RedrawWindow(form_.WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-      ShowFrame(true);
-      return 0;
-    case AC_REPAINTFRAME:
-      if (argument == 1) SkinData.CacheStale = true;
-      ShowFrame(true);
-      return 0;
-    case AC_SETGLUED: gluedMoved_ = argument == 1; return 0;
-    case AC_GETGLUED: return gluedMoved_ ? 1 : 0;
-    case AC_SETALPHA: SetOpacity(int32_t(argument)); return 0;
-    case AC_GETFONTSECTION: return OnFontSectionQuery(reinterpret_cast<TacFontSectionRequest*>(argument));
-    case AC_GETFRAMEWIDTH: return measures_.FW;
-    default: return 0;
-  }
+// ---- the skin commands' host -------------------------------------------------
+
+bool TsSkinProvider::FromOwnManager(intptr_t argument) const {
+  return reinterpret_cast<TsSkinManager*>(argument) == Manager();
 }
 
-LRESULT TsSkinProvider::OnBackgroundQuery(BackgroundRequest* request) {
+void TsSkinProvider::Refresh() {
+  // The manager may have loaded the skin again (new adjustments, extended borders switched): taken afresh.
+  Prepare();
+  RedrawWindow(form_.WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void TsSkinProvider::PassOnToChildren(uint16_t command, intptr_t argument) {
+  BroadcastToControls(&form_, command, argument);
+}
+
+void TsSkinProvider::SuspendRedraw() { SendMessageW(form_.WindowHandle(), WM_SETREDRAW, FALSE, 0); }
+
+void TsSkinProvider::ResumeRedraw() {
+  SendMessageW(form_.WindowHandle(), WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(form_.WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  ShowFrame(true);
+}
+
+intptr_t TsSkinProvider::AskBinding(uint16_t command, intptr_t argument) {
+  return SkinData.OnSkinCommand(command, argument).value_or(0);
+}
+
+bool TsSkinProvider::BackgroundIsPicture() {
+  SkinData.ClassifyBackground(false);
+  return !(SkinData.StateFlags & kStatePlainBackground);
+}
+
+uint32_t TsSkinProvider::ControlColor() { return uint32_t(SkinData.ColorAnswer()); }
+
+intptr_t TsSkinProvider::ApplicationObject() { return reinterpret_cast<intptr_t>(Application); }
+
+intptr_t TsSkinProvider::AnswerBackground(intptr_t argument) {
+  auto* request = reinterpret_cast<BackgroundRequest*>(argument);
   if (!request || !skinned_) return 0;
   if (SkinData.CacheStale) Rebuild();
   const TPoint o = measures_.ClientOrigin;
@@ -273,7 +193,8 @@ LRESULT TsSkinProvider::OnBackgroundQuery(BackgroundRequest* request) {
   return 0;
 }
 
-LRESULT TsSkinProvider::OnFontSectionQuery(TacFontSectionRequest* request) {
+intptr_t TsSkinProvider::AnswerFontSection(intptr_t argument) {
+  auto* request = reinterpret_cast<TacFontSectionRequest*>(argument);
   if (!request) return 0;
   const TsSkinManager* manager = Manager();
   const LoadedSkin* skin = manager ? manager->Skin() : nullptr;
@@ -284,7 +205,7 @@ LRESULT TsSkinProvider::OnFontSectionQuery(TacFontSectionRequest* request) {
       return 1;
     }
   }
-  return SkinData.OnSkinCommand(AC_GETFONTSECTION, reinterpret_cast<intptr_t>(request)).value_or(0);
+  return SkinData.OnSkinCommand(AC_GETFONTSECTION, argument).value_or(0);
 }
 
 uint8_t TsSkinProvider::Opacity() const {
@@ -298,16 +219,7 @@ void TsSkinProvider::SetOpacity(int32_t alpha) {
   alpha = std::clamp(alpha, 0, 255);
   // Full opacity gives the form its own look back (its AlphaBlend, or no layering at all).
   opacity_ = alpha == 255 ? -1 : alpha;
-  const LONG_PTR ex = GetWindowLongPtrW(window, GWL_EXSTYLE);
-  if (opacity_ < 0 && !form_.AlphaBlend) {
-    if (ex & WS_EX_LAYERED) {
-      SetWindowLongPtrW(window, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
-      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    }
-  } else {
-    if (!(ex & WS_EX_LAYERED)) SetWindowLongPtrW(window, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(window, 0, Opacity(), LWA_ALPHA);
-  }
+  FrameOutput::ApplyOpacity(window, opacity_ >= 0 || form_.AlphaBlend, Opacity());
   if (border_) border_->Update(true);
 }
 
@@ -338,8 +250,8 @@ void TsSkinProvider::Prepare() {
   SkinData.SetSkinManager(manager);
   if (SkinData.NotLoaded) SkinData.FinishLoading();
   else SkinData.OnSkinCommand(AC_SETNEWSKIN, reinterpret_cast<intptr_t>(manager));
-  for (GreyBuffer& glow : captionGlow_) glow = GreyBuffer();
-  captionFont_.Forget();
+  caption_.ForgetGlow();
+  caption_.ForgetFont();
   ApplyGlobalColor();
   skinned_ = true;
   // The system must neither draw its own title buttons nor answer hit tests for them.
@@ -356,7 +268,8 @@ void TsSkinProvider::UpdateFrameMode() {
   const FrameMode wanted = WantsExtendedBorders(maximized) ? FrameMode::ExtendedBorder : FrameMode::InFrame;
   if (wanted == mode_ && (mode_ == FrameMode::InFrame || border_)) return;
   mode_ = wanted;
-  if (mode_ == FrameMode::ExtendedBorder) border_ = std::make_unique<TacBorderForm>(*this);
+  if (mode_ == FrameMode::ExtendedBorder)
+    border_ = std::make_unique<TacBorderForm>(static_cast<BorderWindowHost&>(*this));
   else border_.reset();
   SkinData.CacheStale = true;
 }
@@ -365,17 +278,16 @@ void TsSkinProvider::Unprepare() {
   if (!skinned_) return;
   skinned_ = false;
   border_.reset();
-  regionSet_ = false;
   if (HWND window = form_.WindowHandle()) {
     SetSystemMenuStyle(form_.BorderIcons.SystemMenu);
-    SetWindowRgn(window, nullptr, TRUE);
+    output_.RemoveRegion(window);
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (UseGlobalColor && !SkinData.CustomColor()) form_.SetColor(clBtnFace);
   // The binding forgets its section and frees its picture, the frame cache.
   SkinData.OnSkinCommand(AC_REMOVESKIN, reinterpret_cast<intptr_t>(Manager()));
   buttonsBackground_ = PixelBuffer();
-  for (GreyBuffer& glow : captionGlow_) glow = GreyBuffer();
+  caption_.ForgetGlow();
 }
 
 void TsSkinProvider::SetSystemMenuStyle(bool on) {
@@ -401,61 +313,16 @@ int32_t TsSkinProvider::FrameState() const {
 
 // ---- the frame -------------------------------------------------------------
 
-void TsSkinProvider::GatherInputs() {
-  HWND window = form_.WindowHandle();
-  RECT wr, cr;
-  GetWindowRect(window, &wr);
-  GetClientRect(window, &cr);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  const LONG style = GetWindowLongW(window, GWL_STYLE);
-  FrameInputs& in = inputs_;
-  in.Mode = mode_;
-  in.Window = {wr.right - wr.left, wr.bottom - wr.top};
-  in.Client = {cr.right, cr.bottom};
-  in.ClientInWindow = {origin.x - wr.left, origin.y - wr.top};
-  in.HasBorder = form_.BorderStyle != TFormBorderStyle::bsNone;
-  in.HasCaption = (style & WS_CAPTION) == WS_CAPTION;
-  in.Sizeable = (style & WS_THICKFRAME) != 0;
-  in.Maximized = IsZoomed(window);
-  in.Iconic = IsIconic(window);
-  in.IsMainForm = Application && Application->MainForm() == &form_;
-  in.SystemMenuHeight = GetSystemMetrics(SM_CYMENU);
-  in.MenuLines = 0;
-  // The real frame and caption as the system laid them out around the client area.
-  in.SystemFrame = in.HasBorder ? std::max<int32_t>(0, in.ClientInWindow.X) : 0;
-  in.SystemCaption = in.HasCaption ? std::max<int32_t>(0, in.ClientInWindow.Y - in.SystemFrame) : 0;
-}
-
-SystemMenuFacts TsSkinProvider::MenuFacts() const {
-  SystemMenuFacts f;
-  HWND window = form_.WindowHandle();
-  f.SystemMenu = form_.BorderIcons.SystemMenu;
-  f.Minimize = form_.BorderIcons.Minimize;
-  f.Maximize = form_.BorderIcons.Maximize;
-  f.Style = MenuStyleOf(form_.BorderStyle);
-  f.State = window && IsIconic(window)   ? MenuWindowState::Minimized
-            : window && IsZoomed(window) ? MenuWindowState::Maximized
-                                         : MenuWindowState::Normal;
-  f.MainForm = Application && Application->MainForm() == &form_;
-  if (HMENU menu = window ? GetSystemMenu(window, FALSE) : nullptr) {
-    const UINT close = GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND);
-    f.HasCloseItem = close != UINT(-1);
-    f.CloseGreyed = f.HasCloseItem && (close & (MF_GRAYED | MF_DISABLED));
-  }
-  return f;
-}
-
 void TsSkinProvider::Rebuild() {
   TsSkinManager* manager = Manager();
   if (!skinned_ || !SkinUsable(manager) || !form_.WindowHandle()) return;
   const LoadedSkin& skin = *manager->Skin();
-  GatherInputs();
+  inputs_ = ReadFrameInputs(form_, mode_);
   const TsMaskData* grip = skin.Images.Mask(manager->Elements().GlobalMask("GRIPIMAGE"));
   inputs_.GripSize = GripMode == TGripMode::gmRightBottom && grip ? TSize{grip->Width(), grip->Height()} : TSize{};
   const TRect previousGrip = measures_.Grip;
   measures_ = MeasureFrame(inputs_, values_);
-  const SystemMenuFacts facts = MenuFacts();
+  const SystemMenuFacts facts = ReadMenuFacts(form_);
   const bool bigBorder = form_.BorderStyle == TFormBorderStyle::bsSingle || form_.BorderStyle == TFormBorderStyle::bsSizeable;
   const bool maxMin = VisibleMax(facts) || VisibleMin(facts);
   const TitleGlyphChoice glyphs = ChooseTitleGlyphs(manager->Elements(), bigBorder, maxMin, inputs_.Maximized,
@@ -483,10 +350,27 @@ void TsSkinProvider::Rebuild() {
       EnabledMax(facts) || (inputs_.Maximized && EnabledRestore(facts));
   look_.ButtonEnabled[size_t(TitleButton::Minimize)] = EnabledMin(facts);
   look_.ButtonEnabled[size_t(TitleButton::Close)] = !facts.CloseGreyed;
+  const CaptionInputs caption = CaptionOf();
   PaintFrame(paintSkin_, measures_, inputs_, layout_, look_, Cache(), buttonsBackground_,
-             [this](PixelBuffer& cache, const TitleLayout& layout, int32_t state) { WriteCaption(cache, layout, state); });
+             [&](PixelBuffer& cache, const TitleLayout& layout, int32_t state) {
+               caption_.Write(cache, layout, state, caption, paintSkin_, *manager);
+             });
   SkinData.CacheStale = false;
   if (previousGrip != measures_.Grip) RedrawGripArea(previousGrip);
+}
+
+CaptionInputs TsSkinProvider::CaptionOf() const {
+  HWND window = form_.WindowHandle();
+  CaptionInputs in;
+  in.Main = AddedTitle.ShowMainCaption ? form_.Caption() : std::string();
+  in.Added = &AddedTitle;
+  in.Alignment = CaptionAlignment;
+  in.Charset = form_.Font.Charset;
+  in.RightToLeft = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
+  in.Extended = mode_ == FrameMode::ExtendedBorder;
+  in.Enabled = IsWindowEnabled(window) != 0;
+  in.Active = active_;
+  return in;
 }
 
 void TsSkinProvider::UpdateIcon() {
@@ -517,7 +401,7 @@ void TsSkinProvider::GatherUserButtons() {
   const TsMaskData* background = paintSkin_.View.Mask(paintSkin_.UserButtonImage);
   const size_t count = TitleButtons.Count();
   buttons_.UserButtons.resize(count);
-  look_.UserButtons.resize(count);  // states survive a rebuild
+  look_.UserButtons.resize(count);
   for (size_t i = 0; i < count; ++i) {
     const TsTitleButton& b = TitleButtons[i];
     buttons_.UserButtons[i] = {b.Visible, b.Glyph.Width(), b.UseSkinData && background ? background->Width() : 0};
@@ -528,86 +412,7 @@ void TsSkinProvider::GatherUserButtons() {
     look.GlyphAlpha = b.Glyph.BitsPerPixel == 32;
   }
   // A hot button that is gone takes its hint with it.
-  if (UserButtonIndexOf(hot_) >= int32_t(count)) {
-    hot_ = 0;
-    UpdateHint();
-  }
-}
-
-void TsSkinProvider::WriteCaption(PixelBuffer& cache, const TitleLayout& layout, int32_t titleState) {
-  HWND window = form_.WindowHandle();
-  TsSkinManager* manager = Manager();
-  const LoadedSkin* skin = manager ? manager->Skin() : nullptr;
-  HDC dc = BufferDc(cache);
-  const std::string main = AddedTitle.ShowMainCaption ? form_.Caption() : std::string();
-  const std::string& added = AddedTitle.Text;
-  if (!dc || !skin || (main.empty() && added.empty()) || layout.CaptionText.IsEmpty()) return;
-
-  HFONT captionFont = captionFont_.Get(form_.Font.Charset);
-  HFONT addedFont = AddedTitle.Font.Handle();
-  const bool rtl = RightToLeft(window);
-  const CaptionTexts texts{MeasureText(dc, captionFont, main), MeasureText(dc, addedFont, added)};
-  const CaptionPlacement place = PlaceCaption(layout.CaptionText, layout.CenterLine, texts, AlignOf(CaptionAlignment), rtl);
-  const uint32_t flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | (rtl ? DT_RTLREADING : 0);
-  const bool extended = mode_ == FrameMode::ExtendedBorder;
-  const bool enabled = IsWindowEnabled(window) != 0;
-  const SkinPaintView& view = paintSkin_.View;
-
-  // A "CAPTION" section lies under the texts and gives them its colours; else the title section does.
-  int32_t section = paintSkin_.TitleSection, state = titleState;
-  const int32_t captionSection = FindSection(skin->Sections, "CAPTION");
-  if (const TsGeneralData* caption = view.Section(captionSection)) {
-    section = captionSection;
-    state = SectionState(active_ ? 1 : 0, caption->States);
-    TRect under = place.Main.IsEmpty() ? place.Added : place.Main;
-    if (!place.Added.IsEmpty()) under.Right = place.Added.Right;
-    under = {under.Left - 4, under.Top - 2, under.Right + 4, under.Bottom + 2};
-    if (extended) {
-      PaintSectionLayered(view, section, state, cache, under);
-    } else {
-      BackgroundInfo behind;
-      behind.Bitmap = &cache;
-      behind.BitmapReady = true;
-      PaintSection(view, section, behind, state, under, {0, 0}, cache);
-    }
-  }
-  const TsGeneralData* textSection = view.Section(section);
-  const TsGenState* colors = textSection ? &textSection->Props[size_t(std::clamp(state, 0, 2))] : nullptr;  // glow
-
-  if (!place.Main.IsEmpty()) {
-    // The per-pixel-alpha writers for the layered border window's picture; the plain one in the window's own frame.
-    std::unique_ptr<TDcTextCanvas> canvas;
-    if (extended) canvas = std::make_unique<TDcTextCanvas>(dc, captionFont);
-    else canvas = std::make_unique<TPictureTextCanvas>(cache, captionFont);
-    if (colors && colors->GSize > 0)
-      GlowText(*canvas, cache, main, place.Main, captionGlow_[active_ ? 1 : 0], colors->GCol, colors->GSize,
-               kGlowAllSides, flags);
-    if (!extended)
-      WriteSectionText(*canvas, main, enabled, manager, state, section, flags, place.Main);
-    else if (enabled || !textSection)
-      WriteAlphaSectionText(*canvas, cache, main, enabled, manager, state, section, flags, place.Main);
-    else
-      WriteAlphaText(*canvas, cache, main, true, DisabledTextColor(textSection->Props[0]), flags, place.Main);
-  }
-  if (!place.Added.IsEmpty()) {
-    // The added title in its own font; its default colour is the title section's.
-    const TsGeneralData* title = view.Section(paintSkin_.TitleSection);
-    const TColor titleColor = title ? title->Props[size_t(std::clamp(titleState, 0, 2))].TextColor : clBlack;
-    TColor color = AddedTitle.Font.Color;
-    if (color == clNone || color == clWindowText) color = titleColor;
-    else if (!active_ && title) color = LerpColor(ResolveColor(color), ResolveColor(title->Props[0].TextColor), 0.5);
-    if (!enabled && textSection) color = DisabledTextColor(textSection->Props[0]);
-    if (extended) {
-      TDcTextCanvas canvas(dc, addedFont);
-      WriteAlphaText(canvas, cache, added, true, color, flags, place.Added);
-    } else {
-      TPictureTextCanvas canvas(cache, addedFont);
-      canvas.SetTransparentBackground();
-      canvas.SetTextColor(color);
-      canvas.WriteText(added, place.Added, flags);
-    }
-  }
-  GdiFlush();
+  Run(tracker_.SetUserButtonCount(count));
 }
 
 const PixelBuffer& TsSkinProvider::FrameCache() {
@@ -632,45 +437,53 @@ void TsSkinProvider::ShowFrame(bool redraw) {
   }
 }
 
-void TsSkinProvider::ApplyWindowRegion() {
+void TsSkinProvider::OutputFrame() {
   HWND window = form_.WindowHandle();
-  if (!window) return;
-  // Only when it changes: setting a region repositions the window, which asks for the region again.
-  TRect wanted;
-  std::vector<TRect> corners;
-  const TSize size = inputs_.Window;
-  if (mode_ == FrameMode::ExtendedBorder) {
-    wanted = ExtendedWindowRegion(inputs_, measures_.MenuHeight);
-  } else if (inputs_.Maximized) {
-    wanted = {measures_.FW, measures_.FW, size.cx - measures_.FW, size.cy - measures_.FW};
-  } else {
-    const TsGeneralData* formSection = paintSkin_.View.Section(paintSkin_.FormSection);
-    const TsGeneralData* titleSection = paintSkin_.View.Section(paintSkin_.TitleSection);
-    corners = TransparentCornerRects(paintSkin_.View, formSection ? paintSkin_.View.Mask(formSection->BorderIndex) : nullptr,
-                                     titleSection && inputs_.HasCaption ? paintSkin_.View.Mask(titleSection->BorderIndex) : nullptr,
-                                     size);
-    // Square corners too: a window without a region may get a frame of the desktop's own around it.
-    wanted = MakeRect(0, 0, size.cx, size.cy);
-  }
-  if (regionSet_ && wanted == region_ && corners == regionCorners_) return;
-  regionSet_ = true;
-  region_ = wanted;
-  regionCorners_ = corners;
-  HRGN region = wanted.IsEmpty() ? nullptr : CreateRectRgn(wanted.Left, wanted.Top, wanted.Right, wanted.Bottom);
-  for (const TRect& r : corners) {
-    HRGN corner = CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom);
-    CombineRgn(region, region, corner, RGN_DIFF);
-    DeleteObject(corner);
-  }
-  SetWindowRgn(window, region, IsWindowVisible(window));
+  if (mode_ == FrameMode::ExtendedBorder || !IsWindowVisible(window)) return;
+  FrameOutput::OutputBands(window, FrameCache(), inputs_);
 }
 
-int32_t* TsSkinProvider::StateOf(int32_t code) {
-  if (const int32_t user = UserButtonIndexOf(code); user >= 0)
-    return size_t(user) < look_.UserButtons.size() ? &look_.UserButtons[size_t(user)].State : nullptr;
-  for (int i = 0; i < kTitleButtonCount; ++i)
-    if (HitCodeOf(TitleButton(i)) == code) return &look_.ButtonStates[size_t(i)];
-  return nullptr;
+void TsSkinProvider::ApplyWindowRegion() { output_.ApplyRegion(form_.WindowHandle(), inputs_, measures_, paintSkin_); }
+
+int32_t TsSkinProvider::FrameHitTest(TPoint screen) const {
+  RECT wr;
+  if (!skinned_ || !GetWindowRect(form_.WindowHandle(), &wr)) return kFrameHitNowhere;
+  if (mode_ == FrameMode::InFrame)
+    return InFrameHitTest(measures_, inputs_, layout_, {screen.X - wr.left, screen.Y - wr.top});
+  const BorderPlacement placement = PlaceBorderWindow(measures_, inputs_);
+  const TPoint p{screen.X - wr.left - placement.Offset.X, screen.Y - wr.top - placement.Offset.Y};
+  if (!IsWindowEnabled(form_.WindowHandle())) return kFrameHitOutside;
+  return BorderHitTest(measures_, inputs_, layout_, values_, p);
+}
+
+std::optional<BlurShape> TsSkinProvider::WantedBlur() {
+  const TsSkinManager* manager = Manager();
+  const LoadedSkin* skin = manager ? manager->Skin() : nullptr;
+  if (!skin || !manager->Effects.AllowAeroBluring || !skin->SkinData.AeroBlur) return std::nullopt;
+  return BlurBehindShape(FrameCache(), measures_, skin->SkinData.FormOffset);
+}
+
+// ---- title buttons ---------------------------------------------------------
+
+void TsSkinProvider::Run(const TitleSteps& steps, HWND captureWindow) {
+  HWND window = form_.WindowHandle();
+  for (const TitleStep& step : steps) {
+    switch (step.What) {
+      case TitleStep::Repaint: RepaintButton(step.Code); break;
+      case TitleStep::Capture: SetCapture(captureWindow); break;
+      case TitleStep::ReleaseCapture:
+        if (HWND holder = GetCapture(); holder && (holder == window || (border_ && holder == border_->Window())))
+          ReleaseCapture();
+        break;
+      case TitleStep::ShowHint: ShowHint(step.Code); break;
+      case TitleStep::HideHint:
+        if (hint_) hint_->ReleaseHint();
+        break;
+      // Last steps: they may free the form and this provider.
+      case TitleStep::MouseDown: MouseDownOn(step.Code); return;
+      case TitleStep::Act: ActOn(step.Code); return;
+    }
+  }
 }
 
 void TsSkinProvider::RepaintButton(int32_t code) {
@@ -679,48 +492,20 @@ void TsSkinProvider::RepaintButton(int32_t code) {
     RepaintFrame();
     return;
   }
+  look_.ButtonStates = tracker_.BuiltInStates();
+  for (size_t i = 0; i < look_.UserButtons.size() && i < tracker_.UserStates().size(); ++i)
+    look_.UserButtons[i].State = tracker_.UserStates()[i];
   const TRect area = RepaintTitleButton(paintSkin_, measures_, layout_, look_, code, buttonsBackground_, Cache());
   if (area.IsEmpty()) return;
   if (mode_ == FrameMode::ExtendedBorder) {
     if (border_) border_->Update(true);
-  } else if (HDC dc = GetWindowDC(form_.WindowHandle())) {
-    BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), BufferDc(Cache()), area.Left, area.Top, SRCCOPY);
-    ReleaseDC(form_.WindowHandle(), dc);
+  } else {
+    FrameOutput::OutputArea(form_.WindowHandle(), Cache(), area);
   }
 }
 
-int32_t TsSkinProvider::FrameHitTest(POINT screen) const {
-  RECT wr;
-  if (!skinned_ || !GetWindowRect(form_.WindowHandle(), &wr)) return kFrameHitNowhere;
-  if (mode_ == FrameMode::InFrame)
-    return InFrameHitTest(measures_, inputs_, layout_, {screen.x - wr.left, screen.y - wr.top});
-  const BorderPlacement placement = PlaceBorderWindow(measures_, inputs_);
-  const TPoint p{screen.x - wr.left - placement.Offset.X, screen.y - wr.top - placement.Offset.Y};
-  if (!IsWindowEnabled(form_.WindowHandle())) return kFrameHitOutside;
-  return BorderHitTest(measures_, inputs_, layout_, values_, p);
-}
-
-// ---- title buttons ---------------------------------------------------------
-
-void TsSkinProvider::SetHotButton(int32_t code) {
-  if (!IsTitleButtonCode(code) || !StateOf(code)) code = 0;
-  if (code == hot_ || (pressed_ && code != pressed_ && code != 0)) return;
-  const int32_t previous = hot_;
-  hot_ = code;
-  // State changes are shown at once; a fade would start here.
-  if (int32_t* state = previous ? StateOf(previous) : nullptr; state && *state == 1) {
-    *state = 0;
-    RepaintButton(previous);
-  }
-  if (code && (!pressed_ || code == pressed_)) {
-    *StateOf(code) = pressed_ ? 2 : 1;
-    RepaintButton(code);
-  }
-  UpdateHint();
-}
-
-void TsSkinProvider::UpdateHint() {
-  const int32_t user = UserButtonIndexOf(hot_);
+void TsSkinProvider::ShowHint(int32_t code) {
+  const int32_t user = UserButtonIndexOf(code);
   const std::string* text = user >= 0 && size_t(user) < TitleButtons.Count() ? &TitleButtons[size_t(user)].Hint : nullptr;
   if (!text || text->empty()) {
     if (hint_) hint_->ReleaseHint();
@@ -735,64 +520,52 @@ void TsSkinProvider::UpdateHint() {
   hint_->ActivateHint({p.x + 8, p.y + 16}, *text);
 }
 
-void TsSkinProvider::PressButton(int32_t code, HWND captureWindow) {
-  if (!IsTitleButtonCode(code) || pressed_ || !StateOf(code)) return;
-  const SystemMenuFacts facts = MenuFacts();
-  if (code == kFrameHitMaxButton && !(EnabledMax(facts) || (facts.State == MenuWindowState::Maximized && EnabledRestore(facts))))
-    return;
-  if (code == kFrameHitClose && facts.CloseGreyed) return;
-  if (code == kFrameHitMinButton && !EnabledMin(facts)) return;
+void TsSkinProvider::SetHotButton(int32_t code) { Run(tracker_.Hover(code)); }
+
+bool TsSkinProvider::PressAllowed(int32_t code) const {
   const int32_t user = UserButtonIndexOf(code);
-  if (user >= 0 && (size_t(user) >= TitleButtons.Count() || !TitleButtons[size_t(user)].Enabled)) return;
-  pressed_ = code;
-  hot_ = code;
-  *StateOf(code) = 2;
-  RepaintButton(code);
-  SetCapture(captureWindow);
-  if (user < 0) return;
-  // Last: the handler may free the form and this provider.
-  TsTitleButton& button = TitleButtons[size_t(user)];
-  if (button.OnMouseDown) {
-    const POINT p = CursorInClient(form_.WindowHandle());
-    button.OnMouseDown(&button, TMouseButton::mbLeft, p.x, p.y);
-  }
+  const bool userEnabled = user >= 0 && size_t(user) < TitleButtons.Count() && TitleButtons[size_t(user)].Enabled;
+  return TitlePressAllowed(code, ReadMenuFacts(form_), userEnabled);
 }
 
-void TsSkinProvider::ReleaseButton(int32_t code) {
-  const int32_t pressed = pressed_;
-  if (!pressed) return;
-  pressed_ = 0;
-  const bool onButton = code == pressed;
-  if (int32_t* state = StateOf(pressed)) *state = onButton ? 1 : 0;
-  hot_ = onButton ? pressed : 0;
-  RepaintButton(pressed);
-  UpdateHint();
-  if (!onButton) return;
+void TsSkinProvider::PressButton(int32_t code, HWND captureWindow) {
+  Run(tracker_.Press(code, !PressInProgress() && PressAllowed(code)), captureWindow);  // may free the form
+}
+
+void TsSkinProvider::PressTitleButton(int32_t code) {
+  PressButton(code, border_ ? border_->Window() : form_.WindowHandle());
+}
+
+void TsSkinProvider::ReleaseTitleButton(int32_t code) { Run(tracker_.Release(code)); }
+
+void TsSkinProvider::PressLost() { Run(tracker_.CaptureLost()); }
+
+void TsSkinProvider::MouseDownOn(int32_t code) {
+  const int32_t user = UserButtonIndexOf(code);
+  if (user < 0 || size_t(user) >= TitleButtons.Count()) return;
+  TsTitleButton& button = TitleButtons[size_t(user)];
+  if (!button.OnMouseDown) return;
+  const POINT p = CursorInClient(form_.WindowHandle());
+  button.OnMouseDown(&button, TMouseButton::mbLeft, p.x, p.y);  // may free the form and this provider
+}
+
+void TsSkinProvider::ActOn(int32_t code) {
   HWND window = form_.WindowHandle();
-  if (const int32_t user = UserButtonIndexOf(pressed); user >= 0) {
+  if (const int32_t user = UserButtonIndexOf(code); user >= 0) {
     if (size_t(user) >= TitleButtons.Count()) return;
-    // Last: the handler may free the form and this provider.
     TsTitleButton& button = TitleButtons[size_t(user)];
-    if (button.OnMouseUp) {
-      const POINT p = CursorInClient(window);
-      button.OnMouseUp(&button, TMouseButton::mbLeft, p.x, p.y);
-    }
+    if (!button.OnMouseUp) return;
+    const POINT p = CursorInClient(window);
+    button.OnMouseUp(&button, TMouseButton::mbLeft, p.x, p.y);  // may free the form and this provider
     return;
   }
   UINT command = 0;
-  switch (pressed) {
-    case kFrameHitClose:
-      look_.ButtonStates[size_t(TitleButton::Close)] = 0;
-      hot_ = 0;
-      command = SC_CLOSE;
-      break;
+  switch (code) {
+    case kFrameHitClose: command = SC_CLOSE; break;
     case kFrameHitMaxButton: command = IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE; break;
-    case kFrameHitMinButton:
-      look_.ButtonStates[size_t(TitleButton::Minimize)] = 0;
-      hot_ = 0;
-      command = inputs_.IsMainForm || !IsIconic(window) ? SC_MINIMIZE : SC_RESTORE;
-      break;
+    case kFrameHitMinButton: command = inputs_.IsMainForm || !IsIconic(window) ? SC_MINIMIZE : SC_RESTORE; break;
     case kFrameHitHelp: command = SC_CONTEXTHELP; break;
+    default: return;
   }
   // The command may close the program and free the form and this provider.
   const std::weak_ptr<const void> life = LifeToken();
@@ -802,8 +575,10 @@ void TsSkinProvider::ReleaseButton(int32_t code) {
   if (IsWindowVisible(window)) RepaintFrame();
 }
 
+void TsSkinProvider::ClearTitleButtons() { Run(tracker_.Clear()); }
+
 void TsSkinProvider::CaptionDoubleClick() {
-  const SystemMenuFacts facts = MenuFacts();
+  const SystemMenuFacts facts = ReadMenuFacts(form_);
   if (!facts.SystemMenu) return;
   HWND window = form_.WindowHandle();
   const bool zoomedOrIconic = IsZoomed(window) || IsIconic(window);
@@ -811,19 +586,20 @@ void TsSkinProvider::CaptionDoubleClick() {
     SendMessageW(window, WM_SYSCOMMAND, zoomedOrIconic ? SC_RESTORE : SC_MAXIMIZE, 0);
 }
 
-void TsSkinProvider::ShowSystemMenu(POINT screen) {
+void TsSkinProvider::ShowSystemMenu(TPoint screen) {
   const std::weak_ptr<const void> life = LifeToken();
-  TsSystemMenu menu(form_, MenuFacts(), SysSubMenu, MakeSkinMenu ? Manager() : nullptr);
-  menu.Popup(screen);  // sends the chosen command; the form may be gone afterwards
+  TsSystemMenu menu(form_, ReadMenuFacts(form_), SysSubMenu, MakeSkinMenu ? Manager() : nullptr);
+  menu.Popup({screen.X, screen.Y});  // sends the chosen command; the form may be gone afterwards
   if (!life.expired() && skinned_ && IsWindow(form_.WindowHandle())) RepaintFrame();
 }
 
 void TsSkinProvider::IconClick() {
   RECT wr;
   if (!GetWindowRect(form_.WindowHandle(), &wr)) return;
-  const TPoint at = IconMenuPoint({wr.left, wr.top, wr.right, wr.bottom}, measures_, mode_, inputs_.BorderWidth, layout_);
-  ShowSystemMenu({at.X, at.Y});
+  ShowSystemMenu(IconMenuPoint({wr.left, wr.top, wr.right, wr.bottom}, measures_, mode_, inputs_.BorderWidth, layout_));
 }
+
+void TsSkinProvider::IconDoubleClick() { SendMessageW(form_.WindowHandle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 void TsSkinProvider::EdgeDoubleClick(int32_t hitCode) {
   HWND window = form_.WindowHandle();
@@ -846,7 +622,9 @@ void TsSkinProvider::EdgeDoubleClick(int32_t hitCode) {
   if (r != bounds) SetWindowPos(window, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TsSkinProvider::IconDoubleClick() { SendMessageW(form_.WindowHandle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
+void TsSkinProvider::FormLeftDown(int32_t code, TPoint screen) {
+  SendMessageW(form_.WindowHandle(), WM_NCLBUTTONDOWN, WPARAM(code), MAKELPARAM(screen.X, screen.Y));
+}
 
 // ---- message handlers ------------------------------------------------------
 
@@ -858,7 +636,7 @@ LRESULT TsSkinProvider::OnNcHitTest(TMessage& m, POINT screen) {
   if (int32_t grip = SizeGripHit(measures_, inputs_, p)) return grip;
   if (mode_ == FrameMode::InFrame) {
     // The skinned icon and buttons lie where the system's would not.
-    const int32_t code = FrameHitTest(screen);
+    const int32_t code = FrameHitTest(PointOf(screen));
     if (IsTitleButtonCode(code) || code == kFrameHitSysMenu) return code;
   }
   // Everything else is the system's own frame geometry; in extended-border
@@ -866,39 +644,21 @@ LRESULT TsSkinProvider::OnNcHitTest(TMessage& m, POINT screen) {
   return CallPrevious(m);
 }
 
-LRESULT TsSkinProvider::OnNcActivate(bool active) {
-  if (active_ != active) {
-    active_ = active;
-    RepaintFrame();
-  }
-  // The system would draw its own caption: the skinned one stands instead.
-  return TRUE;
+LRESULT TsSkinProvider::OnNcActivate(TMessage& m, bool active) {
+  const bool changed = active_ != active;
+  active_ = active;
+  // The system and the form keep their own activation state; -1 asks the
+  // system not to draw its caption over the skinned one.
+  m.LParam = -1;
+  const std::weak_ptr<const void> life = LifeToken();
+  const LRESULT result = CallPrevious(m);
+  if (!life.expired() && changed) RepaintFrame();
+  return result;
 }
 
 LRESULT TsSkinProvider::OnNcPaint() {
   OutputFrame();
   return 0;
-}
-
-void TsSkinProvider::OutputFrame() {
-  HWND window = form_.WindowHandle();
-  if (mode_ == FrameMode::ExtendedBorder || !IsWindowVisible(window)) return;
-  const PixelBuffer& cache = FrameCache();
-  HDC dc = GetWindowDC(window);
-  if (!dc) return;
-  if (cache.Empty()) {
-    ReleaseDC(window, dc);
-    return;
-  }
-  HDC src = BufferDc(cache);
-  const TPoint c = inputs_.ClientInWindow;
-  const int32_t w = inputs_.Window.cx, h = inputs_.Window.cy, cw = inputs_.Client.cx, ch = inputs_.Client.cy;
-  // The four bands around the client area; the client area itself is never touched.
-  BitBlt(dc, 0, 0, w, c.Y, src, 0, 0, SRCCOPY);
-  BitBlt(dc, 0, c.Y, c.X, ch, src, 0, c.Y, SRCCOPY);
-  BitBlt(dc, c.X + cw, c.Y, w - c.X - cw, ch, src, c.X + cw, c.Y, SRCCOPY);
-  BitBlt(dc, 0, c.Y + ch, w, h - c.Y - ch, src, 0, c.Y + ch, SRCCOPY);
-  ReleaseDC(window, dc);
 }
 
 LRESULT TsSkinProvider::OnEraseBackground(TMessage& m, HDC dc) {
@@ -933,16 +693,17 @@ LRESULT TsSkinProvider::OnGetMinMaxInfo(TMessage& m, MINMAXINFO& info) {
 }
 
 LRESULT TsSkinProvider::OnWindowPosChanged(TMessage& m, UINT flags) {
+  const std::weak_ptr<const void> life = LifeToken();
   const LRESULT result = CallPrevious(m);
   HWND window = form_.WindowHandle();
-  if (!skinned_ || !window) return result;
+  if (life.expired() || !skinned_ || !window) return result;
   if (flags & SWP_HIDEWINDOW || IsIconic(window)) {
     if (border_) border_->Hide();
     return result;
   }
   const bool sized = !(flags & SWP_NOSIZE) || (flags & SWP_SHOWWINDOW);
   if (sized) SkinData.CacheStale = true;
-  if (updating_) return result;  // the frame follows when the update ends
+  if (commands_.Updating()) return result;  // the frame follows when the update ends
   if (sized) {
     UpdateFrameMode();  // maximized or restored: the border window may go or come back
     Rebuild();
@@ -953,20 +714,23 @@ LRESULT TsSkinProvider::OnWindowPosChanged(TMessage& m, UINT flags) {
 }
 
 LRESULT TsSkinProvider::OnSize(TMessage& m) {
-  for (GreyBuffer& glow : captionGlow_) glow = GreyBuffer();
+  caption_.ForgetGlow();
   SkinData.CacheStale = true;
-  const LRESULT result = CallPrevious(m);
+  const std::weak_ptr<const void> life = LifeToken();
+  const LRESULT result = CallPrevious(m);  // the form's resize handler runs here
+  if (life.expired()) return result;
   // The frame itself follows in OnWindowPosChanged; the client's background moved with the cache.
   HWND window = form_.WindowHandle();
-  if (!updating_ && IsWindowVisible(window)) InvalidateRect(window, nullptr, FALSE);
+  if (!commands_.Updating() && IsWindowVisible(window)) InvalidateRect(window, nullptr, FALSE);
   return result;
 }
 
 LRESULT TsSkinProvider::OnSetText(TMessage& m) {
-  for (GreyBuffer& glow : captionGlow_) glow = GreyBuffer();
+  caption_.ForgetGlow();
+  const std::weak_ptr<const void> life = LifeToken();
   // The system draws its caption with the new text where the window shows its own frame.
   const LRESULT result = mode_ == FrameMode::InFrame ? CallPreviousUndrawn(m) : CallPrevious(m);
-  RepaintFrame();
+  if (!life.expired()) RepaintFrame();
   return result;
 }
 
@@ -976,28 +740,34 @@ LRESULT TsSkinProvider::CallPreviousUndrawn(TMessage& m) {
   const bool hold = IsWindowVisible(window) != 0;
   if (hold) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
   const LRESULT result = CallPrevious(m);
-  if (hold) SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+  // The window outlives its form's handlers only as long as the window exists.
+  if (hold && IsWindow(window)) SendMessageW(window, WM_SETREDRAW, TRUE, 0);
   return result;
 }
 
 LRESULT TsSkinProvider::OnSetRedraw(TMessage& m, bool redraw) {
   if (!redraw) ++redrawOff_;
   else if (redrawOff_ > 0) --redrawOff_;
+  const std::weak_ptr<const void> life = LifeToken();
   const LRESULT result = CallPrevious(m);
   // The border window is no part of the form: it catches up when drawing is allowed again.
-  if (redraw && redrawOff_ == 0 && border_ && IsWindowVisible(form_.WindowHandle())) border_->Update(true);
+  if (!life.expired() && redraw && redrawOff_ == 0 && border_ && IsWindowVisible(form_.WindowHandle()))
+    border_->Update(true);
   return result;
 }
 
 LRESULT TsSkinProvider::OnSetIcon(TMessage& m) {
+  const std::weak_ptr<const void> life = LifeToken();
   // The system would draw its own caption with the new icon.
   const LRESULT result = CallPreviousUndrawn(m);
-  RepaintFrame();
+  if (!life.expired()) RepaintFrame();
   return result;
 }
 
 LRESULT TsSkinProvider::OnStyleChanged(TMessage& m, int which, const STYLESTRUCT& change) {
+  const std::weak_ptr<const void> life = LifeToken();
   const LRESULT result = CallPrevious(m);
+  if (life.expired()) return result;
   const DWORD changed = change.styleOld ^ change.styleNew;
   // The title buttons and the system menu follow the caption and button styles.
   constexpr DWORD kTitleStyles = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
@@ -1007,59 +777,60 @@ LRESULT TsSkinProvider::OnStyleChanged(TMessage& m, int which, const STYLESTRUCT
 }
 
 LRESULT TsSkinProvider::OnSettingChange(TMessage& m) {
+  const std::weak_ptr<const void> life = LifeToken();
   const LRESULT result = CallPrevious(m);
-  captionFont_.Forget();
+  if (life.expired()) return result;
+  caption_.ForgetFont();
   RepaintFrame();  // caption font, frame metrics or system colours may have changed
   return result;
 }
 
 LRESULT TsSkinProvider::OnShowWindow(TMessage& m, bool show) {
-  if (show) {
-    SkinData.CacheStale = true;  // built afresh for the first output after showing
-  } else {
-    // Nothing stays hot or pressed behind a hidden form.
-    look_.ButtonStates = {};
-    hot_ = pressed_ = 0;
-  }
+  if (show) SkinData.CacheStale = true;  // built afresh for the first output after showing
+  else Run(tracker_.Clear());            // nothing stays hot or pressed behind a hidden form
   return CallPrevious(m);
 }
 
 LRESULT TsSkinProvider::OnActivateApp(TMessage& m) {
+  const std::weak_ptr<const void> life = LifeToken();
   const LRESULT result = CallPrevious(m);
-  if (border_ && IsWindowVisible(form_.WindowHandle())) border_->Update(true);
+  if (!life.expired() && border_ && IsWindowVisible(form_.WindowHandle())) border_->Update(true);
   return result;
 }
 
 LRESULT TsSkinProvider::OnEnable(TMessage& m) {
+  const std::weak_ptr<const void> life = LifeToken();
   const LRESULT result = CallPrevious(m);
+  if (life.expired()) return result;
   const bool enabled = m.WParam != 0;
   if (border_ && border_->Window()) EnableWindow(border_->Window(), enabled);
   RepaintFrame();
   return result;
 }
 
-void TsSkinProvider::ClearButtonStates() {
-  const bool any = hot_ || pressed_ ||
-                   std::any_of(look_.ButtonStates.begin(), look_.ButtonStates.end(), [](int32_t s) { return s != 0; });
-  if (!any) return;
-  if (pressed_ && GetCapture() == form_.WindowHandle()) ReleaseCapture();
-  look_.ButtonStates = {};
-  hot_ = pressed_ = 0;
-  RepaintFrame();
-}
-
 LRESULT TsSkinProvider::OnShowWindowMenu(POINT screen) {
-  ShowSystemMenu(screen);
+  ShowSystemMenu(PointOf(screen));
   return 0;
 }
 
 LRESULT TsSkinProvider::OnLButtonUp(TMessage& m) {
-  if (!pressed_) return CallPrevious(m);
+  if (!PressInProgress()) return CallPrevious(m);
   POINT p = ScreenPointOf(m.LParam);
   ClientToScreen(form_.WindowHandle(), &p);
-  ReleaseCapture();
-  ReleaseButton(FrameHitTest(p));  // may free the form: nothing after it
+  ReleaseTitleButton(FrameHitTest(PointOf(p)));  // may free the form: nothing after it
   return 0;
+}
+
+LRESULT TsSkinProvider::OnCaptureChanged(TMessage& m, HWND gaining) {
+  // Another window has the mouse (Alt+Tab, a modal window): no release will come to end a press.
+  if (gaining != form_.WindowHandle() && !(border_ && gaining == border_->Window())) PressLost();
+  return CallPrevious(m);
+}
+
+LRESULT TsSkinProvider::OnCancelMode(TMessage& m) {
+  // A modal window or a menu starts: a press ends without action and the mouse is given back.
+  Run(tracker_.Cancel());
+  return CallPrevious(m);
 }
 
 LRESULT TsSkinProvider::OnNcMouse(TMessage& m, int32_t code, POINT screen) {
@@ -1099,15 +870,15 @@ LRESULT TsSkinProvider::OnNcMouse(TMessage& m, int32_t code, POINT screen) {
       CaptionDoubleClick();
       return 0;
     case WM_NCLBUTTONUP:
-      if (!pressed_) break;
-      ReleaseButton(code);  // may free the form: nothing after it
+      if (!PressInProgress()) break;
+      ReleaseTitleButton(code);  // may free the form: nothing after it
       return 0;
     case WM_NCRBUTTONDOWN:
       if (code == kFrameHitCaption || code == kFrameHitSysMenu) return 0;  // the menu comes with the release
       break;
     case WM_NCRBUTTONUP:
       if (code != kFrameHitCaption && code != kFrameHitSysMenu) break;
-      ShowSystemMenu(screen);
+      ShowSystemMenu(PointOf(screen));
       return 0;
   }
   return CallPrevious(m);
@@ -1122,47 +893,15 @@ LRESULT TsSkinProvider::OnSysCommand(TMessage& m, UINT command) {
     ShowSystemMenu({wr.left + inputs_.ClientInWindow.X, wr.top + inputs_.ClientInWindow.Y + dy});
     return 0;
   }
-  return CallPrevious(m);
+  if (command != SC_MAXIMIZE && command != SC_RESTORE) return CallPrevious(m);
+  const std::weak_ptr<const void> life = LifeToken();
+  const LRESULT result = CallPrevious(m);
+  // The frame moved under the pointer (by button, menu or key alike): nothing stays hot until it moves again.
+  if (!life.expired()) ClearTitleButtons();
+  return result;
 }
 
 LRESULT TsSkinProvider::OnDestroy(TMessage& m) {
   border_.reset();
   return CallPrevious(m);
-}
-
-// ---- the stored class --------------------------------------------------------
-
-void RegisterSkinProviderClass() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  RegisterComponentClass("TsSkinProvider", [](TComponent* owner) -> TComponent* { return new TsSkinProvider(owner); });
-  RegisterPropertyHook([](TComponent& c, const std::string& name, const TStoredValue& value) {
-    auto* provider = dynamic_cast<TsSkinProvider*>(&c);
-    if (!provider) return false;
-    TStoredReader r{provider->ClassName(), name, value};
-    if (name == "SkinData.SkinSection") provider->SkinData.SetSkinSection(r.Text());
-    else if (name == "AllowExtBorders") provider->AllowExtBorders = r.Bool();
-    else if (name == "DrawNonClientArea") provider->DrawNonClientArea = r.Bool();
-    else if (name == "ShowAppIcon") provider->ShowAppIcon = r.Bool();
-    else if (name == "GripMode") provider->GripMode = r.Enum<TGripMode>(2);
-    else if (name == "TitleIcon.Visible") provider->TitleIcon.Visible = r.Bool();
-    else if (name == "TitleIcon.Width") provider->TitleIcon.Width = Screen::Scale(int(r.Int()));
-    else if (name == "TitleIcon.Height") provider->TitleIcon.Height = Screen::Scale(int(r.Int()));
-    else if (name == "MakeSkinMenu") provider->MakeSkinMenu = r.Bool();
-    else if (name == "SysSubMenu.Caption") provider->SysSubMenu.Caption = r.Text();
-    else if (name == "SysSubMenu.Position") provider->SysSubMenu.Position = r.Enum<TacSubMenuPosition>(3);
-    else if (name == "UseGlobalColor") provider->UseGlobalColor = r.Bool();
-    else if (name == "TitleSkin") provider->TitleSkin = r.Text();
-    else if (name == "FormHeader.AdditionalHeight") provider->FormHeaderAdditionalHeight = int(r.Int());
-    else if (name == "CaptionAlignment") provider->CaptionAlignment = TAlignment(std::clamp<int64_t>(r.Int(), 0, 2));
-    else if (name == "AddedTitle.Text") provider->AddedTitle.Text = r.Text();
-    else if (name == "AddedTitle.ShowMainCaption") provider->AddedTitle.ShowMainCaption = r.Bool();
-    else if (name == "AddedTitle.Font.Name") provider->AddedTitle.Font.Name = r.Text();
-    else if (name == "AddedTitle.Font.Height") provider->AddedTitle.Font.Height = Screen::Scale(int(r.Int()));
-    else if (name == "AddedTitle.Font.Color") provider->AddedTitle.Font.Color = TColor(r.Int());
-    else if (name == "AddedTitle.Font.Charset") provider->AddedTitle.Font.Charset = int(r.Int());
-    else r.Fail("no such property");
-    return true;
-  });
 }

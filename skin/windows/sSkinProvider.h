@@ -3,35 +3,40 @@
 // paints the frame (borders, caption, title buttons, shadow) and the client
 // background from the active skin into one frame cache, and shows it: through
 // the border window in extended-border mode, in the form's own non-client
-// area in in-frame mode. Windows only; the geometry and the painting are the
-// portable FrameGeometry and FramePainter.
+// area in in-frame mode. Windows only. What it is made of, each depending one
+// way: the window's facts (WindowFacts), the portable geometry and painter
+// (FrameGeometry, FramePainter), the caption (CaptionWriter), the title-button
+// state machine (TitleButtonTracker), the skin-command answers
+// (ProviderCommands), the output to the window (FrameOutput) and the border
+// window (TacBorderForm); the provider keeps the message map and ties them.
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/BindingHostsWin.h"
-#include "skin/render/core/GreyBuffer.h"
 #include "skin/render/core/PixelBuffer.h"
-#include "skin/windows/CaptionFont.h"
+#include "skin/windows/CaptionWriter.h"
 #include "skin/windows/EdgeStretch.h"
 #include "skin/windows/FrameGeometry.h"
+#include "skin/windows/FrameOutput.h"
 #include "skin/windows/FramePainter.h"
+#include "skin/windows/ProviderCommands.h"
 #include "skin/windows/SystemMenuRules.h"
-#include "toolkit/ButtonLayout.h"
+#include "skin/windows/TitleButtonTracker.h"
+#include "skin/windows/acBorderForm.h"
 #include "skin/windows/sSystemMenu.h"
 #include "skin/windows/sTitleButtons.h"
+#include "toolkit/ButtonLayout.h"
 #include "toolkit/Forms.h"
 #include "toolkit/HintWindow.h"
 #include "toolkit/WndHook.h"
 
-class TacBorderForm;
 class TsSkinManager;
-
 class TsSkinProvider;
+struct BackgroundRequest;
+struct TacFontSectionRequest;
 
 inline constexpr const char* kProviderFormsOnly = "TsSkinProvider component may be used with forms only!";
 
@@ -62,14 +67,7 @@ class ProviderBindingHost final : public ControlBindingHost {
   TsSkinProvider& provider_;
 };
 
-// The second caption text that follows the form's caption.
-struct TacAddedTitle {
-  std::string Text;  // 1251
-  TFont Font;
-  bool ShowMainCaption = true;
-};
-
-class TsSkinProvider : public TComponent {
+class TsSkinProvider : public TComponent, private BorderWindowHost, private ProviderCommandHost {
  public:
   // owner must be a form; the form's window procedure is taken over at once,
   // so the provider sees the window being created and prepares itself then.
@@ -106,59 +104,38 @@ class TsSkinProvider : public TComponent {
   TsScrollWndData SkinData{&bindingHost_, true};
 
   TCustomForm& Form() const { return form_; }
-  bool Skinned() const { return skinned_; }
+  bool Skinned() const override { return skinned_ && !form_.Destroying(); }
   FrameMode Mode() const { return mode_; }
   bool FormActive() const { return active_; }
   // The frame cache (rebuilt first when marked changed) and where the client area lies in it.
-  const PixelBuffer& FrameCache();
-  TPoint ClientOrigin() const { return measures_.ClientOrigin; }
+  const PixelBuffer& FrameCache() override;
+  TPoint ClientOrigin() const override { return measures_.ClientOrigin; }
   const FrameMeasures& Measures() const { return measures_; }
   const FrameInputs& Inputs() const { return inputs_; }
   const TitleLayout& Layout() const { return layout_; }
   const FrameSkinValues& SkinValues() const { return values_; }
   TacBorderForm* BorderForm() const { return border_.get(); }
   // The frame's hit code of a screen point (border window or in-frame geometry).
-  int32_t FrameHitTest(POINT screen) const;
+  int32_t FrameHitTest(POINT screen) const { return FrameHitTest(TPoint{screen.x, screen.y}); }
   // The state of one title button (0 normal, 1 hot, 2 pressed).
-  int32_t ButtonState(TitleButton b) const { return look_.ButtonStates[size_t(b)]; }
-  int32_t UserButtonState(size_t index) const {
-    return index < look_.UserButtons.size() ? look_.UserButtons[index].State : 0;
-  }
-
-  // Title buttons (called by the border window and the non-client handlers).
-  void SetHotButton(int32_t hitCode);
-  // Starts a press and gives the mouse to captureWindow; a user button's
-  // OnMouseDown may destroy the form and this provider: nothing may follow it.
-  void PressButton(int32_t hitCode, HWND captureWindow);
-  // Ends a press; the action runs when the release is over the pressed button.
-  // The action may destroy the form and this provider: nothing may follow it.
-  void ReleaseButton(int32_t hitCode);
-  bool PressInProgress() const { return pressed_ != 0; }
-  // The system menu at a screen point; the chosen item may destroy the form.
-  void ShowSystemMenu(POINT screen);
-  // Caption double click: maximize or restore.
-  void CaptionDoubleClick();
-  // Icon clicks: the system menu just below the icon; a double click closes the form.
-  void IconClick();
-  void IconDoubleClick();
-  // A double click on a sizing edge of a sizeable form: stretched along it to
-  // the work area, or given its span back.
-  void EdgeDoubleClick(int32_t hitCode);
+  int32_t ButtonState(TitleButton b) const { return tracker_.State(HitCodeOf(b)); }
+  int32_t UserButtonState(size_t index) const { return tracker_.State(kFrameHitUserButton + int32_t(index)); }
+  bool PressInProgress() const override { return tracker_.Pressed() != 0; }
   // Marks the cache changed and shows the new frame.
-  void RepaintFrame();
+  void RepaintFrame() override;
   // The opacity the form and its border window are shown with.
-  uint8_t Opacity() const;
+  uint8_t Opacity() const override;
   // Nested redraw-off requests the form has been sent.
   int32_t RedrawOffCount() const { return redrawOff_; }
 
  private:
+  // The window procedure: a flat switch of typed handlers.
   LRESULT OnMessage(TMessage& m);
   LRESULT CallPrevious(TMessage& m) { return hook_.CallPrevious(m); }
   // The previous procedure with drawing held off, so that the system draws no caption of its own.
   LRESULT CallPreviousUndrawn(TMessage& m);
-  LRESULT OnSkinCommand(uint16_t command, LPARAM argument);
   LRESULT OnNcHitTest(TMessage& m, POINT screen);
-  LRESULT OnNcActivate(bool active);
+  LRESULT OnNcActivate(TMessage& m, bool active);
   LRESULT OnNcPaint();
   LRESULT OnEraseBackground(TMessage& m, HDC dc);
   LRESULT OnGetMinMaxInfo(TMessage& m, MINMAXINFO& info);
@@ -166,6 +143,8 @@ class TsSkinProvider : public TComponent {
   LRESULT OnSetText(TMessage& m);
   LRESULT OnShowWindowMenu(POINT screen);
   LRESULT OnLButtonUp(TMessage& m);
+  LRESULT OnCaptureChanged(TMessage& m, HWND gaining);
+  LRESULT OnCancelMode(TMessage& m);
   LRESULT OnNcMouse(TMessage& m, int32_t hitCode, POINT screen);
   LRESULT OnSysCommand(TMessage& m, UINT command);
   LRESULT OnDestroy(TMessage& m);
@@ -177,31 +156,72 @@ class TsSkinProvider : public TComponent {
   LRESULT OnShowWindow(TMessage& m, bool show);
   LRESULT OnActivateApp(TMessage& m);
   LRESULT OnEnable(TMessage& m);
-  LRESULT OnQueryEndSession(TMessage& m);
-  LRESULT OnBackgroundQuery(BackgroundRequest* request);
-  LRESULT OnFontSectionQuery(TacFontSectionRequest* request);
-  void SetOpacity(int32_t alpha);
 
-  void Prepare();
-  void Unprepare();
+  // The border window's host.
+  HWND FormWindow() const override { return form_.WindowHandle(); }
+  BorderPlacement Placement() const override { return PlaceBorderWindow(measures_, inputs_); }
+  std::optional<BlurShape> WantedBlur() override;
+  int32_t FrameHitTest(TPoint screen) const override;
+  void SetHotButton(int32_t hitCode) override;
+  void PressTitleButton(int32_t hitCode) override;
+  void ReleaseTitleButton(int32_t hitCode) override;
+  void PressLost() override;
+  void ShowSystemMenu(TPoint screen) override;
+  void CaptionDoubleClick() override;
+  void IconDoubleClick() override;
+  // A double click on a sizing edge of a sizeable form: stretched along it to
+  // the work area, or given its span back.
+  void EdgeDoubleClick(int32_t hitCode) override;
+  void FormLeftDown(int32_t hitCode, TPoint screen) override;
+
+  // The skin commands' host.
+  bool FromOwnManager(intptr_t argument) const override;
+  void Prepare() override;
+  void Unprepare() override;
+  void Refresh() override;
+  void ShowFrame() override { ShowFrame(true); }
+  bool CacheStale() const override { return SkinData.CacheStale; }
+  void SetCacheStale(bool stale) override { SkinData.CacheStale = stale; }
+  void RebuildCache() override { Rebuild(); }
+  void SuspendPainting(bool suspended) override { SkinData.PaintSuspended = suspended; }
+  void PassOnToChildren(uint16_t command, intptr_t argument) override;
+  void ClearTitleButtons() override;
+  void SuspendRedraw() override;
+  void ResumeRedraw() override;
+  void SetOpacity(int32_t alpha) override;
+  intptr_t AskBinding(uint16_t command, intptr_t argument) override;
+  bool BackgroundIsPicture() override;
+  uint32_t ControlColor() override;
+  intptr_t AnswerBackground(intptr_t request) override;
+  intptr_t AnswerFontSection(intptr_t request) override;
+  intptr_t Provider() override { return reinterpret_cast<intptr_t>(this); }
+  intptr_t ApplicationObject() override;
+  int32_t WindowFrameWidth() const override {
+    return (inputs_.Window.cx - inputs_.Client.cx) / 2 - inputs_.BorderWidth;
+  }
+
+  // Title buttons: the tracker's steps carried out, in order.
+  void Run(const TitleSteps& steps, HWND captureWindow = nullptr);
+  void PressButton(int32_t hitCode, HWND captureWindow);
+  void ActOn(int32_t hitCode);        // a released button's action; may free the form and this provider
+  void MouseDownOn(int32_t hitCode);  // a user button's OnMouseDown; may free the form and this provider
+  bool PressAllowed(int32_t hitCode) const;
+  void ShowHint(int32_t hitCode);
+  void RepaintButton(int32_t hitCode);
+  void IconClick();  // the system menu just below the icon
+
   void UpdateFrameMode();  // extended-border or in-frame mode as the manager and the form now allow
   bool WantsExtendedBorders(bool maximized) const;
-  void GatherInputs();
   void Rebuild();
   void ShowFrame(bool redraw);
   void OutputFrame();  // in-frame mode: the frame's bands from the cache to the window
   void ApplyWindowRegion();
   void UpdateIcon();
   void RedrawGripArea(const TRect& previousGrip);
-  void RepaintButton(int32_t hitCode);
-  int32_t* StateOf(int32_t hitCode);  // null for codes of no button
-  void UpdateHint();                  // a hot user button shows its hint
   void GatherUserButtons();
-  SystemMenuFacts MenuFacts() const;
-  void WriteCaption(PixelBuffer& cache, const TitleLayout& layout, int32_t state);
+  CaptionInputs CaptionOf() const;
   void ApplyGlobalColor();
   void SetSystemMenuStyle(bool on);
-  void ClearButtonStates();
   int32_t FrameState() const;  // min(active flag, the form section's states - 1)
   PixelBuffer& Cache() { return *SkinData.CachePicture; }
   TsSkinManager* Manager() const;
@@ -210,8 +230,6 @@ class TsSkinProvider : public TComponent {
   bool passive_ = false;
   bool skinned_ = false;
   bool active_ = true;
-  bool updating_ = false;    // AC_SETUPDATING: the frame waits for AC_ENDPARENTUPDATE
-  bool gluedMoved_ = false;  // moved by a glued partner (AC_SETGLUED)
   int32_t redrawOff_ = 0;    // nested WM_SETREDRAW off requests
   int32_t opacity_ = -1;     // AC_SETALPHA; -1: the form's own AlphaBlend
   FrameMode mode_ = FrameMode::InFrame;
@@ -225,15 +243,13 @@ class TsSkinProvider : public TComponent {
   TitleButtonsInput buttons_;
   PixelBuffer buttonsBackground_;
   PixelBuffer icon_;  // the form's icon at the icon rectangle's size
-  std::array<GreyBuffer, 2> captionGlow_;  // glow masks of the inactive and the active caption
-  TCaptionFont captionFont_;
+  CaptionWriter caption_;
+  ProviderCommands commands_;
+  TitleButtonTracker tracker_;
+  FrameOutput output_;
   std::unique_ptr<TacBorderForm> border_;
   std::unique_ptr<THintWindow> hint_;
   EdgeStretch edgeStretch_;
-  int32_t hot_ = 0, pressed_ = 0;
-  bool regionSet_ = false;
-  TRect region_;  // the window region last set (empty: none)
-  std::vector<TRect> regionCorners_;  // the corners cut out of it
 };
 
 // Registers the class "TsSkinProvider" with the form reader (settings:

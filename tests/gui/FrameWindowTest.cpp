@@ -336,26 +336,27 @@ TEST_F(FrameWindowTest, ChildrenAreAnsweredWithTheFrameCacheAtTheClientOrigin) {
   for (const TPoint p : {TPoint{0, 0}, TPoint{39, 29}}) EXPECT_EQ(PixelAt(target, p), PixelAt(cache, {o.X + 5 + p.X, o.Y + p.Y}));
 }
 
-TEST_F(FrameWindowTest, ProviderCommands) {
-  EXPECT_EQ(Command(Main(), AC_GETPROVIDER), reinterpret_cast<LRESULT>(&P()));
-  EXPECT_EQ(Command(Main(), AC_GETAPPLICATION), reinterpret_cast<LRESULT>(Application));
-  EXPECT_EQ(Command(Main(), AC_CTRLHANDLED), 1);
-  EXPECT_EQ(Command(Main(), AC_GETFRAMEWIDTH), 1);
-  EXPECT_EQ(Command(Main(), AC_ADAPTCONTROL), 0);
-  // The glued mark is stored and answered.
-  EXPECT_EQ(Command(Main(), AC_GETGLUED), 0);
-  Command(Main(), AC_SETGLUED, 1);
-  EXPECT_EQ(Command(Main(), AC_GETGLUED), 1);
-  Command(Main(), AC_SETGLUED, 0);
-  EXPECT_EQ(Command(Main(), AC_GETGLUED), 0);
-  // Updating holds the frame until the update ends.
+TEST_F(FrameWindowTest, TheFrameWidthAnsweredIsTheRealWindowsNotTheSkins) {
+  RECT wr, cr;
+  GetWindowRect(Main(), &wr);
+  GetClientRect(Main(), &cr);
+  ASSERT_EQ(P().Measures().FW, 1);
+  EXPECT_EQ(Command(Main(), AC_GETFRAMEWIDTH, 99), (wr.right - wr.left - cr.right) / 2);
+}
+
+TEST_F(FrameWindowTest, AnUpdateHoldsTheFrameAndItsEndLetsTheChildrenPaintAgain) {
+  const int32_t width = P().Measures().Cache.cx;
   Command(Main(), AC_SETUPDATING, 1);
-  EXPECT_EQ(Command(Main(), AC_MUSTREPAINT), 1);
-  // A child whose painting waits for its parent resumes with the form at the end of the update.
+  RECT wr;
+  GetWindowRect(Main(), &wr);
+  SetWindowPos(Main(), nullptr, 0, 0, wr.right - wr.left + 20, wr.bottom - wr.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  EXPECT_EQ(P().Measures().Cache.cx, width) << "the frame waits for the end of the update";
+  // A child whose painting waits for its parent (an update, a parent not ready).
   TsCommonData& child = driver->Form().workName->SkinData;
   child.PaintSuspended = true;
   Command(Main(), AC_ENDPARENTUPDATE);
-  EXPECT_EQ(Command(Main(), AC_MUSTREPAINT), 0);
+  EXPECT_EQ(P().Measures().Cache.cx, width + 20);
   EXPECT_FALSE(P().SkinData.PaintSuspended);
   EXPECT_FALSE(child.PaintSuspended);
 }
@@ -673,6 +674,7 @@ class RecordingForm final : public TForm {
   explicit RecordingForm(TComponent* owner) : TForm(owner) {}
   LRESULT WndProc(TMessage& m) override {
     if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_CONTEXTHELP) ++ContextHelp;
+    if (m.Msg == WM_NCACTIVATE) NcActivations.push_back({m.WParam, m.LParam});
     const LRESULT result = TForm::WndProc(m);
     // What the window shows right after the system took the text, before the provider's repaint.
     if (m.Msg == WM_SETTEXT) AfterSetText = CaptureWindow(WindowHandle());
@@ -680,6 +682,7 @@ class RecordingForm final : public TForm {
   }
   int ContextHelp = 0;
   PixelBuffer AfterSetText;
+  std::vector<std::pair<WPARAM, LPARAM>> NcActivations;
 };
 
 // A 16 x 16 glyph without alpha: a dark square on a magenta ground (its bottom-left colour).
@@ -771,6 +774,55 @@ TEST_P(SizeableFormTest, MinimizeMaximizeAndRestoreButtonsWorkAndMaximizeFollows
   ClickButton(TitleButton::Close);
   EXPECT_FALSE(IsWindowVisible(w));
   EXPECT_FALSE(Application->Terminated());
+}
+
+TEST_P(SizeableFormTest, MaximizeOrRestoreFromTheMenuOrTheKeyboardLeavesNoButtonHot) {
+  for (UINT command : {SC_MAXIMIZE, SC_RESTORE}) {
+    SendMouseInput(0, ScreenCentre(provider->Layout().Buttons[size_t(TitleButton::Help)]));
+    PumpFor(5);
+    ASSERT_EQ(provider->ButtonState(TitleButton::Help), 1) << command;
+    SendMessageW(form->WindowHandle(), WM_SYSCOMMAND, command, 0);
+    EXPECT_EQ(provider->ButtonState(TitleButton::Help), 0) << command;
+  }
+}
+
+TEST_P(SizeableFormTest, APressEndsWithoutActionWhenAnotherWindowTakesTheMouse) {
+  HWND w = form->WindowHandle();
+  const struct {
+    const char* Name;
+    std::function<void()> Lose;
+  } ways[] = {
+      {"the mouse taken away (Alt+Tab)", [] { ReleaseCapture(); }},
+      {"the form disabled, as a modal window does", [w] {
+         EnableWindow(w, FALSE);
+         EnableWindow(w, TRUE);
+       }},
+  };
+  for (const auto& way : ways) {
+    const POINT centre = ScreenCentre(provider->Layout().Buttons[size_t(TitleButton::Maximize)]);
+    SendMouseInput(0, centre);
+    PumpFor(3);
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
+    PumpFor(3);
+    ASSERT_EQ(provider->ButtonState(TitleButton::Maximize), 2) << way.Name;
+    way.Lose();
+    EXPECT_FALSE(provider->PressInProgress()) << way.Name;
+    EXPECT_EQ(provider->ButtonState(TitleButton::Maximize), 0) << way.Name;
+    EXPECT_EQ(GetCapture(), nullptr) << way.Name;
+    SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
+    PumpFor(5);
+    EXPECT_FALSE(IsZoomed(w)) << way.Name << ": the release after the loss does not act";
+  }
+}
+
+TEST_P(SizeableFormTest, ActivationReachesTheFormButTheSystemDrawsNoCaption) {
+  HWND w = form->WindowHandle();
+  form->NcActivations.clear();
+  SendMessageW(w, WM_NCACTIVATE, FALSE, 0);
+  EXPECT_FALSE(provider->FormActive());
+  SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+  EXPECT_TRUE(provider->FormActive());
+  EXPECT_EQ(form->NcActivations, (std::vector<std::pair<WPARAM, LPARAM>>{{FALSE, -1}, {TRUE, -1}}));
 }
 
 TEST_P(SizeableFormTest, RightAlignedCaptionGoesLeftOnARightToLeftForm) {

@@ -27,6 +27,7 @@ class FakeHost final : public BorderHost {
   void ShowSystemMenu(TPoint p) override { Act("menu " + std::to_string(p.X) + "," + std::to_string(p.Y)); }
   void CaptionDoubleClick() override { Act("caption double click"); }
   void IconDoubleClick() override { Act("icon double click"); }
+  void EdgeDoubleClick(int32_t code) override { Act("edge double click " + std::to_string(code)); }
   void FormLeftDown(int32_t code, TPoint) override { Act("form down " + std::to_string(code)); }
 
  private:
@@ -61,6 +62,8 @@ TEST(BorderMouse, EachInputReachesItsAnswer) {
       {"double click on a button", kFrameHitMaxButton, false, BorderLeftDoubleClick, {"press 9"}},
       {"double click on the caption", kFrameHitCaption, false, BorderLeftDoubleClick, {"caption double click"}},
       {"double click on the icon", kFrameHitSysMenu, false, BorderLeftDoubleClick, {"icon double click"}},
+      {"double click on a sizing edge", kFrameHitTop, false, BorderLeftDoubleClick, {"edge double click 12"}},
+      {"double click on a sizing corner", kFrameHitTopLeft, false, BorderLeftDoubleClick, {}},
       {"right up on the caption", kFrameHitCaption, false, BorderRightUp, {"menu 7,9"}},
       {"right up on a button", kFrameHitClose, false, BorderRightUp, {}},
   };
