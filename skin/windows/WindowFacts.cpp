@@ -24,8 +24,7 @@ bool IsMainForm(const TCustomForm& form) { return Application && Application->Ma
 
 }  // namespace
 
-FrameInputs ReadFrameInputs(const TCustomForm& form, FrameMode mode) {
-  HWND window = form.WindowHandle();
+FrameInputs ReadFrameInputs(HWND window, FrameMode mode, bool hasBorder, bool isMainForm) {
   RECT wr, cr;
   GetWindowRect(window, &wr);
   GetClientRect(window, &cr);
@@ -37,12 +36,12 @@ FrameInputs ReadFrameInputs(const TCustomForm& form, FrameMode mode) {
   in.Window = {wr.right - wr.left, wr.bottom - wr.top};
   in.Client = {cr.right, cr.bottom};
   in.ClientInWindow = {origin.x - wr.left, origin.y - wr.top};
-  in.HasBorder = form.BorderStyle != TFormBorderStyle::bsNone;
+  in.HasBorder = hasBorder;
   in.HasCaption = (style & WS_CAPTION) == WS_CAPTION;
   in.Sizeable = (style & WS_THICKFRAME) != 0;
   in.Maximized = IsZoomed(window);
   in.Iconic = IsIconic(window);
-  in.IsMainForm = IsMainForm(form);
+  in.IsMainForm = isMainForm;
   in.SystemMenuHeight = GetSystemMetrics(SM_CYMENU);
   in.MenuLines = 0;
   // The real frame and caption as the system laid them out around the client area.
@@ -51,21 +50,29 @@ FrameInputs ReadFrameInputs(const TCustomForm& form, FrameMode mode) {
   return in;
 }
 
-SystemMenuFacts ReadMenuFacts(const TCustomForm& form) {
-  SystemMenuFacts f;
-  HWND window = form.WindowHandle();
-  f.SystemMenu = form.BorderIcons.SystemMenu;
-  f.Minimize = form.BorderIcons.Minimize;
-  f.Maximize = form.BorderIcons.Maximize;
-  f.Style = MenuStyleOf(form.BorderStyle);
+FrameInputs ReadFrameInputs(const TCustomForm& form, FrameMode mode) {
+  return ReadFrameInputs(form.WindowHandle(), mode, form.BorderStyle != TFormBorderStyle::bsNone, IsMainForm(form));
+}
+
+SystemMenuFacts ReadMenuFacts(HWND window, SystemMenuFacts known) {
+  SystemMenuFacts f = known;
   f.State = window && IsIconic(window)   ? MenuWindowState::Minimized
             : window && IsZoomed(window) ? MenuWindowState::Maximized
                                          : MenuWindowState::Normal;
-  f.MainForm = IsMainForm(form);
   if (HMENU menu = window ? GetSystemMenu(window, FALSE) : nullptr) {
     const UINT close = GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND);
     f.HasCloseItem = close != UINT(-1);
     f.CloseGreyed = f.HasCloseItem && (close & (MF_GRAYED | MF_DISABLED));
   }
   return f;
+}
+
+SystemMenuFacts ReadMenuFacts(const TCustomForm& form) {
+  SystemMenuFacts known;
+  known.SystemMenu = form.BorderIcons.SystemMenu;
+  known.Minimize = form.BorderIcons.Minimize;
+  known.Maximize = form.BorderIcons.Maximize;
+  known.Style = MenuStyleOf(form.BorderStyle);
+  known.MainForm = IsMainForm(form);
+  return ReadMenuFacts(form.WindowHandle(), known);
 }
