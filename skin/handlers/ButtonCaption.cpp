@@ -24,3 +24,14 @@ TRect FocusFrameRect(const TRect& caption, int32_t buttonHeight) {
   return {caption.Left - 2, std::max(caption.Top - 1, 3), caption.Right + 2,
           std::min(caption.Bottom + 1, buttonHeight - 3)};
 }
+
+GlyphCaptionLayout GlyphBesideCaption(TSize button, TSize glyph, TSize text, int32_t spacing, bool shifted) {
+  if (glyph.cx <= 0 || glyph.cy <= 0) return {{}, CenteredCaptionRect(button, text, shifted)};
+  const int32_t gap = text.cx > 0 ? spacing : 0;
+  const int32_t shift = shifted ? 1 : 0;
+  const int32_t left = (button.cx - (glyph.cx + gap + text.cx)) / 2 + shift;
+  GlyphCaptionLayout l;
+  l.Glyph = MakeRect(left, (button.cy - glyph.cy) / 2 + shift, glyph.cx, glyph.cy);
+  l.Caption = MakeRect(l.Glyph.Right + gap, (button.cy - text.cy) / 2 + shift, text.cx, text.cy);
+  return l;
+}

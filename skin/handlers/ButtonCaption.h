@@ -24,3 +24,11 @@ bool CaptionShifts(bool pressed, bool skinned, bool shiftContentOnClick);
 
 // The rectangle of the dotted focus frame around a caption box.
 TRect FocusFrameRect(const TRect& caption, int32_t buttonHeight);
+
+// A glyph left of the caption, the two centred together as one group with
+// spacing pixels between them; shifted: both moved by (1, 1).
+struct GlyphCaptionLayout {
+  TRect Glyph;
+  TRect Caption;
+};
+GlyphCaptionLayout GlyphBesideCaption(TSize button, TSize glyph, TSize text, int32_t spacing, bool shifted);

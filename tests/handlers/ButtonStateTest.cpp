@@ -106,4 +106,23 @@ TEST(ButtonCaptionTest, FocusFrameGrowsButStaysThreePixelsInside) {
   }
 }
 
+TEST(ButtonCaptionTest, GlyphAndCaptionAreCentredAsOneGroup) {
+  struct Case {
+    TSize glyph, text;
+    bool shifted;
+    TRect glyphRect, captionRect;
+  } cases[] = {
+      {{16, 16}, {30, 13}, false, {12, 4, 28, 20}, {32, 6, 62, 19}},
+      {{16, 16}, {30, 13}, true, {13, 5, 29, 21}, {33, 7, 63, 20}},
+      {{16, 16}, {0, 0}, false, {29, 4, 45, 20}, {45, 12, 45, 12}},  // no caption: no gap
+  };
+  for (const Case& c : cases) {
+    const GlyphCaptionLayout l = GlyphBesideCaption({75, 25}, c.glyph, c.text, 4, c.shifted);
+    EXPECT_EQ(l.Glyph, c.glyphRect);
+    EXPECT_EQ(l.Caption, c.captionRect);
+  }
+  // Without a glyph the caption box is the plain button's.
+  EXPECT_EQ(GlyphBesideCaption({75, 25}, {}, {20, 13}, 4, false).Caption, CenteredCaptionRect({75, 25}, {20, 13}, false));
+}
+
 }  // namespace
