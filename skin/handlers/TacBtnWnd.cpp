@@ -150,14 +150,14 @@ LRESULT TacBtnWnd::HandleMessage(TMessage& m) {
     case WM_SETFOCUS:      return OnFocusChange(m, true);
     case WM_KILLFOCUS:     return OnFocusChange(m, false);
     case WM_ENABLE:
-    case WM_SETTEXT:       return OnLookChange(m);
+    case WM_SETTEXT:       return OnLookChange(m, false);
     case WM_PAINT:         return OnPaint(m);
     case WM_PRINTCLIENT:
     case WM_PRINT:         return OnPaint(m);
     case WM_ERASEBKGND:    return m.Result = 1;
     case WM_NCPAINT:
     case WM_UPDATEUISTATE: return m.Result = 0;
-    case BM_SETSTATE:      return OnSetState(m);
+    case BM_SETSTATE:      return OnLookChange(m, true);
     case WM_LBUTTONUP:     return OnLeftUp(m);
     case WM_MOUSEHOVER:    return OnMouseHover(m);
     case WM_MOUSELEAVE:    return OnMouseLeave(m);
@@ -219,12 +219,13 @@ LRESULT TacBtnWnd::OnFocusChange(TMessage& m, bool gained) {
   return result;
 }
 
-LRESULT TacBtnWnd::OnLookChange(TMessage& m) {
+LRESULT TacBtnWnd::OnLookChange(TMessage& m, bool stopFade) {
   if (!IsWindowVisible(Window())) return TacMainWnd::HandleMessage(m);
   const std::weak_ptr<const void> alive = LifeToken();
   const LRESULT result = PassOnQuietly(m);
   if (alive.expired() || Detached()) return result;
   SkinData().CacheStale = true;
+  if (stopFade) StopFade();
   RedrawNow();
   return result;
 }
@@ -244,17 +245,6 @@ LRESULT TacBtnWnd::OnPaint(TMessage& m) {
   if (dc) PaintInto(dc);
   EndPaint(Window(), &ps);
   return m.Result = 0;
-}
-
-LRESULT TacBtnWnd::OnSetState(TMessage& m) {
-  if (!IsWindowVisible(Window())) return TacMainWnd::HandleMessage(m);
-  const std::weak_ptr<const void> alive = LifeToken();
-  const LRESULT result = PassOnQuietly(m);
-  if (alive.expired() || Detached()) return result;
-  SkinData().CacheStale = true;
-  StopFade();
-  RedrawNow();
-  return result;
 }
 
 LRESULT TacBtnWnd::OnLeftUp(TMessage& m) {

@@ -47,9 +47,9 @@ class TacBtnWnd : public TacMainWnd {
  private:
   LRESULT OnMove(TMessage& message);
   LRESULT OnFocusChange(TMessage& message, bool gained);
-  LRESULT OnLookChange(TMessage& message);
+  // Enable, text and push state: the window changes without drawing, then the picture is shown anew.
+  LRESULT OnLookChange(TMessage& message, bool stopFade);
   LRESULT OnPaint(TMessage& message);
-  LRESULT OnSetState(TMessage& message);
   LRESULT OnLeftUp(TMessage& message);
   LRESULT OnMouseHover(TMessage& message);
   LRESULT OnMouseLeave(TMessage& message);
