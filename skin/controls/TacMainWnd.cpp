@@ -17,10 +17,6 @@ namespace {
 
 constexpr uint16_t AC_GETHANDLER = 12;  // the handler itself
 
-bool FromManager(const TacMainWnd& h, const TMessage& m) {
-  return reinterpret_cast<TsSkinManager*>(m.LParam) == h.Manager();
-}
-
 void ForwardToChildren(HWND window, const TMessage& m) {
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     SendMessageW(child, kSkinMessage, m.WParam, m.LParam);
@@ -132,6 +128,16 @@ TSize TacMainWnd::WindowSize() const {
   return {r.Right - r.Left, r.Bottom - r.Top};
 }
 
+void TacMainWnd::RedrawAll() const {
+  RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// BuildCache marks painting suspended where the parent is not ready to give its background.
+bool TacMainWnd::SharedHooks::BuildPicture() {
+  handler_.BuildCache();
+  return !handler_.SkinData().PaintSuspended;
+}
+
 void TacMainWnd::RepaintFrame() const { RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); }
 
 LRESULT TacMainWnd::HandleMessage(TMessage& m) {
@@ -192,9 +198,11 @@ LRESULT TacMainWnd::OnRemoveSkin(TMessage& m) {
 }
 
 std::optional<LRESULT> TacMainWnd::OnSkinCommand(uint16_t command, TMessage& m) {
+  if (std::optional<LRESULT> answer = AnswerSharedCommand(command, m, *binding_, sharedHooks_)) return answer;
+  const bool fromOwnManager = FromManager(Manager(), m.LParam);
   switch (command) {
     case AC_SETNEWSKIN: {
-      if (!FromManager(*this, m)) return std::nullopt;
+      if (!fromOwnManager) return std::nullopt;
       binding_->ChooseSection();
       binding_->CacheStale = true;
       const std::weak_ptr<const void> alive = LifeToken();
@@ -203,23 +211,16 @@ std::optional<LRESULT> TacMainWnd::OnSkinCommand(uint16_t command, TMessage& m) 
       return PassOn(m);
     }
     case AC_REMOVESKIN:
-      if (!FromManager(*this, m)) return std::nullopt;
+      if (!fromOwnManager) return std::nullopt;
       return OnRemoveSkin(m);
     case AC_REFRESH:
-      if (!FromManager(*this, m)) return std::nullopt;
+      if (!fromOwnManager) return std::nullopt;
       binding_->ChooseSection();
       binding_->CacheStale = true;
       binding_->StateFlags &= uint16_t(~kStateUpdating);
       ApplySkinLook();
-      if (IsWindowVisible(window_))
-        RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      if (IsWindowVisible(window_)) RedrawAll();
       ForwardToChildren(window_, m);
-      return 0;
-    case AC_ENDPARENTUPDATE:
-      if (binding_->PaintSuspended) {
-        binding_->PaintSuspended = false;
-        RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-      }
       return 0;
     case AC_CTRLHANDLED: return 1;
     case AC_MUSTREPAINT:
@@ -233,9 +234,6 @@ std::optional<LRESULT> TacMainWnd::OnSkinCommand(uint16_t command, TMessage& m) 
       return 1;
     }
     case AC_GETCONTROLCOLOR: return LRESULT(binding_->ColorAnswer());
-    case AC_PREPARECACHE:
-      BuildCache();
-      return 0;
     case AC_GETSKINDATA: return reinterpret_cast<LRESULT>(binding_);
     case AC_GETAPPLICATION: return reinterpret_cast<LRESULT>(Application);
     default: return std::nullopt;

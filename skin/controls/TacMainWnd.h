@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 
+#include "skin/controls/SkinnedControl.h"
 #include "skin/controls/sCommonData.h"
 #include "toolkit/WndHook.h"
 
@@ -87,6 +88,7 @@ class TacMainWnd {
   virtual void OnDetaching() {}
   virtual void OnDetach() {}
   // A skin command while the manager is active; none: not answered here.
+  // The answers every skinned window gives (AnswerSharedCommand) come first.
   virtual std::optional<LRESULT> OnSkinCommand(uint16_t command, TMessage& message);
   // The window's picture (skin command 23): the section over the parent's background.
   virtual void BuildCache();
@@ -110,6 +112,20 @@ class TacMainWnd {
   LRESULT OnSetText(TMessage& message);
   LRESULT OnSkinMessage(TMessage& message);
   LRESULT OnRemoveSkin(TMessage& message);
+  void RedrawAll() const;  // frame, client and children
+
+  // The shared answers as this handler gives them.
+  class SharedHooks final : public SharedAnswerHooks {
+   public:
+    explicit SharedHooks(TacMainWnd& handler) : handler_(handler) {}
+    std::string DefaultSectionName() const override { return handler_.DefaultSection(); }
+    bool BuildPicture() override;
+    void RepaintPicture() override { handler_.RedrawAll(); }
+    void PointerLeft() override { handler_.SkinData().OnPointerLeft(false); }
+
+   private:
+    TacMainWnd& handler_;
+  };
 
   std::shared_ptr<const int> life_ = std::make_shared<const int>(0);
   HWND window_;
@@ -121,6 +137,7 @@ class TacMainWnd {
   bool onControl_ = false;  // installed on the control's own dispatch
   bool detached_ = true;
   std::wstring text_;
+  SharedHooks sharedHooks_{*this};
 };
 
 // The handler published on a window, or null.

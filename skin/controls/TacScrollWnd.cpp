@@ -209,9 +209,6 @@ std::optional<LRESULT> TacScrollWnd::OnSkinCommand(uint16_t command, TMessage& m
     case AC_MOUSEENTER:
       SkinData().OnPointerEntered();
       return 0;
-    case AC_MOUSELEAVE:
-      SkinData().OnPointerLeft(false);
-      return 0;
     default: return TacMainWnd::OnSkinCommand(command, m);
   }
 }

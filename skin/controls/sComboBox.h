@@ -68,7 +68,7 @@ class TsComboBox : public TComboBox, private SkinnedControl {
 
  private:
   bool Skinned() const { return SkinData.IsSkinned(true); }
-  std::string_view DefaultSectionName() const override { return ButtonLook() ? "BUTTON" : "COMBOBOX"; }
+  std::string DefaultSectionName() const override { return ButtonLook() ? "BUTTON" : "COMBOBOX"; }
   bool BuildPicture() override { return BuildCache(); }
   void RepaintPicture() override { RedrawPicture(); }
   void PointerLeft() override { Perform(CM_MOUSELEAVE, 0, LPARAM(this)); }

@@ -40,7 +40,7 @@ class TsEdit : public TEdit, private SkinnedControl {
   void PaintFrameRing(HDC windowDc);
   void Repaint();
   bool Skinned() const;
-  std::string_view DefaultSectionName() const override { return "EDIT"; }
+  std::string DefaultSectionName() const override { return "EDIT"; }
   bool BuildPicture() override { return BuildCache(); }
   void RepaintPicture() override { Repaint(); }
 

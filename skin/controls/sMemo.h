@@ -40,7 +40,7 @@ class TsMemo : public TMemo, private SkinnedControl {
   void CatchUpWithSkin();
   LRESULT OnSkinMessage(TMessage& message);
   LRESULT OnKeyDown(TMessage& message);
-  std::string_view DefaultSectionName() const override { return "EDIT"; }
+  std::string DefaultSectionName() const override { return "EDIT"; }
   // The system paints the client area: there is no picture of its own, and the binding's redraw of a
   // resumed window is all a repaint needs.
   bool KeepsPicture() const override { return false; }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "skin/controls/BindingKinds.h"
+#include "skin/controls/SkinnedControl.h"
 #include "skin/controls/sCommonDataWin.h"
 #include "skin/data/SkinBroadcast.h"
 #include "skin/data/SkinCommands.h"
@@ -136,9 +137,7 @@ LRESULT TsSkinProvider::OnMessage(TMessage& m) {
 
 // ---- the skin commands' host -------------------------------------------------
 
-bool TsSkinProvider::FromOwnManager(intptr_t argument) const {
-  return reinterpret_cast<TsSkinManager*>(argument) == Manager();
-}
+bool TsSkinProvider::FromOwnManager(intptr_t argument) const { return FromManager(Manager(), argument); }
 
 void TsSkinProvider::Refresh() {
   // The manager may have loaded the skin again (new adjustments, extended borders switched): taken afresh.

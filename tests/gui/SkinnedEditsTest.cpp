@@ -10,6 +10,7 @@
 
 #include "skin/controls/TacEditWnd.h"
 #include "skin/data/SkinCommands.h"
+#include "skin/data/sSkinManager.h"
 #include "skin/render/core/PixelBufferDc.h"
 #include "tests/gui/FreedMemoryScrub.h"
 #include "tests/gui/GuiDriver.h"
@@ -351,6 +352,23 @@ TEST_F(SkinnedScrollBar, HandlerLeavesWithTheWindowAndOnDetach) {
   DestroyWindow(list);
   EXPECT_TRUE(handler->Detached());
   list = nullptr;
+}
+
+TEST_F(SkinnedScrollBar, TheHandlerGivesTheAnswersEverySkinnedWindowGives) {
+  const auto command = [&](uint16_t c) { return SendMessageW(list, kSkinMessage, SkinCommandParam(c), 0); };
+  // A section the skin lacks falls back on the handler's default one.
+  EXPECT_EQ(command(AC_GETDEFINDEX), handler->Manager()->Elements().Section("EDIT") + 1);
+  TsCommonData& binding = handler->SkinData();
+  binding.PaintSuspended = true;
+  command(AC_ENDPARENTUPDATE);
+  EXPECT_FALSE(binding.PaintSuspended) << "painting that waited for the parent resumes";
+  binding.PaintSuspended = true;
+  command(AC_PREPARECACHE);
+  EXPECT_TRUE(binding.PaintSuspended) << "a picture made on request does not end an update";
+  binding.PaintSuspended = false;
+  binding.PointerInside = true;
+  command(AC_MOUSELEAVE);
+  EXPECT_FALSE(binding.PointerInside);
 }
 
 TEST_F(SkinnedScrollBar, FaultInTheWindowsOwnHandlingIsShownNotSwallowed) {
