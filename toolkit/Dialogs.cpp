@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "skin/render/core/PixelBufferDc.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
 #include "toolkit/NonClientFonts.h"
@@ -60,6 +61,40 @@ TFont MessageFont() {
   return font;
 }
 
+// The rectangle text takes when drawn word-wrapped within maxWidth in font.
+// Glyphs may reach past the advance widths that measuring adds up (the last
+// full stop of a long line did), so the text is drawn once off screen and the
+// rectangle widened to its rightmost ink.
+RECT DrawnTextRect(HFONT font, const std::wstring& text, int maxWidth, UINT flags) {
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, font);
+  RECT measured{0, 0, maxWidth, 0};
+  DrawTextW(screen, text.c_str(), int(text.size()), &measured, flags | DT_CALCRECT);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  if (measured.right <= 0 || measured.bottom <= 0) return measured;
+
+  // Room to the right for an overhang: a line's height is more than any glyph reaches out.
+  PixelBuffer ink(measured.right + measured.bottom, measured.bottom);
+  HDC dc = BufferDc(ink);
+  RECT all{0, 0, ink.Width(), ink.Height()};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  old = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  RECT at = measured;
+  DrawTextW(dc, text.c_str(), int(text.size()), &at, flags | DT_NOCLIP);
+  SelectObject(dc, old);
+  GdiFlush();
+  for (int32_t x = ink.Width() - 1; x >= measured.right; --x)
+    for (int32_t y = 0; y < ink.Height(); ++y)
+      if ((ink.At(x, y) & 0x00FFFFFFu) != 0x00FFFFFFu) {
+        measured.right = x + 1;
+        return measured;
+      }
+  return measured;
+}
+
 // The client width that shows a caption whole, beside the close button.
 int CaptionWidth(const std::string& caption) {
   const LOGFONTW captionFont = NonClientLogFont(NonClientFont::Caption);
@@ -84,14 +119,9 @@ TMessageForm* CreateMessageDialog(const std::string& text, TMsgDlgType type) {
   form->Font = MessageFont();
   form->SetCaption(type == TMsgDlgType::mtError ? "Error" : (Application ? Application->Title() : std::string()));
 
-  // Measure the text the way it will be drawn: word-wrapped within half the screen.
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, form->Font.Handle());
-  std::wstring wide = Cp1251::ToWide(text);
-  RECT textRect{0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
-  DrawTextW(dc, wide.c_str(), int(wide.size()), &textRect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  // Measure the text the way the label will draw it: in its font, word-wrapped within half the screen.
+  const RECT textRect = DrawnTextRect(form->Font.Handle(), Cp1251::ToWide(text), GetSystemMetrics(SM_CXSCREEN) / 2,
+                                      DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
 
   // Margins of the classic message window, in pixels at 96 dots per inch.
   int margin = Screen::Scale(12), spacing = Screen::Scale(15);
