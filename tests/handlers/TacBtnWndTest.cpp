@@ -39,6 +39,14 @@ class FencedBtnWnd : public TacBtnWnd {
   static void operator delete(void* p, std::size_t size) { std::memset(p, 0xDD, size); }
 };
 
+// Dotted pixels in the section's font colour (black) along the focus frame's top row.
+int FocusDots(const PixelBuffer& p) {
+  int dots = 0;
+  for (int32_t y = 3; y < 6; ++y)
+    for (int32_t x = 0; x < p.Width(); ++x) dots += (p.At(x, y) & 0x00FFFFFFu) == 0;
+  return dots;
+}
+
 // Faults inside a window procedure are swallowed on their way back through
 // the system; a first look at every fault counts them all the same.
 int accessFaults = 0;
@@ -162,6 +170,48 @@ TEST_F(ButtonWindowTest, DefaultButtonsShowTheirOwnLookWithoutThePointer) {
   EXPECT_EQ(Face(Shown(ok->Handle())), kHot);
 }
 
+// The message form's "OK": a default toolkit button taken over as the control
+// adapter does it. Its looks are kept in DR_TEST_PICTURES for looking at.
+TEST_F(ButtonWindowTest, ToolkitOkButtonIsHotPressedAndFocusedUnderTheRealPointer) {
+  auto* ok = TComponent::Create<TButton>(form);
+  ok->Default = true;
+  ok->SetParent(form);
+  ok->SetBounds(110, 20, kButtonWidth, kButtonHeight);
+  ok->SetCaption("OK");
+  ok->OnClick = [this](TObject*) { ++clicks; };
+  TacHandlerParams params;
+  params.Control = ok;
+  handlers[ok->Handle()] = TacMainWnd::Create<TacBtnWnd>(ok->Handle(), false, params);
+  HWND b = ok->Handle();
+  auto keep = [&](const char* name) -> PixelBuffer {
+    PixelBuffer shown = Shown(b);
+    KeepPicture(shown, name);
+    return shown;
+  };
+
+  SetFocus(form->Handle());
+  EXPECT_EQ(Face(keep("buttons-ok-default")), kHot);
+  EXPECT_EQ(FocusDots(Shown(b)), 0);
+
+  ASSERT_TRUE(MoveRealPointer(Centre(b)));
+  ASSERT_TRUE(PumpUntil([&] { return Handler(b).SkinData().PointerInside; }));
+  EXPECT_EQ(Face(keep("buttons-ok-hot")), kHot);
+
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, Centre(b));
+  ASSERT_TRUE(PumpUntil([&] { return (SendMessageW(b, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }));
+  EXPECT_EQ(Face(keep("buttons-ok-pressed")), kPressed);
+  SendMouseInput(MOUSEEVENTF_LEFTUP, Centre(b));
+  ASSERT_TRUE(PumpUntil([&] { return clicks == 1; }));
+
+  // Pressed it took the focus: with the pointer elsewhere on the form it shows the dotted frame.
+  POINT elsewhere{10, 60};
+  ClientToScreen(form->Handle(), &elsewhere);
+  ASSERT_TRUE(MoveRealPointer(elsewhere));
+  ASSERT_TRUE(PumpUntil([&] { return !Handler(b).SkinData().PointerInside; }));
+  ASSERT_EQ(GetFocus(), b);
+  EXPECT_GT(FocusDots(keep("buttons-ok-focused")), 10);
+}
+
 TEST_F(ButtonWindowTest, AClickThatDestroysTheButtonIsSurvived) {
   // With the real pointer (the handler knows the pointer is inside) and with
   // plain messages (it does not).
@@ -188,14 +238,6 @@ TEST_F(ButtonWindowTest, AClickThatDestroysTheButtonIsSurvived) {
   }
   RemoveVectoredExceptionHandler(watch);
   EXPECT_EQ(accessFaults, 0);
-}
-
-// Dotted pixels in the section's font colour (black) along the focus frame's top row.
-int FocusDots(const PixelBuffer& p) {
-  int dots = 0;
-  for (int32_t y = 3; y < 6; ++y)
-    for (int32_t x = 0; x < p.Width(); ++x) dots += (p.At(x, y) & 0x00FFFFFFu) == 0;
-  return dots;
 }
 
 TEST_F(ButtonWindowTest, TheFocusedButtonWithACaptionShowsTheDottedFrame) {
