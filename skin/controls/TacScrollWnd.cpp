@@ -181,6 +181,12 @@ LRESULT TacScrollWnd::HandleMessage(TMessage& m) {
     case WM_TIMER:
       if (m.WParam == kScrollHoverTimer || ScrollTracker::TimerOf(m.WParam)) return OnTimer(m);
       break;
+    case WM_CAPTURECHANGED:
+      if (tracker_ && reinterpret_cast<HWND>(m.LParam) != Window()) return OnPressLost(m);
+      break;
+    case WM_CANCELMODE:
+      if (tracker_) return OnPressLost(m);
+      break;
     case WM_STYLECHANGED:
       if (applyingColors_) return 0;
       if (m.WParam == WPARAM(GWL_EXSTYLE))
@@ -463,6 +469,14 @@ LRESULT TacScrollWnd::OnMouseMove(TMessage& /*m*/) {
   const TacScrollBar& bar = BarOf(kind);
   RunStep(kind, tracker_->State.Move(PartUnder(kind, at), Along(kind, at, BarRect(kind)), ThumbOf(kind), bar.Range));
   return 0;
+}
+
+// Another window took the mouse (Alt+Tab, a modal window) or the system
+// cancels modes: no release will come, so the press ends here as one would end it.
+LRESULT TacScrollWnd::OnPressLost(TMessage& m) {
+  const int32_t kind = tracker_->State.Kind();
+  if (!RunStep(kind, tracker_->State.Release())) return 0;
+  return PassOn(m);
 }
 
 LRESULT TacScrollWnd::OnLeftRelease(TMessage& m) {

@@ -84,6 +84,7 @@ class TacScrollWnd : public TacMainWnd {
   LRESULT OnMouseMove(TMessage& message);
   LRESULT OnLeftRelease(TMessage& message);
   LRESULT OnTimer(TMessage& message);
+  LRESULT OnPressLost(TMessage& message);
   LRESULT OnHoverTimer();
 
   TacScrollBar& BarOf(int32_t kind) { return bars_[kind == SB_VERT ? 1 : 0]; }

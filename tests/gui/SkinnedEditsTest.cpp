@@ -425,6 +425,34 @@ TEST_F(SkinnedScrollBar, SkinRemovedDuringAThumbDragTakesTheCaptureAndTheTimersW
   EXPECT_TRUE(NoBarTimers());
 }
 
+TEST_F(SkinnedScrollBar, APressEndsWhenAnotherWindowTakesTheMouseOrModesAreCancelled) {
+  const struct {
+    const char* Name;
+    std::function<void()> Lose;
+  } ways[] = {
+      {"the mouse taken away (Alt+Tab)", [] { ReleaseCapture(); }},
+      {"modes cancelled, as a modal window does", [&] { SendMessageW(list, WM_CANCELMODE, 0, 0); }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.Name);
+    records.clear();
+    const TPoint arrow = DownArrow();
+    Send(0, arrow);
+    driver->Pump();
+    Send(MOUSEEVENTF_LEFTDOWN, arrow);
+    driver->Pump();
+    ASSERT_TRUE(handler->Tracking());
+    ASSERT_EQ(GetCapture(), list);
+    way.Lose();
+    EXPECT_FALSE(handler->Tracking()) << "the arrow would go on repeating";
+    EXPECT_NE(GetCapture(), list);
+    EXPECT_TRUE(NoPressTimers());
+    EXPECT_EQ(Commands(SB_ENDSCROLL).size(), 1u) << "the list hears that scrolling ended";
+    Send(MOUSEEVENTF_LEFTUP, arrow, false);
+    driver->Pump();
+  }
+}
+
 TEST_F(SkinnedScrollBar, HandlerFreedByTheListsOwnScrollHandlingIsNotTouchedAfterwards) {
   // Freed by the first step (the press) or the second (the first repetition).
   for (const size_t freeAt : {size_t(1), size_t(2)}) {
