@@ -12,6 +12,7 @@
 #include "skin/data/ProgramResources.h"
 #include "skin/data/sSkinManagerStored.h"
 #include "skin/data/sSkinManagerWin.h"
+#include "skin/dialogs/DialogWatcher.h"
 #include "skin/render/core/SystemColorsWin.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
@@ -297,6 +298,8 @@ void StartDocRenamer() {
   Application->SetTitle(Ru("Переименование документов"));
   ShowEngineVersionIfAsked();
   ProgramSkinHost().SetBuiltins(&ProgramPictures());
+  // Messages and the open-file dialog wear the skin too: the manager watches for them once it applies a skin.
+  InstallSystemDialogSkinning();
   TForm1* form;
   Application->CreateForm(form);
 }

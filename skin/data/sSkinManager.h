@@ -50,6 +50,12 @@ std::string FormatSkinVersion(double version);
 // 0 below 120 dpi, 1 from 120 to 143, 2 from 144 on.
 int ScreenDensityClass(int appliedDpi);
 
+// A system dialog about to be skinned (OnSysDlgInit): the handler may refuse it.
+struct TacDlgData {
+  uintptr_t Window = 0;       // the dialog's window handle
+  bool AllowSkinning = true;
+};
+
 // The window side of the manager. The defaults do nothing, so a manager
 // without windows (tests, tools) loads and adjusts skins all the same.
 class SkinManagerHost {
@@ -143,6 +149,7 @@ class TsSkinManager : public TComponent {
 
   using Event = std::function<void(TsSkinManager&)>;
   Event OnActivate, OnDeactivate, OnSkinLoading, OnBeforeChange, OnAfterChange, OnSkinListChanged;
+  std::function<void(TsSkinManager&, TacDlgData&)> OnSysDlgInit;
 
   // Read-only.
   std::string SkinInfo() const;  // the loaded skin's version, "N/A" when no skin is in force

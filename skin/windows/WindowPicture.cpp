@@ -10,7 +10,7 @@
 #include "skin/windows/ComposedPicture.h"
 #include "skin/windows/sSkinProvider.h"
 
-PixelBuffer ComposedWindowPicture(TsSkinProvider& provider) {
+PixelBuffer WindowPictureWithClient(TsSkinProvider& provider) {
   const PixelBuffer& cache = provider.FrameCache();
   PixelBuffer picture(cache.Width(), cache.Height());
   CopyPixels(picture, {0, 0}, cache, cache.Bounds());
@@ -20,7 +20,7 @@ PixelBuffer ComposedWindowPicture(TsSkinProvider& provider) {
   // What the screen shows of the client area is only current once every child has painted.
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   GdiFlush();
-  if (inside.Empty()) return ComposeOverColor(picture);
+  if (inside.Empty()) return picture;
   if (HDC dc = GetDC(window)) {
     BitBlt(BufferDc(inside), 0, 0, client.cx, client.cy, dc, 0, 0, SRCCOPY);
     GdiFlush();
@@ -30,5 +30,7 @@ PixelBuffer ComposedWindowPicture(TsSkinProvider& provider) {
     AssignAlpha(picture, MakeRect(origin.X, origin.Y, std::min(client.cx, picture.Width() - origin.X),
                                   std::min(client.cy, picture.Height() - origin.Y)), 255, clNone);
   }
-  return ComposeOverColor(picture);
+  return picture;
 }
+
+PixelBuffer ComposedWindowPicture(TsSkinProvider& provider) { return ComposeOverColor(WindowPictureWithClient(provider)); }

@@ -10,3 +10,6 @@
 class TsSkinProvider;
 
 PixelBuffer ComposedWindowPicture(TsSkinProvider& provider);
+// The same picture before it is laid over the desktop (premultiplied, the shadow translucent),
+// for laying one window over another.
+PixelBuffer WindowPictureWithClient(TsSkinProvider& provider);

@@ -62,7 +62,7 @@ GuiDriver::~GuiDriver() {
 void CALLBACK GuiDriver::AnswerModal(HWND, UINT, UINT_PTR, DWORD) {
   HWND modal = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), FindModal, LPARAM(&modal));
-  if (!modal || !current) return;
+  if (!modal || !current || !current->AnswerModals) return;
   SeenMessage seen;
   wchar_t name[64] = {};
   GetClassNameW(modal, name, 64);

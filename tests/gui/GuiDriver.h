@@ -43,6 +43,8 @@ class GuiDriver {
   COLORREF DarkestPixel(HWND window);
   // Every modal window shown from now on is answered with OK and recorded.
   std::vector<SeenMessage> Messages;
+  // Off: modal windows are left to the test, which answers them itself.
+  bool AnswerModals = true;
 
  private:
   bool AtRest() const;
