@@ -29,6 +29,7 @@
 #include "skin/windows/BlurBehind.h"
 #include "skin/windows/sSkinProvider.h"
 #include "skin/windows/WindowPicture.h"
+#include "tests/gui/FreedMemoryScrub.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
 #include "toolkit/FormReader.h"
@@ -1096,7 +1097,11 @@ TEST_P(SizeableFormTest, AFormFreedByItsUserButtonIsNotTouchedAfterwards) {
   provider->TitleButtons[0].OnMouseUp = [this](TObject*, TMouseButton, int, int) {
     delete std::exchange(form, nullptr);
   };
-  Click(ScreenCentre(Pin()));
+  {
+    // What the provider reads after the delete is then garbage, and fails at once.
+    FreedMemoryScrub scrub(0xDD);
+    Click(ScreenCentre(Pin()));
+  }
   EXPECT_EQ(form, nullptr);
   PumpFor(5);
   EXPECT_FALSE(Application->Terminated());
@@ -1146,8 +1151,11 @@ TEST_P(SizeableFormTest, AFormFreedByAnItemOfItsSubmenuIsNotTouchedAfterwards) {
   SetForegroundWindow(form->WindowHandle());
   PumpFor(3);
   // The first item is the submenu: open it and choose its first item.
-  ReadMenuOpenedBy(AltSpace, {VK_DOWN, VK_RIGHT, VK_RETURN});
-  for (int i = 0; i < 40 && form; ++i) PumpFor(1);
+  {
+    FreedMemoryScrub scrub(0xDD);
+    ReadMenuOpenedBy(AltSpace, {VK_DOWN, VK_RIGHT, VK_RETURN});
+    for (int i = 0; i < 40 && form; ++i) PumpFor(1);
+  }
   EXPECT_EQ(form, nullptr);
   EXPECT_FALSE(Application->Terminated());
 }

@@ -348,7 +348,15 @@ TEST_F(SkinnedCombo, ReadOnlyComboBoxKeepsItsSelection) {
     SendInput(2, keys, sizeof(INPUT));
     PumpFor(50);
   }
-  // Nor does the wheel turned over it.
+  // Nor does the wheel turned over it. A system's combo box may answer the
+  // wheel with an arrow key it sends itself, which is swallowed as well: the
+  // wheel must not reach it, so no such key may appear.
+  int keysFromTheWheel = 0;
+  TWndHook keys{[&](TMessage& m) -> LRESULT {
+    if (m.Msg == WM_KEYDOWN) ++keysFromTheWheel;
+    return keys.CallPrevious(m);
+  }};
+  keys.Install(work.WindowHandle());
   SendMouseInput(0, TextCentre(work));
   INPUT wheel{};
   wheel.type = INPUT_MOUSE;
@@ -357,6 +365,8 @@ TEST_F(SkinnedCombo, ReadOnlyComboBoxKeepsItsSelection) {
   SendInput(1, &wheel, sizeof(INPUT));
   PumpFor(50);
   SendMessageW(work.WindowHandle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
+  keys.Remove();
+  EXPECT_EQ(keysFromTheWheel, 0);
   EXPECT_EQ(work.ItemIndex(), 0);
   EXPECT_FALSE(work.Dropped());
   F().years->SetFocus();
