@@ -83,13 +83,30 @@ void TacBtnWnd::BuildPicture() {
   PixelBuffer& picture = *b.CachePicture;
   if (picture.Width() != size_.cx || picture.Height() != size_.cy) picture = PixelBuffer(size_.cx, size_.cy);
   if (picture.Empty()) return;
-  const TsGeneralData* section = b.Section();
-  const int32_t state = ButtonState();
-  const int32_t painted = ButtonPaintState(state, section ? section->States : 0);
-  PaintBindingSection(b, picture, bg, position_, picture.Bounds(), painted, true);
-  WriteCaption(picture, state);
+  PaintContent(picture, bg);
   if (!IsWindowEnabled(Window())) MixDisabledButton(picture, position_, bg, b.Host()->ParentColor());
   b.CacheStale = false;
+}
+
+void TacBtnWnd::PaintContent(PixelBuffer& picture, const BackgroundInfo& bg) {
+  const TsGeneralData* section = SkinData().Section();
+  const int32_t state = ButtonState();
+  const int32_t painted = ButtonPaintState(state, section ? section->States : 0);
+  PaintBindingSection(SkinData(), picture, bg, position_, picture.Bounds(), painted, true);
+  WriteCaption(picture, state);
+}
+
+std::string TacBtnWnd::CaptionText() const { return Control() ? Control()->Caption() : Cp1251::FromWide(Text()); }
+
+TSize TacBtnWnd::MeasureCaption(PixelBuffer& picture, const std::string& caption, int32_t width) const {
+  if (caption.empty()) return {};
+  const std::wstring wide = Cp1251::ToWide(caption);
+  HDC dc = BufferDc(picture);
+  HGDIOBJ old = SelectObject(dc, CaptionFont());
+  RECT r{0, 0, width, 0};
+  DrawTextW(dc, wide.c_str(), int(wide.size()), &r, kCaptionMeasureFlags | (Multiline(Window()) ? DT_WORDBREAK : 0));
+  SelectObject(dc, old);
+  return {r.right - r.left, r.bottom - r.top};
 }
 
 HFONT TacBtnWnd::CaptionFont() const {
@@ -99,35 +116,26 @@ HFONT TacBtnWnd::CaptionFont() const {
 }
 
 void TacBtnWnd::WriteCaption(PixelBuffer& picture, int32_t state) {
-  const std::string caption = Control() ? Control()->Caption() : Cp1251::FromWide(Text());
-  const bool multiline = Multiline(Window());
-  HFONT font = CaptionFont();
-  TSize text;
+  const std::string caption = CaptionText();
+  const TRect box = CaptionRect(MeasureCaption(picture, caption, CaptionRoom() + 2));
   if (!caption.empty()) {
-    const std::wstring wide = Cp1251::ToWide(caption);
-    HDC dc = BufferDc(picture);
-    HGDIOBJ old = SelectObject(dc, font);
-    RECT r{0, 0, CaptionRoom() + 2, 0};
-    DrawTextW(dc, wide.c_str(), int(wide.size()), &r, kCaptionMeasureFlags | (multiline ? DT_WORDBREAK : 0));
-    SelectObject(dc, old);
-    text = {r.right - r.left, r.bottom - r.top};
-  }
-  const TRect box = CaptionRect(text);
-  if (!caption.empty()) {
-    UINT flags = DT_CENTER | DT_EXPANDTABS | (multiline ? DT_WORDBREAK : 0);
+    UINT flags = DT_CENTER | DT_EXPANDTABS | (Multiline(Window()) ? DT_WORDBREAK : 0);
     if (GetWindowLongPtrW(Window(), GWL_EXSTYLE) & WS_EX_RTLREADING) flags |= DT_RTLREADING;
-    TPictureTextCanvas canvas(picture, font);
+    TPictureTextCanvas canvas(picture, CaptionFont());
     WriteControlText(canvas, caption, true, state != kButtonNormal ? 1 : 0, SkinData(), flags, box);
   }
   PaintGlyph(picture, box);
+  PaintFocusFrame(picture, FocusFrameRect(box, size_.cy), !caption.empty());
+}
 
+void TacBtnWnd::PaintFocusFrame(PixelBuffer& picture, const TRect& frame, bool hasCaption) {
   const TsSkinManager* m = Manager();
-  const bool focusFrame = IsWindowEnabled(Window()) && (!m || m->ButtonsOptions.ShowFocusRect) &&
-                          (SendMessageW(Window(), BM_GETSTATE, 0, 0) & BST_FOCUS) && !caption.empty();
+  const bool focusFrame = hasCaption && IsWindowEnabled(Window()) && (!m || m->ButtonsOptions.ShowFocusRect) &&
+                          (SendMessageW(Window(), BM_GETSTATE, 0, 0) & BST_FOCUS);
   if (!focusFrame) return;
   const TsGeneralData* section = SkinData().Section();
   const TsGenState* look = SkinData().StateRecord(section && section->States > 0 ? 1 : 0);
-  DrawDottedFrame(picture, FocusFrameRect(box, size_.cy), look ? SkinData().AdjustColor(look->TextColor) : clBlack);
+  DrawDottedFrame(picture, frame, look ? SkinData().AdjustColor(look->TextColor) : clBlack);
 }
 
 void TacBtnWnd::PaintInto(HDC dc) {
@@ -138,7 +146,10 @@ void TacBtnWnd::PaintInto(HDC dc) {
   BuildPicture();
   if (b.CacheStale || !b.CachePicture || b.CachePicture->Empty()) return;
   const PixelBuffer& picture = *b.CachePicture;
+  const int saved = SaveDC(dc);
+  ClipPainting(dc);
   BitBlt(dc, 0, 0, picture.Width(), picture.Height(), BufferDc(picture), 0, 0, SRCCOPY);
+  RestoreDC(dc, saved);
 }
 
 // ---- Messages ----------------------------------------------------------------

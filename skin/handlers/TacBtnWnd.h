@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "skin/controls/TacMainWnd.h"
+#include "skin/render/core/BackgroundInfo.h"
 #include "skin/render/core/Geometry.h"
 
 class TacBtnWnd : public TacMainWnd {
@@ -43,12 +44,23 @@ class TacBtnWnd : public TacMainWnd {
 
   bool Pressed() const;
   TSize ButtonSize() const { return size_; }
+  TPoint Position() const { return position_; }
+  // What the picture shows over the parent's background bg: the face, the caption and its focus frame.
+  virtual void PaintContent(PixelBuffer& picture, const BackgroundInfo& bg);
+  std::string CaptionText() const;  // 1251
+  HFONT CaptionFont() const;
+  // The caption's size as the platform lays it out within width (word-wrapped for multi-line buttons).
+  TSize MeasureCaption(PixelBuffer& picture, const std::string& caption, int32_t width) const;
+  // Enable, text and push state: the window changes without drawing, then the picture is shown anew.
+  LRESULT OnLookChange(TMessage& message, bool stopFade);
+  // The dotted focus frame, when the window shows its focus and has a caption.
+  void PaintFocusFrame(PixelBuffer& picture, const TRect& frame, bool hasCaption);
+  // Leaves out of the window's device context what the picture must not cover.
+  virtual void ClipPainting(HDC /*dc*/) {}
 
  private:
   LRESULT OnMove(TMessage& message);
   LRESULT OnFocusChange(TMessage& message, bool gained);
-  // Enable, text and push state: the window changes without drawing, then the picture is shown anew.
-  LRESULT OnLookChange(TMessage& message, bool stopFade);
   LRESULT OnPaint(TMessage& message);
   LRESULT OnLeftUp(TMessage& message);
   LRESULT OnMouseHover(TMessage& message);
@@ -65,7 +77,6 @@ class TacBtnWnd : public TacMainWnd {
   void RedrawNow() const;
   void PaintInto(HDC dc);
   void WriteCaption(PixelBuffer& picture, int32_t state);
-  HFONT CaptionFont() const;
   bool CursorInside() const;
   bool HoverAllowed() const;  // a manager that tracks the pointer over buttons
 

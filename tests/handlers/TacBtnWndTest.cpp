@@ -12,6 +12,8 @@
 
 #include "skin/data/sSkinManager.h"
 #include "skin/handlers/TacBtnWnd.h"
+#include "skin/handlers/TacCheckBoxWnd.h"
+#include "skin/handlers/TacGroupBoxWnd.h"
 #include "skin/windows/sSkinProvider.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
@@ -84,13 +86,22 @@ class ButtonWindowTest : public testing::Test {
     RedrawWindow(b, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     return b;
   }
+  // Another kind of "button" window on the form, taken over by handler H.
+  template <class H>
+  HWND AddWindow(const wchar_t* caption, DWORD style, TRect bounds) {
+    HWND w = CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, bounds.Left,
+                             bounds.Top, bounds.Width(), bounds.Height(), form->Handle(), nullptr, nullptr, nullptr);
+    handlers[w] = TacMainWnd::Create<H>(w, false, {});
+    return w;
+  }
   // The button as it is on the screen after it painted itself.
   PixelBuffer Shown(HWND b) {
     RedrawWindow(b, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     driver->Pump();
     return CaptureWindow(b);
   }
-  static uint32_t Face(const PixelBuffer& p) { return p.At(p.Width() / 2, 4) | 0xFF000000u; }
+  // Inside the two-pixel border, above the caption and its focus frame at every dpi.
+  static uint32_t Face(const PixelBuffer& p) { return p.At(p.Width() / 2, 2) | 0xFF000000u; }
   static POINT Centre(HWND b) {
     RECT r;
     GetWindowRect(b, &r);
@@ -280,6 +291,70 @@ TEST_F(ButtonWindowTest, ADisabledButtonIsMixedIntoTheForm) {
     EXPECT_NEAR(mixed, 0.4 * face + 0.6 * back, 1.0) << shift;
   }
   EXPECT_NE(disabled, enabled);
+}
+
+}  // namespace
+
+namespace {
+
+// Pixels that differ between two pictures inside a rectangle.
+int Changed(const PixelBuffer& a, const PixelBuffer& b, const TRect& r) {
+  int n = 0;
+  for (int32_t y = r.Top; y < r.Bottom; ++y)
+    for (int32_t x = r.Left; x < r.Right; ++x) n += a.At(x, y) != b.At(x, y);
+  return n;
+}
+
+TEST_F(ButtonWindowTest, ACheckBoxShowsTheSkinsBoxAndTakesItsMarkFromAClick) {
+  HWND box = AddWindow<TacCheckBoxWnd>(L"Remember", BS_AUTOCHECKBOX, {20, 10, 140, 27});
+  HWND radio = AddWindow<TacCheckBoxWnd>(L"Choose", BS_AUTORADIOBUTTON, {160, 10, 280, 27});
+  const TRect glyph{0, 0, 17, 17};
+  SetFocus(form->Handle());
+  const PixelBuffer unchecked = Shown(box);
+
+  POINT onGlyph{6, 8};
+  ClientToScreen(box, &onGlyph);
+  ASSERT_TRUE(MoveRealPointer(onGlyph));
+  ASSERT_TRUE(PumpUntil([&] { return Handler(box).SkinData().PointerInside; }));
+  EXPECT_GT(Changed(unchecked, Shown(box), glyph), 8);  // hot under the pointer
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN, onGlyph);
+  SendMouseInput(MOUSEEVENTF_LEFTUP, onGlyph);
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  POINT away{10, 60};
+  ClientToScreen(form->Handle(), &away);
+  ASSERT_TRUE(MoveRealPointer(away));
+  ASSERT_TRUE(PumpUntil([&] { return !Handler(box).SkinData().PointerInside; }));
+  SetFocus(form->Handle());
+  const PixelBuffer checked = Shown(box);
+  KeepPicture(checked, "buttons-checkbox-checked");
+  EXPECT_GT(Changed(unchecked, checked, glyph), 8);  // the mark
+  EXPECT_EQ(Changed(unchecked, checked, {20, 0, checked.Width(), checked.Height()}), 0);  // the caption stays
+  int dark = 0;
+  for (int32_t y = 0; y < checked.Height(); ++y)
+    for (int32_t x = 20; x < checked.Width(); ++x) dark += (checked.At(x, y) & 0xFF) < 0x60;
+  EXPECT_GT(dark, 10);
+
+  // A radio button set by the program shows its dot.
+  const PixelBuffer off = Shown(radio);
+  SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_GT(Changed(off, Shown(radio), glyph), 8);
+}
+
+TEST_F(ButtonWindowTest, AGroupBoxDrawsItsFrameAroundAndLeavesItOutBehindItsCaption) {
+  HWND group = AddWindow<TacGroupBoxWnd>(L"Options", BS_GROUPBOX, {10, 5, 290, 65});
+  const PixelBuffer shown = Shown(group);
+  KeepPicture(shown, "buttons-groupbox");
+  RECT r;
+  GetClientRect(group, &r);
+  // The frame line (one pixel, darker than the form) down the right side and along the bottom; none behind the
+  // caption's text on its line, and nothing painted inside.
+  const uint32_t inside = shown.At(r.right / 2, r.bottom / 2);
+  EXPECT_NE(shown.At(r.right - 1, r.bottom / 2), inside);
+  EXPECT_NE(shown.At(r.right / 2, r.bottom - 1), inside);
+  int captionDark = 0;
+  for (int32_t y = 0; y < 14; ++y)
+    for (int32_t x = 8; x < 60; ++x) captionDark += (shown.At(x, y) & 0xFF) < 0x60;
+  EXPECT_GT(captionDark, 10);
 }
 
 }  // namespace
