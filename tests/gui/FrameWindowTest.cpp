@@ -1101,6 +1101,7 @@ TEST_P(SizeableFormTest, AFormFreedByItsUserButtonIsNotTouchedAfterwards) {
     // What the provider reads after the delete is then garbage, and fails at once.
     FreedMemoryScrub scrub(0xDD);
     Click(ScreenCentre(Pin()));
+    EXPECT_EQ(scrub.Faults(), 0);
   }
   EXPECT_EQ(form, nullptr);
   PumpFor(5);
@@ -1155,6 +1156,7 @@ TEST_P(SizeableFormTest, AFormFreedByAnItemOfItsSubmenuIsNotTouchedAfterwards) {
     FreedMemoryScrub scrub(0xDD);
     ReadMenuOpenedBy(AltSpace, {VK_DOWN, VK_RIGHT, VK_RETURN});
     for (int i = 0; i < 40 && form; ++i) PumpFor(1);
+    EXPECT_EQ(scrub.Faults(), 0);
   }
   EXPECT_EQ(form, nullptr);
   EXPECT_FALSE(Application->Terminated());

@@ -1,6 +1,7 @@
 #include "tests/gui/FreedMemoryScrub.h"
 
 #include <malloc.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -9,11 +10,27 @@
 namespace {
 
 int scrubPattern = -1;  // none; the window tests run on one thread
+int faults = 0;
+
+// Sees every fault first, before any handler that might swallow it.
+LONG CALLBACK CountFault(EXCEPTION_POINTERS* e) {
+  if (e->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION) ++faults;
+  return EXCEPTION_CONTINUE_SEARCH;
+}
 
 }  // namespace
 
-FreedMemoryScrub::FreedMemoryScrub(uint8_t pattern) { scrubPattern = pattern; }
-FreedMemoryScrub::~FreedMemoryScrub() { scrubPattern = -1; }
+FreedMemoryScrub::FreedMemoryScrub(uint8_t pattern) : faultWatch_(AddVectoredExceptionHandler(1, CountFault)) {
+  scrubPattern = pattern;
+  faults = 0;
+}
+
+FreedMemoryScrub::~FreedMemoryScrub() {
+  scrubPattern = -1;
+  RemoveVectoredExceptionHandler(faultWatch_);
+}
+
+int FreedMemoryScrub::Faults() const { return faults; }
 
 // The program's allocation functions, so that the size of a freed block is known.
 void* operator new(std::size_t size) {

@@ -3,10 +3,13 @@
 // filled with a byte pattern. Code that touches an object after something it
 // called has freed it then reads the pattern (a null or wild pointer, a false
 // flag) and fails at once, instead of reading what happened to be left there.
+// Such a failure may happen inside a window procedure, where the system can
+// swallow it: the scrub counts the access faults it sees, for the test to check.
 //
 //   {
 //     FreedMemoryScrub scrub(0x00);
 //     SendMessageW(window, ...);  // may free the handler that answers it
+//     EXPECT_EQ(scrub.Faults(), 0);
 //   }
 #include <cstdint>
 
@@ -16,4 +19,9 @@ class FreedMemoryScrub {
   ~FreedMemoryScrub();
   FreedMemoryScrub(const FreedMemoryScrub&) = delete;
   FreedMemoryScrub& operator=(const FreedMemoryScrub&) = delete;
+  // Access faults raised while the scrub lives, whether or not something caught them.
+  int Faults() const;
+
+ private:
+  void* faultWatch_;
 };

@@ -171,6 +171,7 @@ TEST_F(SkinnedEdits, MemoFreeingItsHandlerOnSkinRemovalIsNotTouchedAfterwards) {
     // The memo frees its handler while the handler passes the removal on to it.
     FreedMemoryScrub scrub(0x00);
     SendMessageW(memo.WindowHandle(), kSkinMessage, SkinCommandParam(AC_REMOVESKIN), LPARAM(memo.SkinData.Manager()));
+    EXPECT_EQ(scrub.Faults(), 0);
   }
   // The manager is still active, so the memo takes a new handler; the window publishes that one.
   EXPECT_EQ(FindHandler(memo.WindowHandle()), memo.Handler());
@@ -473,6 +474,7 @@ TEST_F(SkinnedScrollBar, HandlerFreedByTheListsOwnScrollHandlingIsNotTouchedAfte
       Send(MOUSEEVENTF_LEFTDOWN, arrow);
       EXPECT_TRUE(PumpUntil([&] { return !handler; }));
       driver->Pump();
+      EXPECT_EQ(scrub.Faults(), 0);
     }
     onMessage = nullptr;
     Send(MOUSEEVENTF_LEFTUP, arrow);
