@@ -41,6 +41,21 @@ bool HandlesSkinCommands(HWND window, TCustomForm* form) {
   return SendMessageW(window, kSkinMessage, command, 0) != 0;
 }
 
+BOOL CALLBACK FindToolbar(HWND child, LPARAM found) {
+  wchar_t name[32] = {};
+  GetClassNameW(child, name, 32);
+  if (_wcsicmp(name, L"ToolbarWindow32") != 0) return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
+// File dialogs hold a tool bar somewhere among their children.
+bool HasToolbarDescendant(HWND window) {
+  bool found = false;
+  EnumChildWindows(window, FindToolbar, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 bool ApplicationLives() { return Application && !Application->Destroying(); }
 
 // A class name given as a string (the toolkit's classes) rather than an atom.
@@ -82,6 +97,7 @@ void DialogWatcher::OnCbt(int code, HWND window, LPARAM lParam) {
   switch (code) {
     case HCBT_CREATEWND: OnCreate(window, *reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs); break;
     case HCBT_ACTIVATE: Consider(window); break;
+    case HCBT_DESTROYWND: OnDestroy(window); break;
     default: break;
   }
 }
@@ -124,9 +140,9 @@ ConsiderFacts DialogWatcher::FactsOf(HWND window, TCustomForm* form) const {
 void DialogWatcher::Consider(HWND window, const void* creating) {
   if (!window) return;
   TCustomForm* form = FormOf(window, creating);
-  switch (::Consider(FactsOf(window, form), nullptr)) {
+  switch (::Consider(FactsOf(window, form), [window] { return HasToolbarDescendant(window); })) {
     case ConsiderResult::FormProvider: SkinForm(*form, window); break;
-    case ConsiderResult::SystemDialog:
+    case ConsiderResult::SystemDialog: SkinDialog(window); break;
     case ConsiderResult::Ignore: break;
   }
 }
@@ -145,13 +161,34 @@ void DialogWatcher::SkinForm(TCustomForm& form, HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+void DialogWatcher::SkinDialog(HWND window) {
+  if (manager_.OnSysDlgInit) {
+    TacDlgData data;
+    data.Window = reinterpret_cast<uintptr_t>(window);
+    manager_.OnSysDlgInit(manager_, data);
+    if (!data.AllowSkinning) return;
+  }
+  auto record = std::make_unique<TacProvider>(nullptr, window, *this);
+  if (!record->AttachDialog(manager_)) return;
+  watched_.push_back(record.release());
+}
+
+// A dialog about to go is given its own look back first: its handlers never see a window that is half destroyed.
+void DialogWatcher::OnDestroy(HWND window) {
+  for (TacProvider* record : watched_)
+    if (record->IsDialog() && record->Window() == window) {
+      delete record;  // leaves the list
+      return;
+    }
+}
+
 bool DialogWatcher::Watches(HWND window) const {
   return std::any_of(watched_.begin(), watched_.end(), [window](TacProvider* r) { return r->Window() == window; });
 }
 
 int32_t DialogWatcher::VisibleSkinnedDialogs() const {
   return int32_t(std::count_if(watched_.begin(), watched_.end(),
-                               [](TacProvider* r) { return r->IsDialog() && IsWindowVisible(r->Window()); }));
+                               [](TacProvider* r) { return r->IsDialog() && !r->Dropped && IsWindowVisible(r->Window()); }));
 }
 
 void DialogWatcher::Forget(TacProvider* record) { std::erase(watched_, record); }

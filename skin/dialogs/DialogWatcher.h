@@ -39,6 +39,8 @@ class DialogWatcher {
   void OnCbt(int code, HWND window, LPARAM lParam);
   void OnCreate(HWND window, const CREATESTRUCTW& create);
   void SkinForm(TCustomForm& form, HWND window);
+  void SkinDialog(HWND window);
+  void OnDestroy(HWND window);
   ConsiderFacts FactsOf(HWND window, TCustomForm* form) const;
 
   TsSkinManager& manager_;

@@ -11,7 +11,9 @@
 #include "toolkit/Component.h"
 
 class DialogWatcher;
+class TacDialogWnd;
 class TacMainWnd;
+class TsSkinManager;
 class TsSkinProvider;
 
 class TacProvider : public TComponent {
@@ -25,8 +27,21 @@ class TacProvider : public TComponent {
   bool IsDialog() const { return !Owner(); }
   // The provider made for a toolkit form (owned by the form), or null.
   TsSkinProvider* FormProvider = nullptr;
-  // The handlers of a system dialog's children, in the order they were attached.
+  // A system dialog's handler and the handlers of its children, in the order they were attached.
+  std::unique_ptr<TacDialogWnd> Dialog;
   std::vector<std::unique_ptr<TacMainWnd>> Children;
+  // The dialog could not be skinned whole and was given its own look back.
+  bool Dropped = false;
+
+  // Attaches the dialog handler; false when the skin cannot frame it.
+  bool AttachDialog(TsSkinManager& manager);
+  // Handlers for every child (at any depth) that has none yet, by the child
+  // table. A child the table names no handler for keeps its own look; a child
+  // whose handler cannot be attached gives the whole dialog its look back,
+  // since a dialog half skinned would show both looks side by side.
+  void AttachChildren(TsSkinManager& manager);
+  // Every handler detached and freed: the dialog has its own look again.
+  void Release();
 
  private:
   HWND window_;

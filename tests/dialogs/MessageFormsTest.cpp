@@ -10,6 +10,7 @@
 #include "skin/windows/WindowPicture.h"
 #include "skin/windows/acBorderForm.h"
 #include "skin/windows/sSkinProvider.h"
+#include "tests/dialogs/TimerSteps.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cp1251.h"
@@ -36,38 +37,12 @@ enum class CloseBy { ClickOnOk, Escape };
 // pointer or the Escape key.
 class MessageVisitor {
  public:
-  MessageVisitor(TForm1& main, CloseBy close) : main_(main), close_(close) {
-    self_ = this;
-    timer_ = SetTimer(nullptr, 0, 20, Tick);
-  }
-  ~MessageVisitor() {
-    KillTimer(nullptr, timer_);
-    self_ = nullptr;
-  }
+  MessageVisitor(TForm1& main, CloseBy close) : main_(main), close_(close) {}
   ShownMessage Shown;
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (self_) self_->Step();
-  }
-
-  static HWND FindMessage() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM out) {
-          wchar_t name[64] = {};
-          GetClassNameW(window, name, 64);
-          if (!IsWindowVisible(window) || wcscmp(name, L"TMessageForm") != 0) return TRUE;
-          *reinterpret_cast<HWND*>(out) = window;
-          return FALSE;
-        },
-        LPARAM(&found));
-    return found;
-  }
-
   void Step() {
-    HWND message = FindMessage();
+    HWND message = FindThreadWindow(L"TMessageForm");
     if (!message) return;
     if (++ticks_ > 150) {  // never left open, whatever went wrong
       PostMessageW(message, WM_COMMAND, IDOK, 0);
@@ -139,10 +114,9 @@ class MessageVisitor {
     return picture;
   }
 
-  static inline MessageVisitor* self_ = nullptr;
   TForm1& main_;
   CloseBy close_;
-  UINT_PTR timer_ = 0;
+  TimerSteps steps_{[this] { Step(); }};
   int stage_ = 0;
   int ticks_ = 0;
 };
@@ -217,7 +191,7 @@ TEST_F(MessageFormsTest, EachMessageComesUpInTheSkinsFrameAndClosesAsBefore) {
     if (!shown.Picture.Empty()) KeepPicture(shown.Picture, (std::string("dialogs-message-") + c.Name).c_str());
     // The message was answered and is gone.
     EXPECT_TRUE(PumpUntil([] {
-      return !FindWindowW(L"TMessageForm", nullptr) || !IsWindowVisible(FindWindowW(L"TMessageForm", nullptr));
+      return !FindThreadWindow(L"TMessageForm");
     }));
     EXPECT_TRUE(IsWindowEnabled(F().WindowHandle()));
   }

@@ -1,0 +1,27 @@
+#include "skin/dialogs/ChildHandlers.h"
+
+#include "skin/controls/TacEditWnd.h"
+
+ChildWindowFacts ReadChildFacts(HWND child) {
+  wchar_t name[256] = {};
+  GetClassNameW(child, name, 256);
+  RECT r{};
+  GetWindowRect(child, &r);
+  ChildWindowFacts f;
+  for (const wchar_t* c = name; *c; ++c) f.ClassName += *c < 128 ? char(*c) : '?';
+  f.Style = uint32_t(GetWindowLongW(child, GWL_STYLE));
+  f.ExStyle = uint32_t(GetWindowLongW(child, GWL_EXSTYLE));
+  f.Visible = IsWindowVisible(child) != 0;
+  f.Height = r.bottom - r.top;
+  return f;
+}
+
+std::unique_ptr<TacMainWnd> CreateChildHandler(HWND child, const ChildHandlerChoice& choice, TsSkinManager& manager) {
+  TacHandlerParams params;
+  params.Section = std::string(choice.Section);
+  params.DialogMode = choice.DialogMode;
+  switch (choice.Kind) {
+    case ChildHandlerKind::Edit: return TacMainWnd::Create<TacEditWnd>(child, true, params, &manager);
+    default: return nullptr;
+  }
+}
