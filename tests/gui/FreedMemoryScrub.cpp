@@ -5,12 +5,17 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <new>
 
 namespace {
 
 int scrubPattern = -1;  // none; the window tests run on one thread
 int faults = 0;
+// Blocks freed while the scrub lives are held back until it ends, so that no
+// new object takes their place and hides a late read of the old one.
+void* heldBack[4096];
+size_t heldBackCount = 0;
 
 // Sees every fault first, before any handler that might swallow it.
 LONG CALLBACK CountFault(EXCEPTION_POINTERS* e) {
@@ -27,6 +32,8 @@ FreedMemoryScrub::FreedMemoryScrub(uint8_t pattern) : faultWatch_(AddVectoredExc
 
 FreedMemoryScrub::~FreedMemoryScrub() {
   scrubPattern = -1;
+  for (size_t i = 0; i < heldBackCount; ++i) std::free(heldBack[i]);
+  heldBackCount = 0;
   RemoveVectoredExceptionHandler(faultWatch_);
 }
 
@@ -39,7 +46,13 @@ void* operator new(std::size_t size) {
 }
 
 void operator delete(void* p) noexcept {
-  if (p && scrubPattern >= 0) std::memset(p, scrubPattern, _msize(p));
+  if (p && scrubPattern >= 0) {
+    std::memset(p, scrubPattern, _msize(p));
+    if (heldBackCount < std::size(heldBack)) {
+      heldBack[heldBackCount++] = p;
+      return;
+    }
+  }
   std::free(p);
 }
 

@@ -2,7 +2,8 @@
 // While a FreedMemoryScrub lives, every heap block the program frees is first
 // filled with a byte pattern. Code that touches an object after something it
 // called has freed it then reads the pattern (a null or wild pointer, a false
-// flag) and fails at once, instead of reading what happened to be left there.
+// flag) and fails at once, instead of reading what happened to be left there
+// or what a new object put there.
 // Such a failure may happen inside a window procedure, where the system can
 // swallow it: the scrub counts the access faults it sees, for the test to check.
 //
