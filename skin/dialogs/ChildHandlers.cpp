@@ -1,6 +1,9 @@
 #include "skin/dialogs/ChildHandlers.h"
 
 #include "skin/controls/TacEditWnd.h"
+#include "skin/handlers/TacBtnWnd.h"
+#include "skin/handlers/TacCheckBoxWnd.h"
+#include "skin/handlers/TacGroupBoxWnd.h"
 
 ChildWindowFacts ReadChildFacts(HWND child) {
   wchar_t name[256] = {};
@@ -22,6 +25,9 @@ std::unique_ptr<TacMainWnd> CreateChildHandler(HWND child, const ChildHandlerCho
   params.DialogMode = choice.DialogMode;
   switch (choice.Kind) {
     case ChildHandlerKind::Edit: return TacMainWnd::Create<TacEditWnd>(child, true, params, &manager);
+    case ChildHandlerKind::Button: return TacMainWnd::Create<TacBtnWnd>(child, false, params, &manager);
+    case ChildHandlerKind::CheckBox: return TacMainWnd::Create<TacCheckBoxWnd>(child, false, params, &manager);
+    case ChildHandlerKind::GroupBox: return TacMainWnd::Create<TacGroupBoxWnd>(child, false, params, &manager);
     default: return nullptr;
   }
 }

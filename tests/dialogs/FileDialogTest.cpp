@@ -9,6 +9,8 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/dialogs/DialogWatcher.h"
 #include "skin/dialogs/TacDialogWnd.h"
+#include "skin/handlers/TacBtnWnd.h"
+#include "skin/handlers/TacCheckBoxWnd.h"
 #include "skin/windows/ComposedPicture.h"
 #include "skin/windows/WindowPicture.h"
 #include "tests/dialogs/TimerSteps.h"
@@ -19,6 +21,7 @@
 namespace {
 
 constexpr int kFileNameBox = 0x47C;
+constexpr int kReadOnlyBox = 0x410;
 
 // What the dialog looked like while it was up.
 struct ShownDialog {
@@ -31,6 +34,8 @@ struct ShownDialog {
   int32_t CaptionHeight = 0;
   uint32_t CaptionPixel = 0;
   int32_t SkinnedChildren = 0;
+  int32_t OpenButtonState = -1;  // the default button's look; -1 without a push-button handler
+  bool ReadOnlyBoxSkinned = false;
   PixelBuffer Picture;
 };
 
@@ -56,6 +61,8 @@ bool Look(HWND dialog, ShownDialog& shown) {
   const PixelBuffer& cache = handler->FrameCache();
   shown.CaptionPixel = cache.At(m.L + m.FW + 3, m.T + m.CH / 2) & 0x00FFFFFFu;
   EnumChildWindows(dialog, CountHandled, LPARAM(&shown.SkinnedChildren));
+  if (auto* open = dynamic_cast<TacBtnWnd*>(FindHandler(GetDlgItem(dialog, IDOK)))) shown.OpenButtonState = open->ButtonState();
+  shown.ReadOnlyBoxSkinned = dynamic_cast<TacCheckBoxWnd*>(FindHandler(GetDlgItem(dialog, kReadOnlyBox))) != nullptr;
   shown.Picture = ComposeOverColor(
       WindowPictureWithClient(cache, dialog, handler->Inputs().Client, m.ClientOrigin));
   return true;
@@ -118,6 +125,8 @@ TEST_F(FileDialogTest, TheOpenDialogIsSkinnedAndChoosesAFileOrIsCancelledAsBefor
     EXPECT_EQ(shown.CaptionHeight, 30);
     EXPECT_EQ(shown.CaptionPixel, 0x00FFFFFFu) << "the white caption bar of the skin";
     EXPECT_GT(shown.SkinnedChildren, 0) << "the file name box at least";
+    EXPECT_EQ(shown.OpenButtonState, 3) << "the default button in the fourth state";
+    EXPECT_TRUE(shown.ReadOnlyBoxSkinned);
     if (!shown.Picture.Empty()) KeepPicture(shown.Picture, "dialogs-open-file");
     EXPECT_EQ(F().fileAdded->Text(), choose ? "doc.pdf" : Ru("Выберите файл PDF"));
     EXPECT_FALSE(FindThreadWindow(L"#32770"));
