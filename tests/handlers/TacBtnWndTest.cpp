@@ -340,6 +340,23 @@ TEST_F(ButtonWindowTest, ACheckBoxShowsTheSkinsBoxAndTakesItsMarkFromAClick) {
   EXPECT_GT(Changed(off, Shown(radio), glyph), 8);
 }
 
+TEST_F(ButtonWindowTest, AGlyphButtonShowsItsGlyphBesideTheCaption) {
+  HWND b = AddWindow<TacBitBtnWnd>(L"Go", BS_DEFPUSHBUTTON, {20, 20, 20 + kButtonWidth, 20 + kButtonHeight});
+  PixelBuffer glyph(8, 8);
+  for (int32_t y = 0; y < 8; ++y)
+    for (int32_t x = 0; x < 8; ++x) glyph.At(x, y) = 0xFFFF0000u;  // opaque red
+  dynamic_cast<TacBitBtnWnd&>(Handler(b)).SetGlyph(std::move(glyph));
+  SetFocus(form->Handle());
+  const PixelBuffer shown = Shown(b);
+  int red = 0, leftmost = shown.Width();
+  for (int32_t y = 0; y < shown.Height(); ++y)
+    for (int32_t x = 0; x < shown.Width(); ++x)
+      if ((shown.At(x, y) | 0xFF000000u) == 0xFFFF0000u) ++red, leftmost = std::min(leftmost, x);
+  EXPECT_EQ(red, 64);
+  EXPECT_LT(leftmost, kButtonWidth / 2 - 4);  // left of the centre, the caption after it
+  EXPECT_EQ(Face(shown), kHot);  // a default glyph button shows hot, not in the fourth state
+}
+
 TEST_F(ButtonWindowTest, AGroupBoxDrawsItsFrameAroundAndLeavesItOutBehindItsCaption) {
   HWND group = AddWindow<TacGroupBoxWnd>(L"Options", BS_GROUPBOX, {10, 5, 290, 65});
   const PixelBuffer shown = Shown(group);
