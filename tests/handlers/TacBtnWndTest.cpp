@@ -15,6 +15,7 @@
 #include "skin/handlers/TacCheckBoxWnd.h"
 #include "skin/handlers/TacGroupBoxWnd.h"
 #include "skin/windows/sSkinProvider.h"
+#include "tests/gui/FreedMemoryScrub.h"
 #include "tests/gui/GuiDriver.h"
 #include "toolkit/Application.h"
 #include "toolkit/StdCtrls.h"
@@ -32,8 +33,9 @@ constexpr int kButtonWidth = 75, kButtonHeight = 25;
 constexpr int kClosingId = 7;  // a click on this button destroys it
 
 // A handler whose memory, once freed, is filled with a pattern that is no
-// address and never handed out again (a few hundred bytes a test are let go):
-// a handler touched after its click then fails at once.
+// address and never handed out again (a few hundred bytes a test are let go),
+// so a handler touched after its click faults even where the freed-memory
+// scrub's block would already be in use again.
 class FencedBtnWnd : public TacBtnWnd {
  public:
   using TacBtnWnd::TacBtnWnd;
@@ -47,14 +49,6 @@ int FocusDots(const PixelBuffer& p) {
   for (int32_t y = 3; y < 6; ++y)
     for (int32_t x = 0; x < p.Width(); ++x) dots += (p.At(x, y) & 0x00FFFFFFu) == 0;
   return dots;
-}
-
-// Faults inside a window procedure are swallowed on their way back through
-// the system; a first look at every fault counts them all the same.
-int accessFaults = 0;
-LONG CALLBACK CountAccessFault(EXCEPTION_POINTERS* e) {
-  if (e->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION) ++accessFaults;
-  return EXCEPTION_CONTINUE_SEARCH;
 }
 
 class ButtonWindowTest : public testing::Test {
@@ -226,8 +220,7 @@ TEST_F(ButtonWindowTest, ToolkitOkButtonIsHotPressedAndFocusedUnderTheRealPointe
 TEST_F(ButtonWindowTest, AClickThatDestroysTheButtonIsSurvived) {
   // With the real pointer (the handler knows the pointer is inside) and with
   // plain messages (it does not).
-  accessFaults = 0;
-  PVOID watch = AddVectoredExceptionHandler(1, CountAccessFault);
+  FreedMemoryScrub scrub(0x00);
   for (bool realPointer : {true, false}) {
     SCOPED_TRACE(realPointer ? "real pointer" : "messages");
     HWND b = AddButton(L"Close", BS_PUSHBUTTON, 20, kClosingId);
@@ -247,8 +240,7 @@ TEST_F(ButtonWindowTest, AClickThatDestroysTheButtonIsSurvived) {
     SetCursorPos(0, 0);
     driver->Pump();
   }
-  RemoveVectoredExceptionHandler(watch);
-  EXPECT_EQ(accessFaults, 0);
+  EXPECT_EQ(scrub.Faults(), 0);
 }
 
 TEST_F(ButtonWindowTest, TheFocusedButtonWithACaptionShowsTheDottedFrame) {
