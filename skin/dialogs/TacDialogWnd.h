@@ -31,6 +31,7 @@ class TacDialogWnd final : public TacMainWnd, private BorderWindowHost {
   TacBorderForm* BorderForm() const { return border_.get(); }
   const FrameMeasures& Measures() const { return measures_; }
   const FrameInputs& Inputs() const { return inputs_; }
+  const TitleLayout& Layout() const { return layout_; }
   std::string_view TitleSection() const { return titleSection_; }
   GlyphSet Glyphs() const { return glyphs_.Set; }
   int32_t ButtonState(TitleButton b) const { return tracker_.BuiltInStates()[size_t(b)]; }

@@ -133,6 +133,37 @@ TEST_F(FileDialogTest, TheOpenDialogIsSkinnedAndChoosesAFileOrIsCancelledAsBefor
   }
 }
 
+// The skinned close button, hovered, pressed and released with the real pointer, cancels the dialog.
+TEST_F(FileDialogTest, TheSkinnedCloseButtonClosesTheDialogUnderTheRealPointer) {
+  int stage = 0;
+  POINT close{};
+  int32_t hotState = -1, pressedState = -1;
+  OpenFileDialog([&](HWND dialog) {
+    auto* handler = dynamic_cast<TacDialogWnd*>(FindHandler(dialog));
+    TacBorderForm* border = handler ? handler->BorderForm() : nullptr;
+    if (!border || !border->Window() || !IsWindowVisible(border->Window())) return true;
+    switch (stage++) {
+      case 0: {
+        RECT at;
+        GetWindowRect(border->Window(), &at);
+        const TRect r = TitleButtonRect(handler->Layout(), kFrameHitClose);
+        close = {at.left + (r.Left + r.Right) / 2, at.top + (r.Top + r.Bottom) / 2};
+        SendMouseInput(0, close);
+        break;
+      }
+      case 2: hotState = handler->ButtonState(TitleButton::Close); SendMouseInput(MOUSEEVENTF_LEFTDOWN, close); break;
+      case 4: pressedState = handler->ButtonState(TitleButton::Close); SendMouseInput(MOUSEEVENTF_LEFTUP, close); break;
+      default: break;
+    }
+    return true;
+  });
+  EXPECT_EQ(hotState, 1);
+  EXPECT_EQ(pressedState, 2);
+  EXPECT_LT(stage, 100) << "closed by the button, not by the test's own time limit";
+  EXPECT_FALSE(FindThreadWindow(L"#32770"));
+  EXPECT_EQ(F().fileAdded->Text(), Ru("Выберите файл PDF"));
+}
+
 // A small dialog template in memory: a captioned popup with a close button, no controls.
 std::vector<WORD> PlainDialogTemplate() {
   std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);  // then no menu, default class, no title
