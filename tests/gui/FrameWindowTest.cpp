@@ -224,8 +224,7 @@ TEST_F(FrameWindowTest, CloseTurnsRedUnderThePointerShowsItsPressAndClosesOnRele
   const uint32_t normal = PixelAt(P().FrameCache(), probe);
   const POINT centre = ScreenOf(P(), Centre(close));
 
-  SendMouseInput(0, centre);
-  PumpFor(5);
+  MoveRealPointer(centre);
   EXPECT_EQ(P().ButtonState(TitleButton::Close), 1);
   const PixelBuffer hot = ComposedWindowPicture(P());
   const uint32_t red = PixelAt(hot, probe);
@@ -233,13 +232,11 @@ TEST_F(FrameWindowTest, CloseTurnsRedUnderThePointerShowsItsPressAndClosesOnRele
   EXPECT_LT((red >> 8) & 0xFF, 0x40u) << std::hex << red;
   ExpectGolden(hot, "window-main-close-hot");
 
-  SendMouseInput(0, ScreenOf(P(), {100, 45}));
-  PumpFor(5);
+  MoveRealPointer(ScreenOf(P(), {100, 45}));
   EXPECT_EQ(P().ButtonState(TitleButton::Close), 0);
   EXPECT_EQ(PixelAt(P().FrameCache(), probe), normal);
 
-  SendMouseInput(0, centre);
-  PumpFor(3);
+  MoveRealPointer(centre);
   SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
   PumpFor(5);
   EXPECT_EQ(P().ButtonState(TitleButton::Close), 2);
@@ -256,13 +253,11 @@ TEST_F(FrameWindowTest, CloseTurnsRedUnderThePointerShowsItsPressAndClosesOnRele
 
 TEST_F(FrameWindowTest, ReleasingAwayFromThePressedCloseButtonDoesNothing) {
   const POINT centre = ScreenOf(P(), Centre(P().Layout().Buttons[size_t(TitleButton::Close)]));
-  SendMouseInput(0, centre);
-  PumpFor(3);
+  MoveRealPointer(centre);
   SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
   PumpFor(3);
   const POINT away = ScreenOf(P(), {100, 45});
-  SendMouseInput(0, away);
-  PumpFor(3);
+  MoveRealPointer(away);
   SendMouseInput(MOUSEEVENTF_LEFTUP, away);
   PumpFor(5);
   EXPECT_FALSE(Application->Terminated());
@@ -275,8 +270,7 @@ TEST_F(FrameWindowTest, DraggingTheCaptionMovesBothWindows) {
   GetWindowRect(Main(), &before);
   GetWindowRect(Border(), &borderBefore);
   const POINT start = ScreenOf(P(), {120, 45});
-  SendMouseInput(0, start);
-  PumpFor(3);
+  MoveRealPointer(start);
   DragWithRealPointer(start, {start.x + 40, start.y + 30}, 40, [] { PumpFor(1); });
   PumpFor(3);
   RECT after, borderAfter;
@@ -649,7 +643,7 @@ void ReadMenuOpenedBy(const std::function<void()>& action, std::vector<WORD> key
   seenMenu.Keys = std::move(keys);
   UINT_PTR timer = SetTimer(nullptr, 0, 30, ReadOpenMenu);
   action();
-  for (int i = 0; i < 60 && !seenMenu.Seen; ++i) PumpFor(1);
+  PumpUntil([&] { return seenMenu.Seen; });
   KillTimer(nullptr, timer);
   PumpFor(3);
 }
@@ -720,8 +714,7 @@ class SizeableFormTest : public FrameWindowTest, public testing::WithParamInterf
   }
   POINT ScreenCentre(const TRect& r) { return ScreenOf(*provider, Centre(r)); }
   void Click(POINT p) {
-    SendMouseInput(0, p);
-    PumpFor(3);
+    MoveRealPointer(p);
     SendMouseInput(MOUSEEVENTF_LEFTDOWN, p);
     PumpFor(3);
     SendMouseInput(MOUSEEVENTF_LEFTUP, p);
@@ -765,8 +758,7 @@ TEST_P(SizeableFormTest, MinimizeMaximizeAndRestoreButtonsWorkAndMaximizeFollows
   EXPECT_EQ(r.right - r.left, work.Width() + 2 * f);
   EXPECT_EQ(r.bottom - r.top, work.Height() + 2 * f - b);
   // The pointer leaves the buttons, so that none is hot in the picture.
-  SendMouseInput(0, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-  PumpFor(8);
+  MoveRealPointer({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
   EXPECT_EQ(provider->ButtonState(TitleButton::Maximize), 0);
   ExpectGolden(ComposedWindowPicture(*provider), Name("maximized"));
 
@@ -779,8 +771,7 @@ TEST_P(SizeableFormTest, MinimizeMaximizeAndRestoreButtonsWorkAndMaximizeFollows
 
 TEST_P(SizeableFormTest, MaximizeOrRestoreFromTheMenuOrTheKeyboardLeavesNoButtonHot) {
   for (UINT command : {SC_MAXIMIZE, SC_RESTORE}) {
-    SendMouseInput(0, ScreenCentre(provider->Layout().Buttons[size_t(TitleButton::Help)]));
-    PumpFor(5);
+    MoveRealPointer(ScreenCentre(provider->Layout().Buttons[size_t(TitleButton::Help)]));
     ASSERT_EQ(provider->ButtonState(TitleButton::Help), 1) << command;
     SendMessageW(form->WindowHandle(), WM_SYSCOMMAND, command, 0);
     EXPECT_EQ(provider->ButtonState(TitleButton::Help), 0) << command;
@@ -801,8 +792,7 @@ TEST_P(SizeableFormTest, APressEndsWithoutActionWhenAnotherWindowTakesTheMouse) 
   };
   for (const auto& way : ways) {
     const POINT centre = ScreenCentre(provider->Layout().Buttons[size_t(TitleButton::Maximize)]);
-    SendMouseInput(0, centre);
-    PumpFor(3);
+    MoveRealPointer(centre);
     SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
     PumpFor(3);
     ASSERT_EQ(provider->ButtonState(TitleButton::Maximize), 2) << way.Name;
@@ -926,11 +916,10 @@ TEST_P(SizeableFormTest, ALeftClickOnTheIconOpensTheSkinnedSystemMenuBelowIt) {
   seenMenu = {};
   const POINT icon = ScreenOf(*provider, Centre(provider->Layout().Icon));
   UINT_PTR timer = SetTimer(nullptr, 0, 30, ReadOpenMenu);
-  SendMouseInput(0, icon);
-  PumpFor(3);
+  MoveRealPointer(icon);
   SendMouseInput(MOUSEEVENTF_LEFTDOWN, icon);
   SendMouseInput(MOUSEEVENTF_LEFTUP, icon);
-  for (int i = 0; i < 60 && !seenMenu.Seen; ++i) PumpFor(1);
+  PumpUntil([&] { return seenMenu.Seen; });
   KillTimer(nullptr, timer);
   ASSERT_TRUE(seenMenu.Seen);
   EXPECT_FALSE(seenMenu.Items.empty());
@@ -994,8 +983,7 @@ TEST_P(SizeableFormTest, HelpButtonTurnsHotUnderThePointerAndSendsContextHelp) {
   EXPECT_EQ(provider->FrameHitTest(centre), kFrameHitHelp);
   const TPoint probe{help.Left + 3, help.Top + 3};
   const uint32_t normal = PixelAt(ComposedWindowPicture(*provider), probe);
-  SendMouseInput(0, centre);
-  PumpFor(5);
+  MoveRealPointer(centre);
   EXPECT_EQ(provider->ButtonState(TitleButton::Help), 1);
   EXPECT_NE(PixelAt(ComposedWindowPicture(*provider), probe), normal) << "the hot help button shows its hot picture";
   SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
@@ -1025,8 +1013,7 @@ TEST_P(SizeableFormTest, UserButtonTurnsHotAndItsClickFiresItsEventsWithClientPo
   EXPECT_EQ(provider->FrameHitTest(centre), kFrameHitUserButton);
   const TPoint probe{Pin().Left + 2, Centre(Pin()).Y};  // the skin's picture, beside the glyph (in-frame buttons reach above the window)
   const uint32_t normal = PixelAt(ComposedWindowPicture(*provider), probe);
-  SendMouseInput(0, centre);
-  PumpFor(5);
+  MoveRealPointer(centre);
   EXPECT_EQ(provider->UserButtonState(0), 1);
   const PixelBuffer hot = ComposedWindowPicture(*provider);
   EXPECT_NE(PixelAt(hot, probe), normal);
@@ -1059,8 +1046,7 @@ TEST_P(SizeableFormTest, UserButtonTurnsHotAndItsClickFiresItsEventsWithClientPo
   SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
   PumpFor(3);
   const POINT away = ScreenOf(*provider, {provider->Layout().Icon.Right + 20, provider->Layout().CenterLine});
-  SendMouseInput(0, away);
-  PumpFor(3);
+  MoveRealPointer(away);
   SendMouseInput(MOUSEEVENTF_LEFTUP, away);
   PumpFor(5);
   EXPECT_EQ(events.size(), 3u);
@@ -1075,16 +1061,14 @@ TEST_P(SizeableFormTest, UserButtonTurnsHotAndItsClickFiresItsEventsWithClientPo
 
 TEST_P(SizeableFormTest, ClearingTheUserButtonsWhileOneIsHotRemovesItAndItsHint) {
   const POINT centre = ScreenCentre(Pin());
-  SendMouseInput(0, centre);
-  PumpFor(5);
+  MoveRealPointer(centre);
   ASSERT_EQ(provider->UserButtonState(0), 1);
   HWND hint = FindWindowW(L"THintWindow", nullptr);
   ASSERT_TRUE(hint && IsWindowVisible(hint));
   provider->TitleButtons.Clear();
   EXPECT_TRUE(provider->Layout().UserButtons.empty());
   EXPECT_FALSE(IsWindowVisible(hint));
-  SendMouseInput(0, {centre.x - 1, centre.y});
-  PumpFor(3);
+  MoveRealPointer({centre.x - 1, centre.y});
   SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
   SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
   PumpFor(5);
@@ -1155,7 +1139,7 @@ TEST_P(SizeableFormTest, AFormFreedByAnItemOfItsSubmenuIsNotTouchedAfterwards) {
   {
     FreedMemoryScrub scrub(0xDD);
     ReadMenuOpenedBy(AltSpace, {VK_DOWN, VK_RIGHT, VK_RETURN});
-    for (int i = 0; i < 40 && form; ++i) PumpFor(1);
+    PumpUntil([&] { return !form; });
     EXPECT_EQ(scrub.Faults(), 0);
   }
   EXPECT_EQ(form, nullptr);
@@ -1167,8 +1151,7 @@ TEST_P(SizeableFormTest, IconClicksPopTheMenuBelowTheIconAndADoubleClickCloses) 
   ASSERT_FALSE(icon.IsEmpty());
   const POINT centre = ScreenCentre(icon);
   EXPECT_EQ(provider->FrameHitTest(centre), kFrameHitSysMenu);
-  SendMouseInput(0, centre);
-  PumpFor(3);
+  MoveRealPointer(centre);
   ReadMenuOpenedBy([&] {
     SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
     SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
@@ -1184,8 +1167,7 @@ TEST_P(SizeableFormTest, IconClicksPopTheMenuBelowTheIconAndADoubleClickCloses) 
 
   // The right button on the caption: nothing on the press, the menu on the release.
   const POINT caption = ScreenOf(*provider, {icon.Right + 40, provider->Layout().CenterLine});
-  SendMouseInput(0, caption);
-  PumpFor(3);
+  MoveRealPointer(caption);
   ReadMenuOpenedBy([&] {
     SendMouseInput(MOUSEEVENTF_RIGHTDOWN, caption);
     PumpFor(3);
@@ -1195,13 +1177,12 @@ TEST_P(SizeableFormTest, IconClicksPopTheMenuBelowTheIconAndADoubleClickCloses) 
   EXPECT_TRUE(seenMenu.Seen);
   EXPECT_EQ(seenMenu.Items.back(), "acIC");
 
-  SendMouseInput(0, centre);
-  PumpFor(3);
+  MoveRealPointer(centre);
   for (int i = 0; i < 2; ++i) {
     SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
     SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
   }
-  for (int i = 0; i < 40 && IsWindowVisible(form->WindowHandle()); ++i) PumpFor(1);
+  PumpUntil([&] { return !IsWindowVisible(form->WindowHandle()); });
   EXPECT_FALSE(IsWindowVisible(form->WindowHandle()));
   EXPECT_FALSE(FindWindowW(L"#32768", nullptr) && IsWindowVisible(FindWindowW(L"#32768", nullptr)));
 }
@@ -1252,8 +1233,7 @@ RECT VisibleFrame(TsSkinProvider& p) {
 }
 
 void DoubleClickAt(POINT p) {
-  SendMouseInput(0, p);
-  PumpFor(3);
+  MoveRealPointer(p);
   for (int i = 0; i < 2; ++i) {
     SendMouseInput(MOUSEEVENTF_LEFTDOWN, p);
     SendMouseInput(MOUSEEVENTF_LEFTUP, p);
@@ -1310,12 +1290,10 @@ TEST_P(SizeableFormTest, DraggingAMaximizedCaptionRestoresTheWindowUnderThePoint
   const TitleLayout& t = provider->Layout();
   const POINT press = ScreenOf(*provider, {t.Icon.Right + 200, t.CenterLine});
   ASSERT_EQ(provider->FrameHitTest(press), kFrameHitCaption);
-  SendMouseInput(0, press);
-  PumpFor(3);
+  MoveRealPointer(press);
   SendMouseInput(MOUSEEVENTF_LEFTDOWN, press);
   PumpFor(3);
-  SendMouseInput(0, {press.x + 5, press.y - 5});
-  PumpFor(3);
+  MoveRealPointer({press.x + 5, press.y - 5});
   EXPECT_TRUE(IsZoomed(w)) << "five pixels are no drag";
   SendMouseInput(MOUSEEVENTF_LEFTUP, {press.x + 5, press.y - 5});
   PumpFor(3);
@@ -1324,8 +1302,7 @@ TEST_P(SizeableFormTest, DraggingAMaximizedCaptionRestoresTheWindowUnderThePoint
   // Pressed again, away from the first press (no double click): the pointer goes 80, 65 away
   // (restoring), then 20, 15 further.
   const POINT again{press.x - 60, press.y};
-  SendMouseInput(0, again);
-  PumpFor(3);
+  MoveRealPointer(again);
   const POINT target{again.x + 100, again.y + 80};
   DragWithRealPointer(again, target, 60, [] { PumpFor(1); });
   PumpFor(10);
