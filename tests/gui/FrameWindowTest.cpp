@@ -45,6 +45,14 @@ void KeyInput(WORD key, bool up) {
   SendInput(1, &input, sizeof(input));
 }
 
+// The real left button pressed (MOUSEEVENTF_LEFTDOWN) or let go (MOUSEEVENTF_LEFTUP) at a screen
+// point, waited for until this thread has taken the button's message.
+void SendRealButton(DWORD flags, POINT screen) {
+  SendMouseInput(flags, screen);
+  const bool down = (flags & MOUSEEVENTF_LEFTDOWN) != 0;
+  PumpUntil([down] { return ((GetKeyState(VK_LBUTTON) & 0x8000) != 0) == down; });
+}
+
 void PumpFor(int rounds) {
   for (int i = 0; i < rounds; ++i) {
     Application->ProcessMessages();
@@ -237,15 +245,13 @@ TEST_F(FrameWindowTest, CloseTurnsRedUnderThePointerShowsItsPressAndClosesOnRele
   EXPECT_EQ(PixelAt(P().FrameCache(), probe), normal);
 
   MoveRealPointer(centre);
-  SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
-  PumpFor(5);
+  SendRealButton(MOUSEEVENTF_LEFTDOWN, centre);
   EXPECT_EQ(P().ButtonState(TitleButton::Close), 2);
   const PixelBuffer pressed = ComposedWindowPicture(P());
   EXPECT_NE(PixelAt(pressed, probe), red);
   ExpectGolden(pressed, "window-main-close-pressed");
   EXPECT_FALSE(Application->Terminated());
-  SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
-  PumpFor(5);
+  SendRealButton(MOUSEEVENTF_LEFTUP, centre);
   EXPECT_TRUE(Application->Terminated());
   EXPECT_FALSE(IsWindowVisible(Main()));
   EXPECT_FALSE(IsWindowVisible(Border()));
@@ -254,12 +260,10 @@ TEST_F(FrameWindowTest, CloseTurnsRedUnderThePointerShowsItsPressAndClosesOnRele
 TEST_F(FrameWindowTest, ReleasingAwayFromThePressedCloseButtonDoesNothing) {
   const POINT centre = ScreenOf(P(), Centre(P().Layout().Buttons[size_t(TitleButton::Close)]));
   MoveRealPointer(centre);
-  SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
-  PumpFor(3);
+  SendRealButton(MOUSEEVENTF_LEFTDOWN, centre);
   const POINT away = ScreenOf(P(), {100, 45});
   MoveRealPointer(away);
-  SendMouseInput(MOUSEEVENTF_LEFTUP, away);
-  PumpFor(5);
+  SendRealButton(MOUSEEVENTF_LEFTUP, away);
   EXPECT_FALSE(Application->Terminated());
   EXPECT_TRUE(IsWindowVisible(Main()));
   EXPECT_EQ(P().ButtonState(TitleButton::Close), 0);
@@ -715,10 +719,8 @@ class SizeableFormTest : public FrameWindowTest, public testing::WithParamInterf
   POINT ScreenCentre(const TRect& r) { return ScreenOf(*provider, Centre(r)); }
   void Click(POINT p) {
     MoveRealPointer(p);
-    SendMouseInput(MOUSEEVENTF_LEFTDOWN, p);
-    PumpFor(3);
-    SendMouseInput(MOUSEEVENTF_LEFTUP, p);
-    PumpFor(8);
+    SendRealButton(MOUSEEVENTF_LEFTDOWN, p);
+    SendRealButton(MOUSEEVENTF_LEFTUP, p);
   }
   void ClickButton(TitleButton b) { Click(ScreenCentre(provider->Layout().Buttons[size_t(b)])); }
   TRect Pin() const { return provider->Layout().UserButtons.at(0); }
@@ -793,15 +795,13 @@ TEST_P(SizeableFormTest, APressEndsWithoutActionWhenAnotherWindowTakesTheMouse) 
   for (const auto& way : ways) {
     const POINT centre = ScreenCentre(provider->Layout().Buttons[size_t(TitleButton::Maximize)]);
     MoveRealPointer(centre);
-    SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
-    PumpFor(3);
+    SendRealButton(MOUSEEVENTF_LEFTDOWN, centre);
     ASSERT_EQ(provider->ButtonState(TitleButton::Maximize), 2) << way.Name;
     way.Lose();
     EXPECT_FALSE(provider->PressInProgress()) << way.Name;
     EXPECT_EQ(provider->ButtonState(TitleButton::Maximize), 0) << way.Name;
     EXPECT_EQ(GetCapture(), nullptr) << way.Name;
-    SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
-    PumpFor(5);
+    SendRealButton(MOUSEEVENTF_LEFTUP, centre);
     EXPECT_FALSE(IsZoomed(w)) << way.Name << ": the release after the loss does not act";
   }
 }
@@ -986,12 +986,10 @@ TEST_P(SizeableFormTest, HelpButtonTurnsHotUnderThePointerAndSendsContextHelp) {
   MoveRealPointer(centre);
   EXPECT_EQ(provider->ButtonState(TitleButton::Help), 1);
   EXPECT_NE(PixelAt(ComposedWindowPicture(*provider), probe), normal) << "the hot help button shows its hot picture";
-  SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
-  PumpFor(3);
+  SendRealButton(MOUSEEVENTF_LEFTDOWN, centre);
   EXPECT_EQ(provider->ButtonState(TitleButton::Help), 2);
   EXPECT_EQ(form->ContextHelp, 0);
-  SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
-  PumpFor(8);
+  SendRealButton(MOUSEEVENTF_LEFTUP, centre);
   EXPECT_EQ(form->ContextHelp, 1);
   EXPECT_TRUE(IsWindowVisible(form->WindowHandle()));
   EXPECT_FALSE(provider->PressInProgress());
@@ -1032,23 +1030,19 @@ TEST_P(SizeableFormTest, UserButtonTurnsHotAndItsClickFiresItsEventsWithClientPo
   GetWindowTextW(hint, hintText, 64);
   EXPECT_EQ(std::wstring(hintText), L"Pin the form");
   EXPECT_EQ(WindowFromPoint(centre), GetParam() ? provider->BorderForm()->Window() : form->WindowHandle());
-  SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
-  PumpFor(3);
+  SendRealButton(MOUSEEVENTF_LEFTDOWN, centre);
   EXPECT_EQ(provider->UserButtonState(0), 2);
-  SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
-  PumpFor(8);
+  SendRealButton(MOUSEEVENTF_LEFTUP, centre);
   POINT client = centre;
   ScreenToClient(form->WindowHandle(), &client);
   const std::string at = std::to_string(client.x) + "," + std::to_string(client.y);
   EXPECT_EQ(events, (std::vector<std::string>{"down " + at, "up " + at}));
   EXPECT_LT(client.y, 0) << "the caption lies above the client area";
   // Pressed and released elsewhere: no event.
-  SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
-  PumpFor(3);
+  SendRealButton(MOUSEEVENTF_LEFTDOWN, centre);
   const POINT away = ScreenOf(*provider, {provider->Layout().Icon.Right + 20, provider->Layout().CenterLine});
   MoveRealPointer(away);
-  SendMouseInput(MOUSEEVENTF_LEFTUP, away);
-  PumpFor(5);
+  SendRealButton(MOUSEEVENTF_LEFTUP, away);
   EXPECT_EQ(events.size(), 3u);
   EXPECT_EQ(provider->UserButtonState(0), 0);
   EXPECT_FALSE(IsWindowVisible(hint));
@@ -1070,8 +1064,7 @@ TEST_P(SizeableFormTest, ClearingTheUserButtonsWhileOneIsHotRemovesItAndItsHint)
   EXPECT_FALSE(IsWindowVisible(hint));
   MoveRealPointer({centre.x - 1, centre.y});
   SendMouseInput(MOUSEEVENTF_LEFTDOWN, centre);
-  SendMouseInput(MOUSEEVENTF_LEFTUP, centre);
-  PumpFor(5);
+  SendRealButton(MOUSEEVENTF_LEFTUP, centre);
   EXPECT_TRUE(IsWindowVisible(form->WindowHandle()));
   EXPECT_FALSE(provider->PressInProgress());
 }
@@ -1236,8 +1229,7 @@ void DoubleClickAt(POINT p) {
   MoveRealPointer(p);
   for (int i = 0; i < 2; ++i) {
     SendMouseInput(MOUSEEVENTF_LEFTDOWN, p);
-    SendMouseInput(MOUSEEVENTF_LEFTUP, p);
-    PumpFor(2);
+    SendRealButton(MOUSEEVENTF_LEFTUP, p);
   }
   PumpFor(6);
 }
@@ -1291,12 +1283,10 @@ TEST_P(SizeableFormTest, DraggingAMaximizedCaptionRestoresTheWindowUnderThePoint
   const POINT press = ScreenOf(*provider, {t.Icon.Right + 200, t.CenterLine});
   ASSERT_EQ(provider->FrameHitTest(press), kFrameHitCaption);
   MoveRealPointer(press);
-  SendMouseInput(MOUSEEVENTF_LEFTDOWN, press);
-  PumpFor(3);
+  SendRealButton(MOUSEEVENTF_LEFTDOWN, press);
   MoveRealPointer({press.x + 5, press.y - 5});
   EXPECT_TRUE(IsZoomed(w)) << "five pixels are no drag";
-  SendMouseInput(MOUSEEVENTF_LEFTUP, {press.x + 5, press.y - 5});
-  PumpFor(3);
+  SendRealButton(MOUSEEVENTF_LEFTUP, {press.x + 5, press.y - 5});
   EXPECT_TRUE(IsZoomed(w));
 
   // Pressed again, away from the first press (no double click): the pointer goes 80, 65 away
