@@ -292,13 +292,11 @@ TEST_F(FrameWindowTest, AnotherActiveWindowTurnsTheFrameInactiveAndBack) {
   HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 60, 40, nullptr, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
   SetForegroundWindow(other);
-  PumpFor(5);
-  EXPECT_FALSE(P().FormActive());
+  EXPECT_TRUE(PumpUntil([&] { return !P().FormActive(); }));
   EXPECT_NE(PixelAt(P().FrameCache(), line), active);
   ExpectGolden(ComposedWindowPicture(P()), "window-main-inactive");
   SetForegroundWindow(Main());
-  PumpFor(5);
-  EXPECT_TRUE(P().FormActive());
+  EXPECT_TRUE(PumpUntil([&] { return P().FormActive(); }));
   EXPECT_EQ(PixelAt(P().FrameCache(), line), active);
   DestroyWindow(other);
 }
