@@ -1,6 +1,8 @@
 #include "toolkit/ExtCtrls.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Cp1251.h"
+#include "toolkit/MessageCrackers.h"
 
 namespace {
 constexpr wchar_t kTimerClass[] = L"TTimerWindow";
@@ -71,4 +73,59 @@ LRESULT CALLBACK TTimer::TimerWndProc(HWND window, UINT msg, WPARAM wParam, LPAR
 LRESULT TTimer::OnTimerMessage(UINT_PTR id) {
   if (id == kTimerId && onTimer_) onTimer_(this);
   return 0;
+}
+
+// ---- TPanel
+
+LRESULT TPanel::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_PAINT: return OnPaint(m, DcOf(m));
+    default:       return TWinControl::WndProc(m);
+  }
+}
+
+LRESULT TPanel::OnPaint(TMessage&, HDC dc) {
+  RECT client;
+  GetClientRect(WindowHandle(), &client);
+  if (dc) {
+    Paint(dc);
+    PaintWindowless(dc, client);
+    return 0;
+  }
+  PAINTSTRUCT ps;
+  HDC paintDc = BeginPaint(WindowHandle(), &ps);
+  Paint(paintDc);
+  PaintWindowless(paintDc, ps.rcPaint);
+  EndPaint(WindowHandle(), &ps);
+  return 0;
+}
+
+void TPanel::Paint(HDC dc) {
+  RECT r;
+  GetClientRect(WindowHandle(), &r);
+  FillSolid(dc, r, Color());
+  auto edge = [&](TPanelBevel bevel) {
+    if (bevel == TPanelBevel::bvNone) return;
+    DrawEdge(dc, &r, bevel == TPanelBevel::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+  };
+  if (BorderStyle == TBorderStyle::bsSingle) {
+    FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
+    InflateRect(&r, -1, -1);
+  }
+  edge(BevelOuter);
+  edge(BevelInner);
+  HGDIOBJ oldFont = SelectObject(dc, Font.Handle());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ColorRef(Enabled() ? Font.Color : clGrayText));
+  std::wstring caption = Cp1251::ToWide(Caption());
+  DrawTextW(dc, caption.c_str(), int(caption.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, oldFont);
+}
+
+// ---- TScrollBox
+
+void TScrollBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.Style |= WS_HSCROLL | WS_VSCROLL;
+  params.ExStyle |= WS_EX_CLIENTEDGE;
 }

@@ -316,3 +316,103 @@ void TLabel::Paint(HDC dc) {
   DrawTextW(dc, caption.c_str(), int(caption.size()), &r, DT_LEFT | DT_NOPREFIX | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE));
   SelectObject(dc, oldFont);
 }
+
+// ---- TButtonControl, TCheckBox, TRadioButton
+
+TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) { TabStop = true; }
+
+bool TButtonControl::Checked() const {
+  if (!WindowHandle()) return checked_;
+  return SendMessageW(WindowHandle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TButtonControl::SetChecked(bool checked) {
+  checked_ = checked;
+  if (WindowHandle()) SendMessageW(WindowHandle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TButtonControl::WindowCreated() {
+  SetChecked(checked_);
+  TWinControl::WindowCreated();
+}
+
+void TCheckBox::CreateParams(TCreateParams& params) {
+  TButtonControl::CreateParams(params);
+  params.SystemClass = L"BUTTON";
+  params.Style |= BS_AUTOCHECKBOX;
+}
+
+void TRadioButton::CreateParams(TCreateParams& params) {
+  TButtonControl::CreateParams(params);
+  params.SystemClass = L"BUTTON";
+  params.Style |= BS_AUTORADIOBUTTON;
+}
+
+// ---- TGroupBox, TStaticText
+
+void TGroupBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.SystemClass = L"BUTTON";
+  params.Style |= BS_GROUPBOX;
+}
+
+void TStaticText::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.SystemClass = L"STATIC";
+  params.Style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY;
+  if (BorderStyle == TStaticBorderStyle::sbsSingle) params.Style |= WS_BORDER;
+  if (BorderStyle == TStaticBorderStyle::sbsSunken) params.Style |= SS_SUNKEN;
+}
+
+// ---- TListBox
+
+TListBox::TListBox(TComponent* owner) : TWinControl(owner) {
+  color_ = clWindow;
+  TabStop = true;
+}
+
+void TListBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.SystemClass = L"LISTBOX";
+  params.Style |= WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+  params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TListBox::WindowCreated() {
+  for (const std::string& item : items_)
+    SendMessageW(WindowHandle(), LB_ADDSTRING, 0, LPARAM(Cp1251::ToWide(item).c_str()));
+  TWinControl::WindowCreated();
+}
+
+void TListBox::AddItem(const std::string& item) {
+  items_.push_back(item);
+  if (WindowHandle()) SendMessageW(WindowHandle(), LB_ADDSTRING, 0, LPARAM(Cp1251::ToWide(item).c_str()));
+}
+
+// ---- TScrollBar
+
+void TScrollBar::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.SystemClass = L"SCROLLBAR";
+  params.Style |= Kind == TScrollBarKind::sbVertical ? SBS_VERT : SBS_HORZ;
+}
+
+void TScrollBar::WindowCreated() {
+  ApplyRange();
+  TWinControl::WindowCreated();
+}
+
+int TScrollBar::Position() const {
+  return WindowHandle() ? GetScrollPos(WindowHandle(), SB_CTL) : position_;
+}
+
+void TScrollBar::SetPosition(int position) {
+  position_ = position;
+  ApplyRange();
+}
+
+void TScrollBar::ApplyRange() {
+  if (!WindowHandle()) return;
+  SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, Min, Max, UINT(PageSize), position_, 0};
+  SetScrollInfo(WindowHandle(), SB_CTL, &info, TRUE);
+}

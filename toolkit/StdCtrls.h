@@ -159,3 +159,95 @@ class TLabel : public TGraphicControl {
   LRESULT OnLookChanged(TMessage& message);
   void AdjustBounds();
 };
+
+// A check box or radio button: a system button that keeps its own check mark.
+class TButtonControl : public TWinControl {
+ public:
+  explicit TButtonControl(TComponent* owner);
+  bool Checked() const;
+  void SetChecked(bool checked);
+
+ protected:
+  void WindowCreated() override;
+
+ private:
+  bool checked_ = false;  // kept while there is no window
+};
+
+class TCheckBox : public TButtonControl {
+ public:
+  explicit TCheckBox(TComponent* owner) : TButtonControl(owner) {}
+  std::string ClassName() const override { return "TCheckBox"; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+};
+
+class TRadioButton : public TButtonControl {
+ public:
+  explicit TRadioButton(TComponent* owner) : TButtonControl(owner) {}
+  std::string ClassName() const override { return "TRadioButton"; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+};
+
+// A captioned frame around other controls.
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(TComponent* owner) : TWinControl(owner) {}
+  std::string ClassName() const override { return "TGroupBox"; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+};
+
+enum class TStaticBorderStyle { sbsNone, sbsSingle, sbsSunken };
+
+// A label with a window of its own.
+class TStaticText : public TWinControl {
+ public:
+  explicit TStaticText(TComponent* owner) : TWinControl(owner) {}
+  std::string ClassName() const override { return "TStaticText"; }
+  TStaticBorderStyle BorderStyle = TStaticBorderStyle::sbsNone;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+};
+
+class TListBox : public TWinControl {
+ public:
+  explicit TListBox(TComponent* owner);
+  std::string ClassName() const override { return "TListBox"; }
+  const std::vector<std::string>& Items() const { return items_; }
+  void AddItem(const std::string& item);  // 1251
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WindowCreated() override;
+
+ private:
+  std::vector<std::string> items_;
+};
+
+enum class TScrollBarKind { sbHorizontal, sbVertical };
+
+class TScrollBar : public TWinControl {
+ public:
+  explicit TScrollBar(TComponent* owner) : TWinControl(owner) {}
+  std::string ClassName() const override { return "TScrollBar"; }
+  TScrollBarKind Kind = TScrollBarKind::sbHorizontal;
+  int Min = 0;
+  int Max = 100;
+  int PageSize = 0;
+  int Position() const;
+  void SetPosition(int position);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WindowCreated() override;
+
+ private:
+  void ApplyRange();
+  int position_ = 0;
+};
