@@ -146,8 +146,9 @@ void TTabControl::SetTabIndex(int index) {
 void TToolBar::CreateParams(TCreateParams& params) {
   TCommonControl::CreateParams(params);
   UseSystemClass(params, TOOLBARCLASSNAMEW);
-  // Placed by its bounds like every control, not stretched along its parent's top.
-  params.Style |= TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE;
+  // Placed by its bounds like every control, not stretched along its parent's top;
+  // opaque, so that it does not depend on how its parent paints behind it.
+  params.Style |= TBSTYLE_LIST | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE;
 }
 
 void TToolBar::WindowCreated() {

@@ -97,6 +97,7 @@ class TToolBar : public TCommonControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void WindowCreated() override;
+  bool FillsBackground() const override { return true; }  // the system's tool bar class has no brush
 
  private:
   void InsertButton(size_t index);

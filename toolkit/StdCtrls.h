@@ -200,6 +200,8 @@ class TGroupBox : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // The system's group box leaves its inside to the parent, which clips its children out.
+  bool FillsBackground() const override { return true; }
 };
 
 enum class TStaticBorderStyle { sbsNone, sbsSingle, sbsSunken };

@@ -326,7 +326,7 @@ LRESULT TWinControl::OnChildColors(HDC dc) {
 }
 
 LRESULT TWinControl::OnEraseBackground(TMessage& m, HDC dc) {
-  if (!OwnClass()) return TControl::WndProc(m);
+  if (!FillsBackground()) return TControl::WndProc(m);
   RECT r;
   GetClientRect(handle_, &r);
   FillRect(dc, &r, BrushHandle());

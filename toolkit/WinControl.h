@@ -81,6 +81,9 @@ class TWinControl : public TControl {
   // The character key path: the form's key preview, then OnKeyPress; false when swallowed.
   bool DoKeyPress(char& key);
   void PaintWindowless(HDC dc, const RECT& clip);
+  // Erasing fills the client with the control's colour: windows of our own
+  // class, and system controls whose class leaves the background unpainted.
+  virtual bool FillsBackground() const { return OwnClass(); }
   void UpdateShowing();
 
  private:

@@ -1,0 +1,20 @@
+#include "skin/windows/AdapterHandlers.h"
+
+#include "skin/controls/TacEditWnd.h"
+
+namespace {
+
+template <class T>
+std::unique_ptr<TacMainWnd> Make(HWND window, const TacHandlerParams& params, TsSkinManager* manager) {
+  return TacMainWnd::Create<T>(window, true, params, manager);
+}
+
+}  // namespace
+
+std::unique_ptr<TacMainWnd> MakeAdapterHandler(HandlerClass handler, HWND window, const TacHandlerParams& params,
+                                               TsSkinManager* manager) {
+  switch (handler) {
+    case HandlerClass::TacEditWnd: return Make<TacEditWnd>(window, params, manager);
+    default:                       return nullptr;
+  }
+}
