@@ -62,7 +62,7 @@ intptr_t ProviderCommands::AnswerSkinned(uint16_t command, intptr_t argument, Pr
     case AC_PREPARECACHE:
       if (host.CacheStale()) host.RebuildCache();
       return 0;
-    case AC_ADAPTCONTROL: return 0;  // no control adapter: the form's controls skin themselves
+    case AC_ADAPTCONTROL: host.AdaptControls(argument); return 0;
     case AC_MOUSELEAVE: host.ClearTitleButtons(); return 0;
     case AC_SUSPENDREDRAW: host.SuspendRedraw(); return 0;
     case AC_RESUMEREDRAW: host.ResumeRedraw(); return 0;

@@ -29,6 +29,8 @@ class ProviderCommandHost {
   virtual void SuspendRedraw() = 0;
   virtual void ResumeRedraw() = 0;  // with the frame and the children
   virtual void SetOpacity(int32_t alpha) = 0;
+  // The form's control adapter takes the control given (a TControl*), or scans the whole form (0).
+  virtual void AdaptControls(intptr_t control) = 0;
   // Answers that the binding or the provider's own queries give.
   virtual intptr_t AskBinding(uint16_t command, intptr_t argument) = 0;
   virtual bool BackgroundIsPicture() = 0;

@@ -150,11 +150,14 @@ void TacCtrlAdapter::Add(TWinControl& control, const std::string& section) {
   if (Item* item = ItemOf(control)) {
     if (item->Handler && !item->Handler->Detached()) return;
     item->Handler.reset();
-    item->Handler = Attach(control, params);
-    return;
   }
-  if (std::unique_ptr<TacMainWnd> handler = Attach(control, params))
-    items_.push_back({&control, life, std::move(handler)});
+  // Attaching sends the window messages that may scan again and change the
+  // items: the control's item is looked up afresh afterwards.
+  std::unique_ptr<TacMainWnd> handler = Attach(control, params);
+  if (!handler || life.expired()) return;
+  Item* item = ItemOf(control);
+  if (!item) items_.push_back({&control, life, std::move(handler)});
+  else if (!item->Handler || item->Handler->Detached()) item->Handler = std::move(handler);
 }
 
 std::unique_ptr<TacMainWnd> TacCtrlAdapter::Attach(TWinControl& control, const TacSkinParams& params) {

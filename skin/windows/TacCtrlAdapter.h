@@ -35,7 +35,7 @@ class AdapterHost {
   virtual TsSkinManager* Manager() const = 0;
   virtual bool AllowSkin3rdParty() const = 0;
   virtual const ThirdPartyList& OwnLists() const = 0;  // in force when one of them names a class
-  virtual const SkinItemEvents& Events() const = 0;
+  virtual SkinItemEvents Events() const = 0;
   virtual LabelRecolouring& Labels() = 0;  // the plain labels' own colours
 };
 

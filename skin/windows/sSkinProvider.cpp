@@ -1,5 +1,7 @@
 #include "skin/windows/sSkinProvider.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -13,6 +15,7 @@
 #include "skin/paint/BackgroundRequest.h"
 #include "skin/windows/FrameModeRules.h"
 #include "skin/windows/IconPicture.h"
+#include "skin/windows/TacCtrlAdapter.h"
 #include "skin/windows/WindowFacts.h"
 #include "toolkit/Application.h"
 #include "toolkit/MessageCrackers.h"
@@ -55,9 +58,45 @@ TSize ProviderBindingHost::Size() const { return provider_.Measures().Cache; }
 
 bool ProviderBindingHost::ExtraTitleArea() const { return provider_.FormHeaderAdditionalHeight > 0; }
 
+// ---- the form's settings as the control adapter's host -------------------------
+
+class TsSkinProvider::AdapterLink final : public AdapterHost {
+ public:
+  explicit AdapterLink(TsSkinProvider& provider) : provider_(provider) {}
+  TCustomForm& Form() const override { return provider_.form_; }
+  TsSkinManager* Manager() const override { return provider_.Manager(); }
+  bool AllowSkin3rdParty() const override { return provider_.AllowSkin3rdParty; }
+  const ThirdPartyList& OwnLists() const override { return provider_.ThirdParty; }
+  SkinItemEvents Events() const override { return {provider_.OnSkinItem, provider_.OnSkinItemEx}; }
+  LabelRecolouring& Labels() override { return provider_.labels_; }
+
+ private:
+  TsSkinProvider& provider_;
+};
+
+namespace {
+
+// The control the argument of skin command 25 names, when it is one of the
+// form's: the argument is an address and is never followed unchecked.
+TWinControl* WindowedControlOn(TWinControl& container, intptr_t address, int depth = 0) {
+  constexpr int kMaxDepth = 32;
+  if (depth > kMaxDepth) return nullptr;
+  for (TControl* c : container.Controls()) {
+    auto* windowed = dynamic_cast<TWinControl*>(c);
+    if (!windowed) continue;
+    if (reinterpret_cast<intptr_t>(windowed) == address) return windowed;
+    if (TWinControl* found = WindowedControlOn(*windowed, address, depth + 1)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 // ---- the provider ------------------------------------------------------------
 
 TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner), form_(FormOf(owner)) {
+  adapterLink_ = std::make_unique<AdapterLink>(*this);
+  ThirdParty.ReadTexts(ThirdPartyList::Defaults::None);
   SkinData.ControlKind = kKindFormProvider;
   SkinData.SetSkinSection("FORM");
   for (TComponent* c : form_.Components())
@@ -76,6 +115,7 @@ TsSkinProvider::~TsSkinProvider() {
 
 void TsSkinProvider::Loaded() {
   TComponent::Loaded();
+  ThirdParty.ReadTexts(ThirdPartyList::Defaults::None);
   if (!passive_ && form_.HandleAllocated()) Prepare();
 }
 
@@ -116,6 +156,9 @@ LRESULT TsSkinProvider::OnMessage(TMessage& m) {
     case WM_SHOWWINDOW:       return OnShowWindow(m, m.WParam != 0);
     case WM_ACTIVATEAPP:      return OnActivateApp(m);
     case WM_ENABLE:           return OnEnable(m);  // the form's Enabled and a modal window's EnableWindow alike
+    case WM_PARENTNOTIFY:     return OnParentNotify(m, LOWORD(m.WParam), reinterpret_cast<HWND>(m.LParam));
+    case WM_NOTIFY:           return OnNotify(m, *reinterpret_cast<const NMHDR*>(m.LParam));
+    case CM_CONTROLLISTCHANGE: return OnControlListChange(m, reinterpret_cast<TControl*>(m.WParam), m.LParam != 0);
     case WM_ENTERIDLE:        return 0;
     case WM_QUERYENDSESSION:  return CallPrevious(m);  // at once: no form animation runs that it would wait for
     case WM_SYSCOMMAND:       return OnSysCommand(m, SysCommandOf(m));
@@ -142,6 +185,11 @@ bool TsSkinProvider::FromOwnManager(intptr_t argument) const { return FromManage
 void TsSkinProvider::Refresh() {
   // The manager may have loaded the skin again (new adjustments, extended borders switched): taken afresh.
   Prepare();
+  const std::weak_ptr<const void> life = LifeToken();
+  ScanControls();
+  if (life.expired()) return;  // the provider's events may free the form
+  if (adapter_) adapter_->Forward(kSkinMessage, SkinCommandParam(AC_REFRESH), reinterpret_cast<LPARAM>(Manager()));
+  if (life.expired()) return;
   RedrawWindow(form_.WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
@@ -276,6 +324,7 @@ void TsSkinProvider::UpdateFrameMode() {
 void TsSkinProvider::Unprepare() {
   if (!skinned_) return;
   skinned_ = false;
+  FreeAdapter();
   border_.reset();
   if (HWND window = form_.WindowHandle()) {
     SetSystemMenuStyle(form_.BorderIcons.SystemMenu);
@@ -656,6 +705,11 @@ LRESULT TsSkinProvider::OnNcActivate(TMessage& m, bool active) {
 }
 
 LRESULT TsSkinProvider::OnNcPaint() {
+  if (!adapter_) {
+    const std::weak_ptr<const void> life = LifeToken();
+    ScanControls();
+    if (life.expired()) return 0;
+  }
   OutputFrame();
   return 0;
 }
@@ -787,7 +841,65 @@ LRESULT TsSkinProvider::OnSettingChange(TMessage& m) {
 LRESULT TsSkinProvider::OnShowWindow(TMessage& m, bool show) {
   if (show) SkinData.CacheStale = true;  // built afresh for the first output after showing
   else Run(tracker_.Clear());            // nothing stays hot or pressed behind a hidden form
-  return CallPrevious(m);
+  const std::weak_ptr<const void> life = LifeToken();
+  const LRESULT result = CallPrevious(m);
+  if (show && !life.expired()) ScanControls();
+  return result;
+}
+
+// ---- the control adapter -----------------------------------------------------
+
+void TsSkinProvider::ScanControls(TWinControl* parent) {
+  if (!adapter_) {
+    adapter_ = std::make_unique<TacCtrlAdapter>(*adapterLink_);
+    parent = nullptr;
+  }
+  adapter_->Scan(parent);
+}
+
+void TsSkinProvider::FreeAdapter() {
+  if (adapter_) {
+    adapter_->Forward(kSkinMessage, SkinCommandParam(AC_REMOVESKIN), reinterpret_cast<LPARAM>(Manager()));
+    adapter_.reset();
+  }
+  labels_.GiveBack();
+}
+
+void TsSkinProvider::AdaptControls(intptr_t control) {
+  TWinControl* windowed = control ? WindowedControlOn(form_, control) : nullptr;
+  if (!windowed || !adapter_) return ScanControls();
+  const std::weak_ptr<const void> life = windowed->LifeToken();
+  if (adapter_->Supported(*windowed)) adapter_->Add(*windowed);
+  if (!life.expired() && adapter_) adapter_->Scan(windowed);
+}
+
+LRESULT TsSkinProvider::OnParentNotify(TMessage& m, UINT event, HWND child) {
+  const std::weak_ptr<const void> life = LifeToken();
+  const LRESULT result = CallPrevious(m);
+  const TsSkinManager* manager = Manager();
+  if (life.expired() || !adapter_ || !manager || !(manager->SkinningRules & srThirdParty)) return result;
+  if (event != WM_CREATE && event != WM_DESTROY) return result;
+  TWinControl* created = event == WM_CREATE ? TWinControl::FromHandle(child) : nullptr;
+  if (created && adapter_->Supported(*created)) adapter_->Add(*created);
+  else ScanControls();
+  return result;
+}
+
+LRESULT TsSkinProvider::OnNotify(TMessage& m, const NMHDR& header) {
+  const UINT code = header.code;  // the record may not outlive the message's own handling
+  const std::weak_ptr<const void> life = LifeToken();
+  const LRESULT result = CallPrevious(m);
+  // The new page's controls are shown now.
+  if (code == UINT(TCN_SELCHANGE) && !life.expired() && adapter_) ScanControls();
+  return result;
+}
+
+LRESULT TsSkinProvider::OnControlListChange(TMessage& m, TControl* control, bool inserted) {
+  const std::weak_ptr<const void> life = LifeToken();
+  const LRESULT result = CallPrevious(m);
+  auto* windowed = dynamic_cast<TWinControl*>(control);
+  if (inserted && windowed && !life.expired() && adapter_ && adapter_->Supported(*windowed)) adapter_->Add(*windowed);
+  return result;
 }
 
 LRESULT TsSkinProvider::OnActivateApp(TMessage& m) {

@@ -16,12 +16,15 @@
 
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/BindingHostsWin.h"
+#include "skin/data/ThirdPartyList.h"
 #include "skin/render/core/PixelBuffer.h"
 #include "skin/windows/CaptionWriter.h"
 #include "skin/windows/EdgeStretch.h"
 #include "skin/windows/FrameGeometry.h"
+#include "skin/windows/AdapterRules.h"
 #include "skin/windows/FrameOutput.h"
 #include "skin/windows/FramePainter.h"
+#include "skin/windows/LabelRecolouring.h"
 #include "skin/windows/ProviderCommands.h"
 #include "skin/windows/SystemMenuRules.h"
 #include "skin/windows/TitleButtonTracker.h"
@@ -33,6 +36,7 @@
 #include "toolkit/HintWindow.h"
 #include "toolkit/WndHook.h"
 
+class TacCtrlAdapter;
 class TsSkinManager;
 class TsSkinProvider;
 struct BackgroundRequest;
@@ -93,6 +97,14 @@ class TsSkinProvider : public TComponent, private BorderWindowHost, private Prov
   TsTitleButtons TitleButtons{[this] { RepaintFrame(); }};
   TacAddedTitle AddedTitle;
   TAlignment CaptionAlignment = TAlignment::taLeftJustify;
+  // The form's plain controls are skinned by the control adapter.
+  bool AllowSkin3rdParty = true;
+  // The provider's own class-name lists, in force instead of the manager's when
+  // one of them names a class; read again at construction and loading (ReadTexts).
+  ThirdPartyList ThirdParty;
+  // Asked about each control before the adapter skins it.
+  TSkinItemEvent OnSkinItem;
+  TSkinItemExEvent OnSkinItemEx;
 
  private:
   TCustomForm& form_;  // before the binding, whose host is the form
@@ -125,6 +137,8 @@ class TsSkinProvider : public TComponent, private BorderWindowHost, private Prov
   void RepaintFrame() override;
   // The opacity the form and its border window are shown with.
   uint8_t Opacity() const override;
+  // The adapter of the form's plain controls; null until the skinned form first needs it.
+  TacCtrlAdapter* Adapter() const { return adapter_.get(); }
   // Nested redraw-off requests the form has been sent.
   int32_t RedrawOffCount() const { return redrawOff_; }
 
@@ -156,6 +170,9 @@ class TsSkinProvider : public TComponent, private BorderWindowHost, private Prov
   LRESULT OnShowWindow(TMessage& m, bool show);
   LRESULT OnActivateApp(TMessage& m);
   LRESULT OnEnable(TMessage& m);
+  LRESULT OnParentNotify(TMessage& m, UINT event, HWND child);
+  LRESULT OnNotify(TMessage& m, const NMHDR& header);
+  LRESULT OnControlListChange(TMessage& m, TControl* control, bool inserted);
 
   // The border window's host.
   HWND FormWindow() const override { return form_.WindowHandle(); }
@@ -189,6 +206,7 @@ class TsSkinProvider : public TComponent, private BorderWindowHost, private Prov
   void SuspendRedraw() override;
   void ResumeRedraw() override;
   void SetOpacity(int32_t alpha) override;
+  void AdaptControls(intptr_t control) override;
   intptr_t AskBinding(uint16_t command, intptr_t argument) override;
   bool BackgroundIsPicture() override;
   uint32_t ControlColor() override;
@@ -210,6 +228,9 @@ class TsSkinProvider : public TComponent, private BorderWindowHost, private Prov
   void RepaintButton(int32_t hitCode);
   void IconClick();  // the system menu just below the icon
 
+  // The adapter scans `parent` (the whole form when made now, on first need, or when null).
+  void ScanControls(TWinControl* parent = nullptr);
+  void FreeAdapter();  // the adapted controls and labels get their own look back
   void UpdateFrameMode();  // extended-border or in-frame mode as the manager and the form now allow
   bool WantsExtendedBorders(bool maximized) const;
   void Rebuild();
@@ -250,6 +271,10 @@ class TsSkinProvider : public TComponent, private BorderWindowHost, private Prov
   std::unique_ptr<TacBorderForm> border_;
   std::unique_ptr<THintWindow> hint_;
   EdgeStretch edgeStretch_;
+  class AdapterLink;
+  std::unique_ptr<AdapterLink> adapterLink_;
+  std::unique_ptr<TacCtrlAdapter> adapter_;
+  LabelRecolouring labels_;
 };
 
 // Registers the class "TsSkinProvider" with the form reader (settings:

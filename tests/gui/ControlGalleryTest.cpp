@@ -26,24 +26,6 @@
 
 namespace {
 
-class GalleryHost final : public AdapterHost {
- public:
-  explicit GalleryHost(TCustomForm& form) : form_(form) {}
-  TCustomForm& Form() const override { return form_; }
-  TsSkinManager* Manager() const override { return DefaultManager(); }
-  bool AllowSkin3rdParty() const override { return true; }
-  const ThirdPartyList& OwnLists() const override { return Own; }
-  const SkinItemEvents& Events() const override { return ItemEvents; }
-  LabelRecolouring& Labels() override { return Recoloured; }
-
-  ThirdPartyList Own;
-  SkinItemEvents ItemEvents;
-  LabelRecolouring Recoloured;
-
- private:
-  TCustomForm& form_;
-};
-
 template <class T>
 bool Is(const TacMainWnd* handler) {
   return dynamic_cast<const T*>(handler) != nullptr;
@@ -67,28 +49,20 @@ class ControlGalleryTest : public testing::Test {
     engineEdit->SetBounds(Screen::Scale(400), Screen::Scale(200), Screen::Scale(150), Screen::Scale(21));
     engineEdit->SetParent(gallery.get());
     gallery->SetBounds(Screen::Scale(60), Screen::Scale(40), gallery->Width(), gallery->Height());
-    gallery->Show();
-    host = std::make_unique<GalleryHost>(*gallery);
-    driver->Pump();
   }
   void TearDown() override {
-    adapter.reset();
-    host.reset();
+    DefaultManager()->SetActive(true);
     gallery.reset();
     driver->Pump();
     driver.reset();
   }
-  void Adapt() {
-    if (!adapter) adapter = std::make_unique<TacCtrlAdapter>(*host);
-    adapter->Scan();
+  // Shown, the form's provider has its adapter skin the controls.
+  void Show() {
+    gallery->Show();
     driver->Pump();
+    ASSERT_TRUE(provider->Adapter());
   }
-  // The adapter freed and the labels given back, as when the skin is removed.
-  void GiveBack() {
-    adapter.reset();
-    host->Recoloured.GiveBack();
-    driver->Pump();
-  }
+  TacCtrlAdapter& Adapter() { return *provider->Adapter(); }
   void Repaint() {
     RedrawWindow(gallery->WindowHandle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -100,27 +74,31 @@ class ControlGalleryTest : public testing::Test {
   TsSkinProvider* provider = nullptr;
   TEdit* auxiliary = nullptr;
   TsEdit* engineEdit = nullptr;
-  std::unique_ptr<GalleryHost> host;
-  std::unique_ptr<TacCtrlAdapter> adapter;
 };
 
-TEST_F(ControlGalleryTest, EveryPlainControlGetsItsHandlerAndItsOwnLookBack) {
+// Command 25 without a control: the adapter scans the whole form again.
+void Rescan(TForm& form, TWinControl* control = nullptr) {
+  SendMessageW(form.WindowHandle(), kSkinMessage, SkinCommandParam(AC_ADAPTCONTROL), reinterpret_cast<LPARAM>(control));
+}
+
+TEST_F(ControlGalleryTest, EveryPlainControlGetsItsHandlerAndItsOwnLookBackWhenTheSkinIsSwitchedOff) {
   ControlGallery& g = *gallery;
-  // The handler each control must get; none where its class has no handler yet (it keeps its own look).
+  // The handler each control must get; a control whose class has no handler yet keeps its own look.
   const std::vector<std::pair<TWinControl*, std::function<bool(const TacMainWnd*)>>> expected = {
       {g.Edit, Is<TacEditWnd>},
       {g.ListBox, Is<TacEditWnd>},
   };
+  const std::vector<TWinControl*> controls = g.WindowedControls();
+  g.HandleNeeded();
   std::vector<WNDPROC> ownProcedures;
-  for (TWinControl* c : g.WindowedControls()) ownProcedures.push_back(ProcedureOf(c->WindowHandle()));
+  for (TWinControl* c : controls) ownProcedures.push_back(ProcedureOf(c->WindowHandle()));
   const WNDPROC auxiliaryProcedure = ProcedureOf(auxiliary->WindowHandle());
-  const TacMainWnd* engineHandler = FindHandler(engineEdit->WindowHandle());
   const TColor ownLabelColor = g.Label->Font.Color;
   ASSERT_FALSE(g.Label->Transparent);
 
-  Adapt();
+  Show();
   for (const auto& [control, isExpected] : expected) {
-    const TacMainWnd* handler = adapter->HandlerOf(*control);
+    const TacMainWnd* handler = Adapter().HandlerOf(*control);
     ASSERT_TRUE(handler) << control->ClassName();
     EXPECT_TRUE(isExpected(handler)) << control->ClassName();
     EXPECT_EQ(FindHandler(control->WindowHandle()), handler) << control->ClassName();
@@ -128,20 +106,20 @@ TEST_F(ControlGalleryTest, EveryPlainControlGetsItsHandlerAndItsOwnLookBack) {
   }
   EXPECT_EQ(g.Label->Font.Color, GlobalFontColor(DefaultManager()->Skin()->Colors));
   EXPECT_TRUE(g.Label->Transparent);  // the manager's labels are always transparent
-  EXPECT_FALSE(adapter->HandlerOf(*auxiliary));
+  EXPECT_FALSE(Adapter().HandlerOf(*auxiliary));
   EXPECT_EQ(ProcedureOf(auxiliary->WindowHandle()), auxiliaryProcedure);
-  EXPECT_FALSE(adapter->HandlerOf(*engineEdit));
-  EXPECT_EQ(FindHandler(engineEdit->WindowHandle()), engineHandler);
+  EXPECT_FALSE(Adapter().HandlerOf(*engineEdit));
   Repaint();
   KeepPicture(ComposedWindowPicture(*provider), "adapter-gallery-skinned");
 
   // A second scan finds every control adapted already and changes nothing.
-  const TacMainWnd* editHandler = adapter->HandlerOf(*g.Edit);
-  Adapt();
-  EXPECT_EQ(adapter->HandlerOf(*g.Edit), editHandler);
+  const TacMainWnd* editHandler = Adapter().HandlerOf(*g.Edit);
+  Rescan(g);
+  EXPECT_EQ(Adapter().HandlerOf(*g.Edit), editHandler);
 
-  GiveBack();
-  std::vector<TWinControl*> controls = g.WindowedControls();
+  DefaultManager()->SetActive(false);
+  driver->Pump();
+  EXPECT_FALSE(provider->Adapter());
   for (size_t i = 0; i < controls.size(); ++i) {
     EXPECT_FALSE(FindHandler(controls[i]->WindowHandle())) << controls[i]->ClassName();
     EXPECT_EQ(ProcedureOf(controls[i]->WindowHandle()), ownProcedures[i]) << controls[i]->ClassName();
@@ -149,59 +127,60 @@ TEST_F(ControlGalleryTest, EveryPlainControlGetsItsHandlerAndItsOwnLookBack) {
   EXPECT_EQ(g.Label->Font.Color, ownLabelColor);
   EXPECT_TRUE(g.Label->ParentFont);
   EXPECT_FALSE(g.Label->Transparent);
+  Repaint();
+  KeepPicture(CaptureWindow(g.WindowHandle()), "adapter-gallery-unskinned");
+
+  // The skin back: the controls are adapted again.
+  DefaultManager()->SetActive(true);
+  Repaint();
+  ASSERT_TRUE(provider->Adapter());
+  EXPECT_TRUE(Is<TacEditWnd>(Adapter().HandlerOf(*g.Edit)));
 }
 
 TEST_F(ControlGalleryTest, TheProvidersEventsRefuseAControlOrChooseItsSection) {
-  host->ItemEvents.OnSkinItem = [&](TControl* control, bool& canBeAdded, std::string& section) {
+  provider->OnSkinItem = [&](TControl* control, bool& canBeAdded, std::string& section) {
     if (control == gallery->Edit) canBeAdded = false;
     if (control == gallery->ListBox) section = "PANEL_LOW";
   };
-  Adapt();
-  EXPECT_FALSE(adapter->HandlerOf(*gallery->Edit));
+  Show();
+  EXPECT_FALSE(Adapter().HandlerOf(*gallery->Edit));
   EXPECT_FALSE(FindHandler(gallery->Edit->WindowHandle()));
-  const TacMainWnd* list = adapter->HandlerOf(*gallery->ListBox);
+  const TacMainWnd* list = Adapter().HandlerOf(*gallery->ListBox);
   ASSERT_TRUE(list);
   EXPECT_EQ(list->SkinData().SkinSection(), "PANEL_LOW");
 }
 
-TEST_F(ControlGalleryTest, ARecreatedWindowIsAdaptedAgainAndAFreedControlIsForgotten) {
-  Adapt();
-  ASSERT_TRUE(adapter->HandlerOf(*gallery->Edit));
+TEST_F(ControlGalleryTest, NewAndRecreatedWindowsAreAdaptedAndAFreedControlIsForgotten) {
+  Show();
+  // A control made on the shown form: its window's creation tells the form.
+  auto* late = TComponent::Create<TEdit>(gallery.get());
+  late->SetBounds(Screen::Scale(400), Screen::Scale(230), Screen::Scale(150), Screen::Scale(21));
+  late->SetParent(gallery.get());
+  late->HandleNeeded();
+  EXPECT_TRUE(Is<TacEditWnd>(Adapter().HandlerOf(*late)));
+
   gallery->Edit->RecreateWnd();  // the old window's destruction detaches its handler
-  EXPECT_FALSE(adapter->HandlerOf(*gallery->Edit));
-  Adapt();
-  const TacMainWnd* again = adapter->HandlerOf(*gallery->Edit);
+  Rescan(*gallery, gallery->Edit);
+  const TacMainWnd* again = Adapter().HandlerOf(*gallery->Edit);
   ASSERT_TRUE(again);
   EXPECT_EQ(again->Window(), gallery->Edit->WindowHandle());
 
   delete gallery->ListBox;
   gallery->ListBox = nullptr;
-  Adapt();  // the freed control's item is dropped, not touched
-  adapter.reset();
+  Rescan(*gallery);  // the freed control's item is dropped, not touched
+  DefaultManager()->SetActive(false);
   EXPECT_FALSE(FindHandler(gallery->Edit->WindowHandle()));
 }
 
 TEST_F(ControlGalleryTest, AnEventThatFreesTheControlItIsAskedAboutIsSurvived) {
-  host->ItemEvents.OnSkinItem = [&](TControl* control, bool&, std::string&) {
+  provider->OnSkinItem = [&](TControl* control, bool&, std::string&) {
     if (control == gallery->Edit) {
       delete gallery->Edit;
       gallery->Edit = nullptr;
     }
   };
-  Adapt();
-  EXPECT_TRUE(adapter->HandlerOf(*gallery->ListBox));
-}
-
-TEST_F(ControlGalleryTest, TheGalleryWithTheSkinSwitchedOff) {
-  TsSkinManager& manager = *DefaultManager();
-  struct SkinOff {
-    TsSkinManager& m;
-    ~SkinOff() { m.SetActive(true); }
-  } off{manager};
-  manager.SetActive(false);
-  Repaint();
-  EXPECT_FALSE(provider->Skinned());
-  KeepPicture(CaptureWindow(gallery->WindowHandle()), "adapter-gallery-unskinned");
+  Show();
+  EXPECT_TRUE(Adapter().HandlerOf(*gallery->ListBox));
 }
 
 }  // namespace

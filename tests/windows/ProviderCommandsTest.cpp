@@ -40,6 +40,7 @@ class FakeProvider final : public ProviderCommandHost {
   void SuspendRedraw() override { Calls.push_back("suspend redraw"); }
   void ResumeRedraw() override { Calls.push_back("resume redraw"); }
   void SetOpacity(int32_t alpha) override { Calls.push_back("opacity " + std::to_string(alpha)); }
+  void AdaptControls(intptr_t control) override { Calls.push_back("adapt " + std::to_string(control)); }
   intptr_t AskBinding(uint16_t command, intptr_t) override { return 100 + command; }
   bool BackgroundIsPicture() override { return true; }
   uint32_t ControlColor() override { return 0x123456; }
@@ -106,7 +107,8 @@ TEST(ProviderCommands, AnUnskinnedFormAnswersOnlyWhatNeedsNoSkin) {
   EXPECT_EQ(commands.Answer(AC_CTRLHANDLED, 0, host), 1);
   commands.Answer(AC_PREPARECACHE, 0, host);
   EXPECT_FALSE(host.Stale);
-  for (uint16_t command : {AC_REFRESH, AC_SETUPDATING, AC_REPAINTFRAME, AC_SETALPHA, AC_RESUMEREDRAW, AC_MOUSELEAVE})
+  for (uint16_t command : {AC_REFRESH, AC_SETUPDATING, AC_REPAINTFRAME, AC_SETALPHA, AC_RESUMEREDRAW, AC_MOUSELEAVE,
+                           AC_ADAPTCONTROL})
     EXPECT_EQ(commands.Answer(command, 1, host), 0) << command;
   EXPECT_TRUE(host.Calls.empty());
 }
@@ -117,6 +119,14 @@ TEST(ProviderCommands, TheFrameWidthIsTheRealWindowsOrTheAskersOwn) {
   EXPECT_EQ(commands.Answer(AC_GETFRAMEWIDTH, 9, host), 3);
   host.RealFrame = 0;  // a window without a frame of its own
   EXPECT_EQ(commands.Answer(AC_GETFRAMEWIDTH, 9, host), 9);
+}
+
+TEST(ProviderCommands, TheAdapterTakesTheControlGivenOrScansTheForm) {
+  FakeProvider host;
+  ProviderCommands commands;
+  commands.Answer(AC_ADAPTCONTROL, 0x4000, host);
+  commands.Answer(AC_ADAPTCONTROL, 0, host);
+  EXPECT_EQ(host.Calls, (std::vector<std::string>{"adapt 16384", "adapt 0"}));
 }
 
 TEST(ProviderCommands, TheClientOriginComesInTwoWords) {
