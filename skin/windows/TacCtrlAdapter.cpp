@@ -10,6 +10,7 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/windows/AdapterHandlers.h"
 #include "skin/windows/LabelRecolouring.h"
+#include "skin/windows/ScopedMark.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Forms.h"
 #include "toolkit/StdCtrls.h"
@@ -41,17 +42,6 @@ TacHandlerParams HandlerParams(const TacSkinParams& p, TControl& control) {
   params.Vert = {p.VertScrollWidth, p.VertScrollBtnSize};
   return params;
 }
-
-class ScanMark {
- public:
-  explicit ScanMark(bool& mark) : mark_(mark) { mark_ = true; }
-  ~ScanMark() { mark_ = false; }
-  ScanMark(const ScanMark&) = delete;
-  ScanMark& operator=(const ScanMark&) = delete;
-
- private:
-  bool& mark_;
-};
 
 }  // namespace
 
@@ -98,7 +88,7 @@ bool TacCtrlAdapter::Supported(TComponent& component) const {
 
 void TacCtrlAdapter::Scan(TWinControl* parent) {
   if (scanning_ || !Enabled()) return;
-  ScanMark mark(scanning_);
+  ScopedMark mark(scanning_);
   PurgeDead();
   ScanLevel(parent ? *parent : host_.Form(), 0);
 }

@@ -3,6 +3,7 @@
 #include "skin/render/core/PixelBufferDc.h"
 #include "skin/windows/BlurBehind.h"
 #include "skin/windows/BorderMouse.h"
+#include "skin/windows/ScopedMark.h"
 
 namespace {
 
@@ -20,18 +21,6 @@ LPCWSTR CursorOf(BorderCursor cursor) {
   }
   return nullptr;
 }
-
-// Holds a busy mark for a scope: no early return can leave it set.
-class BusyScope {
- public:
-  explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-  ~BusyScope() { busy_ = false; }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  bool& busy_;
-};
 
 }  // namespace
 
@@ -240,7 +229,7 @@ void TacBorderForm::ApplyRegion() {
 void TacBorderForm::Update(bool redraw) {
   HWND form = host_.FormWindow();
   if (busy_ || !form || !IsWindowVisible(form) || IsIconic(form)) return;
-  const BusyScope busy(busy_);
+  const ScopedMark busy(busy_);
   window_->HandleNeeded();
   HWND window = window_->WindowHandle();
   const PixelBuffer& cache = host_.FrameCache();
