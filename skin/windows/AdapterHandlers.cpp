@@ -1,6 +1,7 @@
 #include "skin/windows/AdapterHandlers.h"
 
 #include "skin/controls/TacEditWnd.h"
+#include "skin/handlers/TacBtnWnd.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ std::unique_ptr<TacMainWnd> MakeAdapterHandler(HandlerClass handler, HWND window
                                                TsSkinManager* manager) {
   switch (handler) {
     case HandlerClass::TacEditWnd: return Make<TacEditWnd>(window, params, manager);
+    case HandlerClass::TacBtnWnd:  return Make<TacBtnWnd>(window, params, manager);
     default:                       return nullptr;
   }
 }

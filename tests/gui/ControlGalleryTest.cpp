@@ -13,6 +13,7 @@
 #include "skin/controls/TacEditWnd.h"
 #include "skin/controls/sEdit.h"
 #include "skin/data/SkinColors.h"
+#include "skin/handlers/TacBtnWnd.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManager.h"
@@ -87,6 +88,8 @@ TEST_F(ControlGalleryTest, EveryPlainControlGetsItsHandlerAndItsOwnLookBackWhenT
   const std::vector<std::pair<TWinControl*, std::function<bool(const TacMainWnd*)>>> expected = {
       {g.Edit, Is<TacEditWnd>},
       {g.ListBox, Is<TacEditWnd>},
+      {g.Button, Is<TacBtnWnd>},
+      {g.DisabledButton, Is<TacBtnWnd>},
   };
   const std::vector<TWinControl*> controls = g.WindowedControls();
   g.HandleNeeded();
