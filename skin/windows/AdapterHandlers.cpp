@@ -2,6 +2,7 @@
 
 #include "skin/controls/TacEditWnd.h"
 #include "skin/handlers/TacBtnWnd.h"
+#include "skin/handlers/TacCheckBoxWnd.h"
 
 namespace {
 
@@ -15,8 +16,9 @@ std::unique_ptr<TacMainWnd> Make(HWND window, const TacHandlerParams& params, Ts
 std::unique_ptr<TacMainWnd> MakeAdapterHandler(HandlerClass handler, HWND window, const TacHandlerParams& params,
                                                TsSkinManager* manager) {
   switch (handler) {
-    case HandlerClass::TacEditWnd: return Make<TacEditWnd>(window, params, manager);
-    case HandlerClass::TacBtnWnd:  return Make<TacBtnWnd>(window, params, manager);
-    default:                       return nullptr;
+    case HandlerClass::TacEditWnd:     return Make<TacEditWnd>(window, params, manager);
+    case HandlerClass::TacBtnWnd:      return Make<TacBtnWnd>(window, params, manager);
+    case HandlerClass::TacCheckBoxWnd: return Make<TacCheckBoxWnd>(window, params, manager);
+    default:                           return nullptr;
   }
 }

@@ -14,6 +14,7 @@
 #include "skin/controls/sEdit.h"
 #include "skin/data/SkinColors.h"
 #include "skin/handlers/TacBtnWnd.h"
+#include "skin/handlers/TacCheckBoxWnd.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManager.h"
@@ -90,6 +91,9 @@ TEST_F(ControlGalleryTest, EveryPlainControlGetsItsHandlerAndItsOwnLookBackWhenT
       {g.ListBox, Is<TacEditWnd>},
       {g.Button, Is<TacBtnWnd>},
       {g.DisabledButton, Is<TacBtnWnd>},
+      {g.CheckBox, Is<TacCheckBoxWnd>},
+      {g.RadioButton, Is<TacCheckBoxWnd>},
+      {g.DisabledCheckBox, Is<TacCheckBoxWnd>},
   };
   const std::vector<TWinControl*> controls = g.WindowedControls();
   g.HandleNeeded();
