@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "skin/controls/BindingPaint.h"
+#include "skin/controls/ComboBoxPainter.h"
 #include "skin/controls/SkinTextOutput.h"
 #include "skin/controls/SkinTextOutputWin.h"
 #include "skin/controls/StoredDisabledKind.h"
@@ -15,9 +16,6 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/render/core/PixelBufferDc.h"
 #include "skin/render/core/Raster.h"
-#include "skin/paint/DrawArrow.h"
-#include "skin/paint/GlyphFrame.h"
-#include "skin/paint/SectionPainter.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/MessageCrackers.h"
 #include "toolkit/Messages.h"
@@ -25,14 +23,6 @@
 namespace {
 
 bool Contains(const TRect& r, POINT p) { return p.x >= r.Left && p.x < r.Right && p.y >= r.Top && p.y < r.Bottom; }
-
-// The background of a picture that is painted over itself.
-BackgroundInfo Itself(const PixelBuffer& picture) {
-  BackgroundInfo bg;
-  bg.Bitmap = &picture;
-  bg.BitmapReady = true;
-  return bg;
-}
 
 bool CursorOver(HWND window) {
   POINT p{};
@@ -175,36 +165,22 @@ bool TsComboBox::BuildCache() {
     const PixelBuffer item = ComposeItem(ItemIndex(), layout.Text, itemState, true);
     CopyPixels(cache, {layout.Text.Left, layout.Text.Top}, item, item.Bounds());
   }
-  if (showButton_) PaintButton(cache, layout, ComboButtonState(states));
+  if (showButton_) PaintComboButton(PaintSkin(), ButtonLook(), layout.Button, Height(), ComboButtonState(states), cache);
   if (!Enabled()) ApplyDisabledLook(cache, disabledKind_, at, bg, bindingHost_.ParentColor());
   SkinData.CacheStale = false;
   return true;
 }
 
-void TsComboBox::PaintButton(PixelBuffer& cache, const ComboLayout& layout, int32_t state) {
-  const TRect& button = layout.Button;
+ComboPaintSkin TsComboBox::PaintSkin() const {
+  ComboPaintSkin skin;
   const TsSkinManager* m = SkinData.Manager();
-  if (button.IsEmpty() || !m) return;
-  const SkinPaintView view = SkinData.PaintView();
-  const LoadedSkin* skin = m->Skin();
-  const int32_t glyphMask = skin ? skin->Images.FindMask(skin->Sections, SkinData.SectionIndex, "GLYPHMASK") : -1;
-  const TsGeneralData* arrowSection = SkinData.Section();
-  if (!ButtonLook()) {
-    const int32_t comboButton = m->Elements().ComboBtn.SkinIndex;
-    if (const TsGeneralData* s = view.Section(comboButton)) {
-      const PixelBuffer under = cache.Clone();
-      PaintSection(view, comboButton, Itself(under), state, button, {button.Left, button.Top}, cache);
-      arrowSection = s;
-    }
-  }
-  const TsMaskData* glyph = view.Mask(glyphMask);
-  if (!glyph || (arrowSection && arrowSection->GiveOwnFont)) {
-    const TColor colour = arrowSection ? arrowSection->Props[size_t(std::min(state, 2))].TextColor : TColor(clWindowText);
-    DrawArrow(cache, colour, button, kArrowDown);
-    return;
-  }
-  const TPoint at = ComboGlyphPosition(button, Height(), {glyph->Width(), glyph->Height()});
-  PaintGlyphFrame(view, cache, at, state, Itself(cache), *glyph, kGlyphNormalLook);
+  if (!m) return skin;
+  skin.View = SkinData.PaintView();
+  skin.Section = SkinData.SectionIndex;
+  if (const LoadedSkin* loaded = m->Skin()) skin.Glyph = loaded->Images.FindMask(loaded->Sections, skin.Section, "GLYPHMASK");
+  skin.ComboButton = m->Elements().ComboBtn.SkinIndex;
+  skin.Selection = m->Elements().Section("SELECTION");
+  return skin;
 }
 
 PixelBuffer TsComboBox::ComposeItem(int index, const TRect& rect, UINT itemState, bool editPart) {
@@ -212,22 +188,16 @@ PixelBuffer TsComboBox::ComposeItem(int index, const TRect& rect, UINT itemState
   const TsSkinManager* m = SkinData.Manager();
   if (item.Empty() || !m || !m->Skin()) return item;
   const TsSkinColors& colors = m->Skin()->Colors;
-  const SkinPaintView view = SkinData.PaintView();
+  const ComboPaintSkin skin = PaintSkin();
   const int32_t t = editPart ? ComboEditItemState(StateInput()) : 0;
   if (editPart && SkinData.CachePicture) CopyPixels(item, {0, 0}, *SkinData.CachePicture, rect);
   const bool asSelection = ComboItemAsSelection(editPart, (itemState & ODS_SELECTED) != 0, ButtonLook());
-  const int32_t selection = m->Elements().Section("SELECTION");
-  const bool selectionSection = asSelection && view.Section(selection);
+  bool selectionSection = false;
   TColor font;
   // A list item lies on the list's colour; a selection that is partly transparent shows it.
   if (!editPart) SolidFill(item, item.Bounds(), ResolveColor(SkinData.CustomColor() ? Color() : EditColor(colors)));
   if (asSelection) {
-    if (selectionSection) {
-      const PixelBuffer under = item.Clone();
-      PaintSection(view, selection, Itself(under), 1, item.Bounds(), {0, 0}, item);
-    } else {
-      SolidFill(item, item.Bounds(), ResolveColor(SelectionColor(colors, true)));
-    }
+    selectionSection = PaintComboSelection(skin, SelectionColor(colors, true), item);
     font = SelectionFontColor(colors, true);
   } else {
     const TsGenState* own = SkinData.StateRecord(t);
@@ -251,7 +221,7 @@ PixelBuffer TsComboBox::ComposeItem(int index, const TRect& rect, UINT itemState
     TPictureTextCanvas canvas(item, Font.Handle());
     // The selection's colours are the selection section's; every other item keeps the font colour worked out above.
     if (selectionSection) {
-      WriteSectionText(canvas, Items[index], true, m, 1, selection, flags, text);
+      WriteSectionText(canvas, Items[index], true, m, 1, skin.Selection, flags, text);
     } else {
       canvas.SetTransparentBackground();
       canvas.SetTextColor(font);

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "skin/controls/ComboBoxLayout.h"
+#include "skin/controls/ComboBoxPainter.h"
 #include "skin/controls/SkinnedControl.h"
 #include "skin/controls/TacComboListWnd.h"
 #include "skin/controls/sCommonData.h"
@@ -79,7 +80,8 @@ class TsComboBox : public TComboBox, private SkinnedControl {
   bool CacheReady();
   void PaintClosed(HDC dc);
   void RedrawPicture();
-  void PaintButton(PixelBuffer& cache, const ComboLayout& layout, int32_t state);
+  // What the button and the selection are painted from.
+  ComboPaintSkin PaintSkin() const;
   // Composes one item into a picture of rect's size: the current item (editPart) over the closed picture,
   // a list item over the list's colour.
   PixelBuffer ComposeItem(int index, const TRect& rect, UINT itemState, bool editPart);

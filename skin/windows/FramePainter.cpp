@@ -17,14 +17,6 @@
 
 namespace {
 
-// The cache itself as the background of what is drawn into it.
-BackgroundInfo Itself(const PixelBuffer& cache) {
-  BackgroundInfo bg;
-  bg.Bitmap = &cache;
-  bg.BitmapReady = true;
-  return bg;
-}
-
 int32_t SectionStateOf(const SkinPaintView& view, int32_t section, bool active) {
   const TsGeneralData* s = view.Section(section);
   return s ? SectionState(active ? 1 : 0, s->States) : 0;
@@ -66,14 +58,14 @@ void PaintButtonGlyph(const FramePaintSkin& skin, const TitleLayout& layout, con
   const int32_t glyphLook = faded ? kGlyphNormalLook + 1 : kGlyphNormalLook;
   const int32_t glyphHeight = std::clamp(glyph.Height(), 0, kMaxSkinCaptionHeight);
   if (layout.GlyphCrop == 0 && glyphHeight <= r.Height()) {
-    PaintGlyphFrame(skin.View, cache, {r.Left, r.Top}, state, Itself(cache), glyph, glyphLook);
+    PaintGlyphFrame(skin.View, cache, {r.Left, r.Top}, state, PictureBackground(cache), glyph, glyphLook);
     return;
   }
   const int32_t top = r.Top - layout.GlyphCrop;
   PixelBuffer part(r.Width(), glyphHeight);
   FillPixels(part, part.Bounds(), clBlack, 0);
   CopyPixels(part, {0, 0}, cache, MakeRect(r.Left, top, r.Width(), glyphHeight));
-  PaintGlyphFrame(skin.View, part, {0, 0}, state, Itself(part), glyph, glyphLook);
+  PaintGlyphFrame(skin.View, part, {0, 0}, state, PictureBackground(part), glyph, glyphLook);
   CopyPixels(cache, {r.Left, r.Top}, part, MakeRect(0, layout.GlyphCrop, r.Width(), r.Height()));
 }
 
@@ -170,7 +162,7 @@ void PaintCaptionBar(const FramePaintSkin& skin, const FrameMeasures& m, const F
     if (rect.IsEmpty()) return;
     const int32_t state = SectionStateOf(skin.View, section, look.Active);
     if (extended) PaintSectionLayered(skin.View, section, state, cache, rect);
-    else PaintSection(skin.View, section, Itself(cache), state, rect, {0, 0}, cache);
+    else PaintSection(skin.View, section, PictureBackground(cache), state, rect, {0, 0}, cache);
   };
   if (m.CH > 0) paint(skin.TitleSection, {m.L, m.T, m.Cache.cx - m.R, layout.CaptionBottom});
   // The header takes the client's top rows, inside the frame, so that the caption and frame lines stay.
@@ -184,7 +176,7 @@ void PaintCaptionBar(const FramePaintSkin& skin, const FrameMeasures& m, const F
     const TRect rect{std::max(m.L, m.Cache.cx - (2 * width + layout.ButtonsWidth)), m.T, m.Cache.cx - m.R,
                      layout.CaptionBottom};
     if (!rect.IsEmpty())
-      PaintBorderMask(skin.View, cache, rect, Itself(cache), false, SectionStateOf(skin.View, skin.FormSection, look.Active),
+      PaintBorderMask(skin.View, cache, rect, PictureBackground(cache), false, SectionStateOf(skin.View, skin.FormSection, look.Active),
                       *bar, extended ? MaskAlpha::FromMask : MaskAlpha::Opaque);
   }
 }
@@ -297,10 +289,10 @@ void PaintFrame(const FramePaintSkin& skin, const FrameMeasures& m, const FrameI
     PaintSectionLayered(skin.View, skin.FormSection, formState, cache, frame);
   } else {
     FillPixels(cache, frame, clBlack, 255);
-    PaintSection(skin.View, skin.FormSection, Itself(cache), formState, frame, {0, 0}, cache);
+    PaintSection(skin.View, skin.FormSection, PictureBackground(cache), formState, frame, {0, 0}, cache);
   }
   if (const TsMaskData* grip = skin.View.Mask(skin.Grip); grip && !m.Grip.IsEmpty())
-    PaintGlyphFrame(skin.View, cache, {m.Grip.Left, m.Grip.Top}, 0, Itself(cache), *grip, kGlyphNormalLook);
+    PaintGlyphFrame(skin.View, cache, {m.Grip.Left, m.Grip.Top}, 0, PictureBackground(cache), *grip, kGlyphNormalLook);
 
   const bool barOverPicture = extended && skin.WholeBorderPicture;
   if (!barOverPicture) PaintCaptionBar(skin, m, in, layout, look, cache);

@@ -16,3 +16,11 @@ struct BackgroundInfo {
   TRect FrameWidths;              // Left, Top, Right, Bottom border widths of a plain parent's frame in Bitmap
   bool BitmapReady = false;       // Bitmap holds the parent's finished picture
 };
+
+// A finished picture as the background of what is painted into it (or over a copy of it).
+inline BackgroundInfo PictureBackground(const PixelBuffer& picture) {
+  BackgroundInfo bg;
+  bg.Bitmap = &picture;
+  bg.BitmapReady = true;
+  return bg;
+}
