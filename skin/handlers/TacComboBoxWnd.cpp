@@ -12,6 +12,7 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/handlers/ClientPaint.h"
 #include "skin/render/core/DisabledLook.h"
 #include "skin/render/core/GreyBuffer.h"
 #include "skin/render/core/PixelBufferDc.h"
@@ -286,16 +287,7 @@ LRESULT TacComboBoxWnd::OnPaint(TMessage& m) {
     if (m.Msg == WM_PAINT) ValidateRect(Window(), nullptr);
     return 0;
   }
-  if (HDC given = reinterpret_cast<HDC>(m.WParam)) {
-    ShowPicture(given);
-    return 0;
-  }
-  const HWND window = Window();
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window, &ps);
-  ShowPicture(dc);
-  EndPaint(window, &ps);
-  return 0;
+  return PaintClient(Window(), m, [this](HDC dc) { ShowPicture(dc); });
 }
 
 LRESULT TacComboBoxWnd::OnMouseMove(TMessage& m) {

@@ -13,7 +13,7 @@ TacHeaderWnd::~TacHeaderWnd() { Detach(); }
 
 void TacHeaderWnd::OnDetach() {
   hot_ = -1;
-  if (IsWindow(Window())) InvalidateRect(Window(), nullptr, TRUE);
+  TacPictureWnd::OnDetach();
 }
 
 HeaderLook TacHeaderWnd::Look() const {
@@ -67,50 +67,30 @@ void TacHeaderWnd::WriteTexts(PixelBuffer& picture, const HeaderLook& look) {
   RestoreTextAlpha(picture, picture.Bounds(), alpha);
 }
 
-void TacHeaderWnd::Paint(HDC dc) {
-  RECT client{};
-  GetClientRect(Window(), &client);
-  PixelBuffer picture(client.right, client.bottom);
-  if (picture.Empty()) return;
+PixelBuffer TacHeaderWnd::Picture() {
+  PixelBuffer picture = ClientPicture();
+  if (picture.Empty()) return picture;
   BackgroundInfo bg = SkinData().ParentBackground();
   if (TsCommonData::ParentNotReady(bg)) bg = {};
   const HeaderLook look = Look();
   PaintHeader(SkinData().PaintView(), SkinData().SectionIndex, look, bg, picture);
   WriteTexts(picture, look);
-  BitBlt(dc, 0, 0, picture.Width(), picture.Height(), BufferDc(picture), 0, 0, SRCCOPY);
-}
-
-LRESULT TacHeaderWnd::OnPaint(TMessage& m) {
-  if (HDC given = reinterpret_cast<HDC>(m.WParam)) {
-    Paint(given);
-    return 0;
-  }
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(Window(), &ps);
-  Paint(dc);
-  EndPaint(Window(), &ps);
-  return 0;
+  return picture;
 }
 
 LRESULT TacHeaderWnd::OnMouseMove(TMessage& m) {
   const int32_t item = ItemAt({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
   const std::weak_ptr<const void> alive = LifeToken();
-  const LRESULT result = TacMainWnd::HandleMessage(m);  // makes the header the hot window
+  const LRESULT result = TacPictureWnd::HandleMessage(m);  // makes the header the hot window
   if (!alive.expired() && !Detached()) SetHot(item);
   return result;
 }
 
 LRESULT TacHeaderWnd::HandleMessage(TMessage& m) {
-  if (!SkinActive()) return TacMainWnd::HandleMessage(m);
-  switch (m.Msg) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT: return OnPaint(m);
-    case WM_ERASEBKGND: return m.Result = 1;
-    case WM_MOUSEMOVE: return OnMouseMove(m);
-    default: break;
-  }
+  if (!SkinActive()) return TacPictureWnd::HandleMessage(m);
+  if (m.Msg == WM_MOUSEMOVE) return OnMouseMove(m);
   const std::weak_ptr<const void> alive = LifeToken();
-  const LRESULT result = TacMainWnd::HandleMessage(m);
+  const LRESULT result = TacPictureWnd::HandleMessage(m);
   if (alive.expired() || Detached()) return result;
   // A press and its end change an item's look; the header draws them straight away itself.
   if (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONUP || m.Msg == WM_CAPTURECHANGED)
@@ -124,6 +104,6 @@ std::optional<LRESULT> TacHeaderWnd::OnSkinCommand(uint16_t command, TMessage& m
       SetHot(-1);
       return 0;
     case AC_MOUSEENTER: return 0;
-    default: return TacMainWnd::OnSkinCommand(command, m);
+    default: return TacPictureWnd::OnSkinCommand(command, m);
   }
 }

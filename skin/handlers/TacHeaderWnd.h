@@ -4,28 +4,27 @@
 // press showing them pressed, their texts in the section's font colour.
 #include <windows.h>
 
-#include "skin/controls/TacMainWnd.h"
+#include "skin/handlers/TacPictureWnd.h"
 #include "skin/handlers/HeaderLayout.h"
 
-class TacHeaderWnd : public TacMainWnd {
+class TacHeaderWnd : public TacPictureWnd {
  public:
   ~TacHeaderWnd() override;
   LRESULT HandleMessage(TMessage& message) override;
+  PixelBuffer Picture() override;
   // The items as they are painted now.
   HeaderLook Look() const;
 
  protected:
-  using TacMainWnd::TacMainWnd;
+  using TacPictureWnd::TacPictureWnd;
   std::string DefaultSection() const override { return "COLHEADER"; }
   void OnDetach() override;
   std::optional<LRESULT> OnSkinCommand(uint16_t command, TMessage& message) override;
 
  private:
-  void Paint(HDC dc);
   void WriteTexts(PixelBuffer& picture, const HeaderLook& look);
   void SetHot(int32_t item);
   int32_t ItemAt(TPoint client) const;
-  LRESULT OnPaint(TMessage& message);
   LRESULT OnMouseMove(TMessage& message);
 
   int32_t hot_ = -1;

@@ -3,48 +3,15 @@
 #include "skin/handlers/TacListViewWnd.h"
 #include "skin/handlers/TacTreeViewWnd.h"
 
-#include <gtest/gtest.h>
-
-#include <commctrl.h>
-
-#include "skin/data/SkinCommands.h"
-#include "tests/gui/GuiDriver.h"
+#include "tests/handlers/HandlerWindows.h"
 
 namespace {
 
-uint32_t Rgb(uint32_t pixel) { return pixel & 0xFFFFFF; }
 constexpr COLORREF kSkinWhite = RGB(255, 255, 255);  // the skin's "EDIT" colour
 
-class ViewHandlers : public testing::Test {
+class ViewHandlers : public HandlerWindows {
  protected:
-  void SetUp() override {
-    InitCommonControls();
-    driver = std::make_unique<GuiDriver>();
-    SetForegroundWindow(F().WindowHandle());
-    MoveRealPointer({0, 0});
-    driver->Pump();
-  }
-  void TearDown() override {
-    handler.reset();
-    if (view) DestroyWindow(view);
-    driver.reset();
-  }
-  TForm1& F() { return driver->Form(); }
-  HWND Make(const wchar_t* className, DWORD style) {
-    HWND made = CreateWindowExW(WS_EX_CLIENTEDGE, className, L"", WS_CHILD | WS_VISIBLE | style, 16, 16, 220, 140,
-                                F().WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowPos(made, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    return made;
-  }
-  void Settle() {
-    RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    driver->Pump();
-  }
-  void RemoveSkin() { SendMessageW(view, kSkinMessage, SkinCommandParam(AC_REMOVESKIN), LPARAM(handler->Manager())); }
-
-  std::unique_ptr<GuiDriver> driver;
-  HWND view = nullptr;
-  std::unique_ptr<TacEditWnd> handler;
+  void MakeView(const wchar_t* className, DWORD style) { Make(className, style, {16, 16, 236, 156}, WS_EX_CLIENTEDGE); }
 };
 
 HWND MakeReport(HWND list) {
@@ -69,15 +36,15 @@ HWND MakeReport(HWND list) {
 }
 
 TEST_F(ViewHandlers, ListViewTakesTheSkinsColoursBarsAndHeaderAndGivesThemBack) {
-  view = Make(WC_LISTVIEWW, LVS_REPORT);
-  const HWND header = MakeReport(view);
-  SendMessageW(view, LVM_SETBKCOLOR, 0, RGB(200, 210, 220));
-  Settle();
-  auto* list = TacMainWnd::Create<TacListViewWnd>(view, true, {.DialogMode = true}).release();
+  MakeView(WC_LISTVIEWW, LVS_REPORT);
+  const HWND header = MakeReport(window);
+  SendMessageW(window, LVM_SETBKCOLOR, 0, RGB(200, 210, 220));
+  Shown();
+  auto* list = TacMainWnd::Create<TacListViewWnd>(window, true, {.DialogMode = true}).release();
   handler.reset(list);
-  Settle();
-  KeepPicture(CaptureWindow(view), "views-listview");
-  EXPECT_EQ(COLORREF(SendMessageW(view, LVM_GETBKCOLOR, 0, 0)), kSkinWhite);
+  Shown();
+  KeepPicture(CaptureWindow(window), "views-listview");
+  EXPECT_EQ(COLORREF(SendMessageW(window, LVM_GETBKCOLOR, 0, 0)), kSkinWhite);
   EXPECT_TRUE(list->Frame().VertVisible);  // thirty rows do not fit: the skinned bar is there
   ASSERT_NE(list->HeaderHandler(), nullptr);
   EXPECT_EQ(FindHandler(header), list->HeaderHandler());
@@ -102,30 +69,30 @@ TEST_F(ViewHandlers, ListViewTakesTheSkinsColoursBarsAndHeaderAndGivesThemBack) 
   RemoveSkin();
   EXPECT_TRUE(list->Detached());
   EXPECT_EQ(FindHandler(header), nullptr);
-  EXPECT_EQ(COLORREF(SendMessageW(view, LVM_GETBKCOLOR, 0, 0)), RGB(200, 210, 220));
-  EXPECT_NE(GetCapture(), view);
-  EXPECT_FALSE(KillTimer(view, kScrollHoverTimer));
+  EXPECT_EQ(COLORREF(SendMessageW(window, LVM_GETBKCOLOR, 0, 0)), RGB(200, 210, 220));
+  EXPECT_NE(GetCapture(), window);
+  EXPECT_FALSE(KillTimer(window, kScrollHoverTimer));
 }
 
 TEST_F(ViewHandlers, TreeViewTakesTheSkinsColoursAndGivesThemBack) {
-  view = Make(WC_TREEVIEWW, TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT);
+  MakeView(WC_TREEVIEWW, TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT);
   TVINSERTSTRUCTW insert{};
   insert.hInsertAfter = TVI_LAST;
   insert.item.mask = TVIF_TEXT;
   insert.item.pszText = const_cast<wchar_t*>(L"Документы");
-  const LRESULT root = SendMessageW(view, TVM_INSERTITEMW, 0, LPARAM(&insert));
+  const LRESULT root = SendMessageW(window, TVM_INSERTITEMW, 0, LPARAM(&insert));
   insert.hParent = reinterpret_cast<HTREEITEM>(root);
   insert.item.pszText = const_cast<wchar_t*>(L"Портфолио");
-  SendMessageW(view, TVM_INSERTITEMW, 0, LPARAM(&insert));
-  SendMessageW(view, TVM_EXPAND, TVE_EXPAND, root);
-  const LRESULT own = SendMessageW(view, TVM_GETBKCOLOR, 0, 0);
-  handler = TacMainWnd::Create<TacTreeViewWnd>(view, true, {.DialogMode = true});
-  Settle();
-  KeepPicture(CaptureWindow(view), "views-treeview");
-  EXPECT_EQ(COLORREF(SendMessageW(view, TVM_GETBKCOLOR, 0, 0)), kSkinWhite);
-  EXPECT_EQ(COLORREF(SendMessageW(view, TVM_GETTEXTCOLOR, 0, 0)), RGB(0, 0, 0));
+  SendMessageW(window, TVM_INSERTITEMW, 0, LPARAM(&insert));
+  SendMessageW(window, TVM_EXPAND, TVE_EXPAND, root);
+  const LRESULT own = SendMessageW(window, TVM_GETBKCOLOR, 0, 0);
+  handler = TacMainWnd::Create<TacTreeViewWnd>(window, true, {.DialogMode = true});
+  Shown();
+  KeepPicture(CaptureWindow(window), "views-treeview");
+  EXPECT_EQ(COLORREF(SendMessageW(window, TVM_GETBKCOLOR, 0, 0)), kSkinWhite);
+  EXPECT_EQ(COLORREF(SendMessageW(window, TVM_GETTEXTCOLOR, 0, 0)), RGB(0, 0, 0));
   RemoveSkin();
-  EXPECT_EQ(SendMessageW(view, TVM_GETBKCOLOR, 0, 0), own);
+  EXPECT_EQ(SendMessageW(window, TVM_GETBKCOLOR, 0, 0), own);
 }
 
 }  // namespace
