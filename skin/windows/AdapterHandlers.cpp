@@ -3,6 +3,8 @@
 #include "skin/controls/TacEditWnd.h"
 #include "skin/handlers/TacBtnWnd.h"
 #include "skin/handlers/TacCheckBoxWnd.h"
+#include "skin/handlers/TacListViewWnd.h"
+#include "skin/handlers/TacTreeViewWnd.h"
 
 namespace {
 
@@ -19,6 +21,8 @@ std::unique_ptr<TacMainWnd> MakeAdapterHandler(HandlerClass handler, HWND window
     case HandlerClass::TacEditWnd:     return Make<TacEditWnd>(window, params, manager);
     case HandlerClass::TacBtnWnd:      return Make<TacBtnWnd>(window, params, manager);
     case HandlerClass::TacCheckBoxWnd: return Make<TacCheckBoxWnd>(window, params, manager);
+    case HandlerClass::TacListViewWnd: return Make<TacListViewWnd>(window, params, manager);
+    case HandlerClass::TacTreeViewWnd: return Make<TacTreeViewWnd>(window, params, manager);
     default:                           return nullptr;
   }
 }

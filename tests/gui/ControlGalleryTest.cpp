@@ -15,6 +15,8 @@
 #include "skin/data/SkinColors.h"
 #include "skin/handlers/TacBtnWnd.h"
 #include "skin/handlers/TacCheckBoxWnd.h"
+#include "skin/handlers/TacListViewWnd.h"
+#include "skin/handlers/TacTreeViewWnd.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/sSkinManager.h"
@@ -94,6 +96,8 @@ TEST_F(ControlGalleryTest, EveryPlainControlGetsItsHandlerAndItsOwnLookBackWhenT
       {g.CheckBox, Is<TacCheckBoxWnd>},
       {g.RadioButton, Is<TacCheckBoxWnd>},
       {g.DisabledCheckBox, Is<TacCheckBoxWnd>},
+      {g.ListView, Is<TacListViewWnd>},
+      {g.TreeView, Is<TacTreeViewWnd>},
   };
   const std::vector<TWinControl*> controls = g.WindowedControls();
   g.HandleNeeded();
