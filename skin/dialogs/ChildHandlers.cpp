@@ -3,7 +3,11 @@
 #include "skin/controls/TacEditWnd.h"
 #include "skin/handlers/TacBtnWnd.h"
 #include "skin/handlers/TacCheckBoxWnd.h"
+#include "skin/handlers/TacComboBoxWnd.h"
 #include "skin/handlers/TacGroupBoxWnd.h"
+#include "skin/handlers/TacListViewWnd.h"
+#include "skin/handlers/TacSizerWnd.h"
+#include "skin/handlers/TacTreeViewWnd.h"
 
 ChildWindowFacts ReadChildFacts(HWND child) {
   wchar_t name[256] = {};
@@ -28,6 +32,10 @@ std::unique_ptr<TacMainWnd> CreateChildHandler(HWND child, const ChildHandlerCho
     case ChildHandlerKind::Button: return TacMainWnd::Create<TacBtnWnd>(child, false, params, &manager);
     case ChildHandlerKind::CheckBox: return TacMainWnd::Create<TacCheckBoxWnd>(child, false, params, &manager);
     case ChildHandlerKind::GroupBox: return TacMainWnd::Create<TacGroupBoxWnd>(child, false, params, &manager);
+    case ChildHandlerKind::ComboBox: return TacMainWnd::Create<TacComboBoxWnd>(child, true, params, &manager);
+    case ChildHandlerKind::Sizer: return TacMainWnd::Create<TacSizerWnd>(child, false, params, &manager);
+    case ChildHandlerKind::ListView: return TacMainWnd::Create<TacListViewWnd>(child, true, params, &manager);
+    case ChildHandlerKind::TreeView: return TacMainWnd::Create<TacTreeViewWnd>(child, true, params, &manager);
     default: return nullptr;
   }
 }

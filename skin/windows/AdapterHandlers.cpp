@@ -3,7 +3,9 @@
 #include "skin/controls/TacEditWnd.h"
 #include "skin/handlers/TacBtnWnd.h"
 #include "skin/handlers/TacCheckBoxWnd.h"
+#include "skin/handlers/TacComboBoxWnd.h"
 #include "skin/handlers/TacListViewWnd.h"
+#include "skin/handlers/TacToolBarWnd.h"
 #include "skin/handlers/TacTreeViewWnd.h"
 
 namespace {
@@ -23,6 +25,8 @@ std::unique_ptr<TacMainWnd> MakeAdapterHandler(HandlerClass handler, HWND window
     case HandlerClass::TacCheckBoxWnd: return Make<TacCheckBoxWnd>(window, params, manager);
     case HandlerClass::TacListViewWnd: return Make<TacListViewWnd>(window, params, manager);
     case HandlerClass::TacTreeViewWnd: return Make<TacTreeViewWnd>(window, params, manager);
+    case HandlerClass::TacComboBoxWnd: return Make<TacComboBoxWnd>(window, params, manager);
+    case HandlerClass::TacToolBarVCLWnd: return Make<TacToolBarVCLWnd>(window, params, manager);
     default:                           return nullptr;
   }
 }

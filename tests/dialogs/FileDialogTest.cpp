@@ -11,6 +11,8 @@
 #include "skin/dialogs/TacDialogWnd.h"
 #include "skin/handlers/TacBtnWnd.h"
 #include "skin/handlers/TacCheckBoxWnd.h"
+#include "skin/handlers/TacComboBoxWnd.h"
+#include "skin/handlers/TacListViewWnd.h"
 #include "skin/windows/ComposedPicture.h"
 #include "skin/windows/WindowPicture.h"
 #include "tests/dialogs/TimerSteps.h"
@@ -36,11 +38,20 @@ struct ShownDialog {
   int32_t SkinnedChildren = 0;
   int32_t OpenButtonState = -1;  // the default button's look; -1 without a push-button handler
   bool ReadOnlyBoxSkinned = false;
+  int32_t SkinnedComboBoxes = 0;  // the folder and file type boxes
+  bool ListSkinned = false;       // the folder's list of files
   PixelBuffer Picture;
 };
 
 BOOL CALLBACK CountHandled(HWND child, LPARAM count) {
   if (FindHandler(child)) ++*reinterpret_cast<int32_t*>(count);
+  return TRUE;
+}
+
+BOOL CALLBACK LookAtViews(HWND child, LPARAM shown) {
+  auto& s = *reinterpret_cast<ShownDialog*>(shown);
+  if (dynamic_cast<TacComboBoxWnd*>(FindHandler(child))) ++s.SkinnedComboBoxes;
+  if (dynamic_cast<TacListViewWnd*>(FindHandler(child))) s.ListSkinned = true;
   return TRUE;
 }
 
@@ -61,6 +72,7 @@ bool Look(HWND dialog, ShownDialog& shown) {
   const PixelBuffer& cache = handler->FrameCache();
   shown.CaptionPixel = cache.At(m.L + m.FW + 3, m.T + m.CH / 2) & 0x00FFFFFFu;
   EnumChildWindows(dialog, CountHandled, LPARAM(&shown.SkinnedChildren));
+  EnumChildWindows(dialog, LookAtViews, LPARAM(&shown));
   if (auto* open = dynamic_cast<TacBtnWnd*>(FindHandler(GetDlgItem(dialog, IDOK)))) shown.OpenButtonState = open->ButtonState();
   shown.ReadOnlyBoxSkinned = dynamic_cast<TacCheckBoxWnd*>(FindHandler(GetDlgItem(dialog, kReadOnlyBox))) != nullptr;
   shown.Picture = ComposeOverColor(
@@ -127,6 +139,8 @@ TEST_F(FileDialogTest, TheOpenDialogIsSkinnedAndChoosesAFileOrIsCancelledAsBefor
     EXPECT_GT(shown.SkinnedChildren, 0) << "the file name box at least";
     EXPECT_EQ(shown.OpenButtonState, 3) << "the default button in the fourth state";
     EXPECT_TRUE(shown.ReadOnlyBoxSkinned);
+    EXPECT_GE(shown.SkinnedComboBoxes, 2);
+    EXPECT_TRUE(shown.ListSkinned);
     if (!shown.Picture.Empty()) KeepPicture(shown.Picture, "dialogs-open-file");
     EXPECT_EQ(F().fileAdded->Text(), choose ? "doc.pdf" : Ru("Выберите файл PDF"));
     EXPECT_FALSE(FindThreadWindow(L"#32770"));

@@ -16,6 +16,7 @@
 #include "skin/handlers/TacBtnWnd.h"
 #include "skin/handlers/TacCheckBoxWnd.h"
 #include "skin/handlers/TacListViewWnd.h"
+#include "skin/handlers/TacToolBarWnd.h"
 #include "skin/handlers/TacTreeViewWnd.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinLoader.h"
@@ -98,6 +99,7 @@ TEST_F(ControlGalleryTest, EveryPlainControlGetsItsHandlerAndItsOwnLookBackWhenT
       {g.DisabledCheckBox, Is<TacCheckBoxWnd>},
       {g.ListView, Is<TacListViewWnd>},
       {g.TreeView, Is<TacTreeViewWnd>},
+      {g.ToolBar, Is<TacToolBarVCLWnd>},
   };
   const std::vector<TWinControl*> controls = g.WindowedControls();
   g.HandleNeeded();
