@@ -242,12 +242,9 @@ std::optional<LRESULT> TacMainWnd::OnSkinCommand(uint16_t command, TMessage& m) 
 
 void TacMainWnd::BuildCache() {
   TsCommonData& b = *binding_;
-  b.PrepareCache();
-  const BackgroundInfo bg = b.ParentBackground();
-  if (TsCommonData::ParentNotReady(bg)) {
-    b.PaintSuspended = true;
-    return;
-  }
+  const std::optional<BackgroundInfo> ready = b.BackgroundForBuild();
+  if (!ready) return;
+  const BackgroundInfo& bg = *ready;
   PixelBuffer& cache = *b.CachePicture;
   const TsGeneralData* section = b.Section();
   const bool hot = b.HasFocus || (b.PointerInside && !HotOnlyByFocus(b.ControlKind) &&

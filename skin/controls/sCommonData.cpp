@@ -199,6 +199,16 @@ void TsCommonData::PrepareCache() {
   if (CachePicture->Width() != w || CachePicture->Height() != h) CachePicture->Resize(w, h);
 }
 
+std::optional<BackgroundInfo> TsCommonData::BackgroundForBuild() {
+  BackgroundInfo bg = ParentBackground();
+  if (ParentNotReady(bg)) {
+    PaintSuspended = true;
+    return std::nullopt;
+  }
+  PrepareCache();
+  return bg;
+}
+
 void TsCommonData::EmptyPicture() {
   if (CachePicture && !CachePicture->Empty()) CachePicture->Resize(0, 0);
 }

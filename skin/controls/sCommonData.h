@@ -148,6 +148,10 @@ class TsCommonData {
   BackgroundRequest ParentAnswer();
   // CachePicture made and sized to the host.
   void PrepareCache();
+  // The start of every picture build: the parent's background with the cache
+  // prepared, or nothing while the parent is not ready, painting suspended
+  // until it is (skin command 6 lets it go on).
+  std::optional<BackgroundInfo> BackgroundForBuild();
   void ApplySectionColors(bool repaint);
   // The binding's colour filters and the corner patch, over a finished picture.
   void ApplyColorAdjustments(PixelBuffer& picture);

@@ -294,12 +294,9 @@ void PaintDividerLine(const TsSkinManager* m, const SkinPaintView& view, PixelBu
 }  // namespace
 
 bool TsSpeedButton::PrepareCache() {
-  const BackgroundInfo bg = SkinData.ParentBackground();
-  if (TsCommonData::ParentNotReady(bg)) {
-    SkinData.PaintSuspended = true;
-    return false;
-  }
-  SkinData.PrepareCache();
+  const std::optional<BackgroundInfo> ready = SkinData.BackgroundForBuild();
+  if (!ready) return false;
+  const BackgroundInfo& bg = *ready;
   PixelBuffer& cache = *SkinData.CachePicture;
   if (cache.Empty()) return false;
   const int32_t state = CurrentState();

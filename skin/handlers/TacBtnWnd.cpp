@@ -74,12 +74,9 @@ void TacBtnWnd::TakeGeometry() {
 void TacBtnWnd::BuildPicture() {
   TakeGeometry();
   TsCommonData& b = SkinData();
-  const BackgroundInfo bg = b.ParentBackground();
-  if (TsCommonData::ParentNotReady(bg)) {
-    b.PaintSuspended = true;
-    return;
-  }
-  b.PrepareCache();
+  const std::optional<BackgroundInfo> ready = b.BackgroundForBuild();
+  if (!ready) return;
+  const BackgroundInfo& bg = *ready;
   PixelBuffer& picture = *b.CachePicture;
   if (picture.Width() != size_.cx || picture.Height() != size_.cy) picture = PixelBuffer(size_.cx, size_.cy);
   if (picture.Empty()) return;

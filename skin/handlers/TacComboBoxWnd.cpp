@@ -124,12 +124,9 @@ ComboPaintSkin TacComboBoxWnd::PaintSkin() const {
 
 void TacComboBoxWnd::BuildCache() {
   TsCommonData& b = SkinData();
-  const BackgroundInfo bg = b.ParentBackground();
-  if (TsCommonData::ParentNotReady(bg)) {
-    b.PaintSuspended = true;
-    return;
-  }
-  b.PrepareCache();
+  const std::optional<BackgroundInfo> ready = b.BackgroundForBuild();
+  if (!ready) return;
+  const BackgroundInfo& bg = *ready;
   if (!b.CachePicture || b.CachePicture->Empty()) return;
   PixelBuffer& cache = *b.CachePicture;
   const ComboLayout layout = Layout();
